@@ -33,8 +33,8 @@ public:
     QWidget* createWidget(QWidget* parent) override;
     QByteArray name() const override;
 
-    // Central board fault `bit` (0 tamper, 1-2 power lines, 3-4 main and reserve supply,
-    // 5 notification off, 6 sounder, 7 flasher); false before the first record.
+    // Central board fault `bit`: 0 tamper, 1 and 2 "ПШ1" and "ПШ2", 3 main and 4 reserve
+    // supply, 5 notification off, 6 sounder, 7 flasher; false before the first record.
     bool centralBoardFault(int bit) const;
     // Intrinsically safe power source `index` (from 0) is faulty.
     bool powerSourceFault(int index) const;
