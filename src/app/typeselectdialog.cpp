@@ -1,0 +1,23 @@
+#include "app/typeselectdialog.h"
+#include "ui_typeselectdialog.h"
+
+namespace olma {
+
+TypeSelectDialog::TypeSelectDialog(QWidget* parent) : QDialog(parent), _ui(std::make_unique<Ui::TypeSelectDialog>())
+{
+    _ui->setupUi(this);
+    setWindowTitle(QStringLiteral("Выбор типа прибора"));
+    // The list is in model order, so an item's index is the model index.
+    connect(_ui->TypeComboBox, &QComboBox::activated, this, &TypeSelectDialog::typeChanged);
+    connect(_ui->_okButton, &QPushButton::clicked, this, &QDialog::accept);
+    connect(_ui->_cancelButton, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+TypeSelectDialog::~TypeSelectDialog() = default;
+
+void TypeSelectDialog::typeChanged(int index)
+{
+    _selectedType = index;
+}
+
+} // namespace olma

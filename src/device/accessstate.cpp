@@ -1,0 +1,69 @@
+#include "device/accessstate.h"
+
+#include "common/cp1251.h"
+#include "device/accessstatewidget.h"
+#include "device/statehtml.h"
+#include "device/statetexts.h"
+
+namespace olma::device {
+
+namespace {
+
+constexpr int kCentralBoardOffset = 34;
+// Keyboard 1 is at byte 36; byte 35 is not an access level.
+constexpr int kKeyboardsOffset = 35;
+constexpr int kSmallPanelAdministrators = 2;
+constexpr int kAdministrators = 8;
+
+QString accessCell(int level, int administrators)
+{
+    if (level <= 0)
+        return QStringLiteral("</td><td bgcolor=grey>Нет доступа");
+    if (level > administrators)
+        return QStringLiteral("</td><td bgcolor=green>Пользователь %1").arg(level);
+    return QStringLiteral("</td><td bgcolor=red>Администратор %1").arg(level);
+}
+
+} // namespace
+
+QWidget* AccessState::createWidget(QWidget* parent)
+{
+    return new AccessStateWidget(this, parent);
+}
+
+QByteArray AccessState::name() const
+{
+    return cp1251::encode(texts::kAccessTitle);
+}
+
+void AccessState::decode()
+{
+    _accessDeviceType = modelIndexFromCode(data()[kModelCodeOffset], _accessDeviceType);
+}
+
+int AccessState::centralBoardAccess() const
+{
+    return recordByte(kCentralBoardOffset);
+}
+
+int AccessState::keyboardAccess(int keyboard) const
+{
+    if (keyboard < 1 || keyboard > kKeyboards)
+        return -1;
+    return recordByte(kKeyboardsOffset + keyboard);
+}
+
+QString AccessState::pageHtml() const
+{
+    const int administrators =
+        _accessDeviceType == 1 || _accessDeviceType == 2 ? kAdministrators : kSmallPanelAdministrators;
+    // Rows are left open; the next row or the table's end closes them.
+    QString page =
+        html::kPageBegin + html::tableBegin(QStringLiteral("Устройство"), QStringLiteral("Состояние доступа"));
+    page += QStringLiteral("<tr><td>Плата центральная: ") + accessCell(centralBoardAccess(), administrators);
+    for (int k = 1; k <= kKeyboards; ++k)
+        page += QStringLiteral("<tr><td>Ольма-КВ %1: ").arg(k) + accessCell(keyboardAccess(k), administrators);
+    return page + QStringLiteral("</td></tr></table>\n") + html::kPageEnd;
+}
+
+} // namespace olma::device

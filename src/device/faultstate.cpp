@@ -1,0 +1,194 @@
+#include "device/faultstate.h"
+
+#include "common/cp1251.h"
+#include "common/devicetype.h"
+#include "device/faultstatewidget.h"
+#include "device/statehtml.h"
+#include "device/statetexts.h"
+
+namespace olma::device {
+
+namespace {
+
+constexpr int kCentralBoardOffset = 10;
+constexpr int kPowerSourcesOffset = 11;
+constexpr int kPowerBlocksOffset = 12;
+constexpr int kPowerBlockBits = 4;
+constexpr int kPowerBlocks = 4;
+constexpr int kOutputsOffset = 14;
+constexpr int kOutputs = 32;
+constexpr int kOutputsPerBlock = 4;
+constexpr int kBlockStatesOffset = 40;
+constexpr int kBlockStateBits = 2;
+
+struct BlockTypeInfo
+{
+    int base; // bytes from the start of the block states
+    int count;
+    const char16_t* name;
+};
+
+constexpr BlockTypeInfo kBlockTypes[] = {
+    {0, 4, u"Ольма-КВ"}, {9, 4, u"БВИ-А"}, {8, 4, u"БРВ-А"}, {4, 16, u"УПС-А(Ех)"}, {10, 8, u"БКВ-А"}, {12, 4, u"БП-А"},
+};
+constexpr int kBlockTypeCount = int(std::size(kBlockTypes));
+// Keyboards first, then arming devices, relay, indication, output and power blocks.
+constexpr int kBlockPageOrder[] = {0, 3, 2, 1, 4, 5};
+
+struct FaultText
+{
+    const char16_t* caption;
+    const char16_t* text;
+};
+
+constexpr FaultText kCentralBoardFaults[8] = {
+    {u"Вскрытие: ", u"Вскрыт"},
+    {u"ПШ1: ", u"Авария"},
+    {u"ПШ2: ", u"Авария"},
+    {u"ОП: ", u"Неисправно"},
+    {u"РП: ", u"Неисправно"},
+    {u"Оповещение: ", u"Отключено"},
+    {u"Звуковой оповещатель: ", u"Неисправно"},
+    {u"Световой оповещатель: ", u"Неисправно"},
+};
+
+constexpr const char16_t* kPowerBlockFaultCaptions[kPowerBlockBits] = {u"ОП: ", u"РП: ", u"Канал 1: ", u"Канал 2: "};
+
+constexpr char16_t kFaultColour[] = u"red";
+
+QString faultRow(const QString& caption, const char16_t* text)
+{
+    return html::stateRow(caption, kFaultColour, text) + QLatin1Char('\n');
+}
+
+} // namespace
+
+QWidget* FaultState::createWidget(QWidget* parent)
+{
+    return new FaultStateWidget(this, parent);
+}
+
+QByteArray FaultState::name() const
+{
+    return cp1251::encode(texts::kFaultTitle);
+}
+
+bool FaultState::bit(int offset, int index) const
+{
+    const int byte = recordByte(offset + index / 8);
+    return byte > 0 && ((byte >> (index % 8)) & 1) != 0;
+}
+
+bool FaultState::centralBoardFault(int bit) const
+{
+    return bit >= 0 && bit < 8 && this->bit(kCentralBoardOffset, bit);
+}
+
+bool FaultState::powerSourceFault(int index) const
+{
+    return index >= 0 && index < 8 && bit(kPowerSourcesOffset, index);
+}
+
+int FaultState::powerBlockFaults(int index) const
+{
+    return qMax(0, packedField(kPowerBlocksOffset, index, kPowerBlockBits, kPowerBlocks));
+}
+
+bool FaultState::outputFault(int index) const
+{
+    return index >= 0 && index < kOutputs && bit(kOutputsOffset, index);
+}
+
+int FaultState::blockCount(int type)
+{
+    return type >= 0 && type < kBlockTypeCount ? kBlockTypes[type].count : 0;
+}
+
+int FaultState::blockState(int type, int number) const
+{
+    if (type < 0 || type >= kBlockTypeCount)
+        return -1;
+    const BlockTypeInfo& info = kBlockTypes[type];
+    return packedField(kBlockStatesOffset + info.base, number, kBlockStateBits, info.count);
+}
+
+QString FaultState::pageHtml() const
+{
+    QString page = html::kPageBegin;
+
+    if (recordByte(kCentralBoardOffset) > 0) {
+        page += html::tableBegin(QStringLiteral("Плата центральная"), texts::kStateHeader);
+        for (int b = 0; b < 8; ++b) {
+            if (centralBoardFault(b))
+                page += faultRow(QString::fromUtf16(kCentralBoardFaults[b].caption), kCentralBoardFaults[b].text);
+        }
+        page += html::kTableEnd;
+    }
+
+    // Only the sources the model has: one per pair of loops.
+    const int sources = loopCount(deviceType()) / 2;
+    bool anySource = false;
+    for (int i = 0; i < sources; ++i)
+        anySource = anySource || powerSourceFault(i);
+    if (anySource) {
+        const QString caption = QStringLiteral("Искробезопасный источник питания");
+        page += html::tableBegin(caption, texts::kStateHeader);
+        for (int i = 0; i < sources; ++i) {
+            if (powerSourceFault(i))
+                page += faultRow(caption + QStringLiteral(" %1: ").arg(i + 1), u"Неисправен");
+        }
+        page += html::kTableEnd;
+    }
+
+    for (int unit = 0; unit < kPowerBlocks; ++unit) {
+        const int faults = powerBlockFaults(unit);
+        if (faults == 0)
+            continue;
+        page += html::tableBegin(QStringLiteral("БП-А %1").arg(unit + 1), texts::kStateHeader);
+        for (int b = 0; b < kPowerBlockBits; ++b) {
+            if (faults & (1 << b))
+                page += faultRow(QString::fromUtf16(kPowerBlockFaultCaptions[b]), u"Неисправен");
+        }
+        page += html::kTableEnd;
+    }
+
+    bool anyOutput = false;
+    for (int i = 0; i < kOutputs; ++i)
+        anyOutput = anyOutput || outputFault(i);
+    if (anyOutput) {
+        page += html::tableBegin(QStringLiteral("Выходы БКВ-А"), texts::kStateHeader);
+        for (int i = 0; i < kOutputs; ++i) {
+            if (outputFault(i)) {
+                page += faultRow(
+                    QStringLiteral("БКВ-А %1 Выход %2: ").arg(i / kOutputsPerBlock + 1).arg(i % kOutputsPerBlock + 1),
+                    u"Неисправно");
+            }
+        }
+        page += html::kTableEnd;
+    }
+
+    // A type gets its table when any of its blocks is not in order (before the first record
+    // every block is unknown); a value outside the table gets no row.
+    for (int type : kBlockPageOrder) {
+        const BlockTypeInfo& info = kBlockTypes[type];
+        bool anyNotNormal = false;
+        for (int n = 0; n < info.count; ++n)
+            anyNotNormal = anyNotNormal || blockState(type, n) != 0;
+        if (!anyNotNormal)
+            continue;
+        const QString name = QString::fromUtf16(info.name);
+        page += html::tableBegin(name, texts::kStateHeader, true);
+        for (int n = 0; n < info.count; ++n) {
+            const int state = blockState(type, n);
+            if (state == 0)
+                continue;
+            if (const texts::StateText* text = texts::findState(texts::kBlockStates, state))
+                page += html::stateRow(name + QLatin1Char(' ') + QString::number(n + 1), text->colour, text->text);
+        }
+        page += html::kTableEnd + QLatin1Char('\n');
+    }
+
+    return page + html::kPageEnd;
+}
+
+} // namespace olma::device

@@ -1,0 +1,109 @@
+#include "device/releysstates.h"
+
+#include "common/cp1251.h"
+#include "common/devicetype.h"
+#include "device/releysstateswidget.h"
+#include "device/statehtml.h"
+#include "device/statetexts.h"
+
+namespace olma::device {
+
+namespace {
+
+constexpr int kReleysOffset = 54;
+constexpr int kReleyBits = 2;
+// Both notifiers share byte 56: the flasher in bits 1..0, the sounder in bits 3..2.
+constexpr int kNotifiersOffset = 56 - kReleysOffset;
+
+struct GroupInfo
+{
+    int base; // bytes from the start of the relay states
+    int count;
+    const char16_t* name;
+    int perBlock;            // outputs per addressable block; 0 for the panel's own outputs
+    const char16_t* caption; // "%1-%2 ... %3" with name, block and output
+};
+
+constexpr GroupInfo kGroupInfo[ReleysStates::kGroups] = {
+    {0, 8, u"ИП", 0, nullptr},
+    {kNotifiersOffset, 1, u"Световой оповещатель", 0, nullptr},
+    {kNotifiersOffset, 1, u"Звуковой оповещатель", 0, nullptr},
+    {4, 8, u"Встроенное реле", 0, nullptr},
+    {6, 32, u"БРВ-А", 8, u"%1-%2 Реле %3"},
+    {14, 32, u"БКВ-А", 4, u"%1-%2 Выход %3"},
+    {22, 32, u"БВИ-А", 8, u"%1-%2 С/Д %3"},
+};
+
+QString caption(int group, int position)
+{
+    const GroupInfo& info = kGroupInfo[group];
+    const QString name = QString::fromUtf16(info.name);
+    switch (group) {
+    case ReleysStates::ControlledOutput:
+        return name + QLatin1Char(' ') + QString::number(position);
+    case ReleysStates::LightNotifier:
+    case ReleysStates::SoundNotifier:
+        return name;
+    case ReleysStates::BuiltInRelay:
+        // Latin K: the relays are marked K1..K8 on the board.
+        return name + QStringLiteral(" K") + QString::number(position);
+    default:
+        // Rows are numbered by their place in the record, so a hidden row never shifts the
+        // numbers of the outputs after it.
+        return QString::fromUtf16(info.caption)
+            .arg(name)
+            .arg((position - 1) / info.perBlock + 1)
+            .arg((position - 1) % info.perBlock + 1);
+    }
+}
+
+} // namespace
+
+QWidget* ReleysStates::createWidget(QWidget* parent)
+{
+    return new ReleysStatesWidget(this, parent);
+}
+
+QByteArray ReleysStates::name() const
+{
+    return cp1251::encode(texts::kReleysTitle);
+}
+
+int ReleysStates::groupCount(int group) const
+{
+    if (group < 0 || group >= kGroups)
+        return 0;
+    // One controlled output per pair of loops.
+    if (group == ControlledOutput)
+        return loopCount(deviceType()) / 2;
+    return kGroupInfo[group].count;
+}
+
+int ReleysStates::releyState(int group, int index) const
+{
+    if (group < 0 || group >= kGroups)
+        return -1;
+    const GroupInfo& info = kGroupInfo[group];
+    if (group == LightNotifier || group == SoundNotifier) {
+        const int notifier = group == LightNotifier ? 0 : 1;
+        return packedField(kReleysOffset + info.base, notifier, kReleyBits, 2);
+    }
+    return packedField(kReleysOffset + info.base, index, kReleyBits, info.count);
+}
+
+QString ReleysStates::pageHtml() const
+{
+    QString page = html::kPageBegin;
+    for (int group = 0; group < kGroups; ++group) {
+        page += html::tableBegin(QString::fromUtf16(kGroupInfo[group].name), texts::kStateHeader, true);
+        const int count = groupCount(group);
+        for (int position = 1; position <= count; ++position) {
+            if (const texts::StateText* text = texts::findState(texts::kRelayStates, releyState(group, position - 1)))
+                page += html::stateRow(caption(group, position), text->colour, text->text);
+        }
+        page += html::kTableEnd + QLatin1Char('\n');
+    }
+    return page + html::kPageEnd;
+}
+
+} // namespace olma::device

@@ -1,0 +1,38 @@
+#include "device/zonesstate.h"
+
+#include "common/cp1251.h"
+#include "common/devicetype.h"
+#include "device/statehtml.h"
+#include "device/statetexts.h"
+#include "device/zonesstatewidget.h"
+
+namespace olma::device {
+
+namespace {
+constexpr int kZonesOffset = 26;
+constexpr int kZoneBits = 4;
+constexpr int kMaxZones = 16;
+} // namespace
+
+QWidget* ZonesState::createWidget(QWidget* parent)
+{
+    return new ZonesStateWidget(this, parent);
+}
+
+QByteArray ZonesState::name() const
+{
+    return cp1251::encode(texts::kZonesTitle);
+}
+
+int ZonesState::zoneState(int index) const
+{
+    return packedField(kZonesOffset, index, kZoneBits, kMaxZones);
+}
+
+QString ZonesState::pageHtml() const
+{
+    return html::numberedStatePage(QStringLiteral("Зона контроля"), QStringLiteral("Зона %1: "), texts::kZoneStates,
+                                   loopCount(deviceType()), [this](int i) { return zoneState(i); });
+}
+
+} // namespace olma::device
