@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QString>
+
+// Every text of the configuration model that a user sees: page titles, node names, block kinds,
+// loop types and the messages of the configuration-file commands.
+namespace olma::config::texts {
+
+// Page buttons of the configuration, in display order.
+QString paramsPageTitle();
+QString contentPageTitle();
+QString usersPageTitle();
+QString tailsPageTitle();
+QString programmsPageTitle();
+
+// Node names.
+QString contentName();
+QString usersName();
+QString tailsName();
+QString administratorName();
+QString userName();
+QString tailName();
+
+// Short name, full name and description-file tag of a connected-block kind (0..6).
+QString blockKindName(int kind);
+QString blockKindFullName(int kind);
+QString blockKindXmlTag(int kind);
+
+// Loop types as the editor lists them and as exports write them; the export has no word for type 7.
+QString tailTypeName(int type);
+QString tailTypeExportName(int type);
+
+// The configuration-file commands of the window (and the command-line tool).
+QString readFileTitle();
+QString writeFileTitle();
+QString binaryFileFilter();
+QString fileNotFound(const QString& fileName);
+QString fileWrongSize(const QString& fileName);
+QString readSizeMismatch();
+
+} // namespace olma::config::texts

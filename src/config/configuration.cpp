@@ -1,0 +1,197 @@
+#include "config/configuration.h"
+
+#include "common/datadir.h"
+#include "config/configtexts.h"
+#include "config/content.h"
+#include "config/descriptiondocument.h"
+#include "config/imagemap.h"
+#include "config/params.h"
+#include "config/programm/programms.h"
+#include "config/tails.h"
+#include "config/users.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <algorithm>
+
+namespace olma::config {
+namespace {
+
+const QString kDefaultFile = QStringLiteral("config/default.bin");
+const QString kDescriptionSuffix = QStringLiteral(".xml");
+
+// Files of the older layout hold no user messages; whatever lies there is not a message.
+constexpr int kShortLayoutClearFrom = 14;
+constexpr int kShortLayoutClearTo = 45;
+
+// Reads until `size` bytes are in or the file ends; the count read, or -1 on a read error.
+qint64 readFully(QFile& file, unsigned char* data, qint64 size)
+{
+    qint64 total = 0;
+    while (total < size) {
+        const qint64 n = file.read(reinterpret_cast<char*>(data) + total, size - total);
+        if (n < 0)
+            return -1;
+        if (n == 0)
+            break;
+        total += n;
+    }
+    return total;
+}
+
+bool writeAll(QSaveFile& file, const QByteArray& bytes)
+{
+    return file.write(bytes) == bytes.size();
+}
+
+} // namespace
+
+QString fileReadMessage(FileReadResult result, const QString& fileName)
+{
+    switch (result) {
+    case FileReadResult::Loaded:
+        return QString();
+    case FileReadResult::NotFound:
+        return texts::fileNotFound(fileName);
+    case FileReadResult::WrongSize:
+        return texts::fileWrongSize(fileName);
+    case FileReadResult::ReadSizeMismatch:
+        return texts::readSizeMismatch();
+    }
+    return QString();
+}
+
+Configuration::Configuration(unsigned char* image, int deviceType) : ConfigItem(image, deviceType, 0)
+{
+    _params = std::make_unique<Params>(image, deviceType, 0);
+    _content = std::make_unique<Content>(image, deviceType, 0);
+    _users = std::make_unique<Users>(image, deviceType, 0);
+    _tails = std::make_unique<Tails>(image, deviceType, 0);
+    _programms = std::make_unique<Programms>(image, deviceType, 0);
+
+    // Pages and exports list the sections in this order.
+    addChild(_params.get());
+    addChild(_content.get());
+    addChild(_tails.get());
+    addChild(_programms.get());
+    addChild(_users.get());
+
+    _blocks = config::blockTable();
+    resetDescriptions();
+    ConfigItem::setDefault();
+}
+
+Configuration::~Configuration()
+{
+    clearChildren();
+}
+
+void Configuration::blocks(std::vector<unsigned char>& image, std::vector<BlockRecord>& table) const
+{
+    image = this->image();
+    table = _blocks;
+}
+
+bool Configuration::loadFromFile(const QString& path)
+{
+    if (!_image)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    std::vector<unsigned char> bytes(kImageSize, 0);
+    if (readFully(file, bytes.data(), kImageSize) != kImageSize)
+        return false;
+    std::copy(bytes.begin(), bytes.end(), _image);
+    setImage(_image);
+    return true;
+}
+
+bool Configuration::saveToFile(const QString& path) const
+{
+    if (!_image)
+        return false;
+
+    // Both files are prepared before either replaces its predecessor, so that a failure leaves
+    // the previous pair of files as it was.
+    QSaveFile binary(path);
+    QSaveFile description(descriptionFileName(path));
+    if (!binary.open(QIODevice::WriteOnly) || !description.open(QIODevice::WriteOnly))
+        return false;
+
+    const QByteArray imageBytes(reinterpret_cast<const char*>(_image), kImageSize);
+    const QByteArray xml = descriptions::serialize(_document);
+    if (!writeAll(binary, imageBytes) || !writeAll(description, xml))
+        return false;
+    return description.commit() && binary.commit();
+}
+
+FileReadResult Configuration::readFromFile(const QString& path, int deviceType)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return FileReadResult::NotFound;
+    if (info.size() != kImageSize && info.size() != kShortImageSize)
+        return FileReadResult::WrongSize;
+
+    QFile file(path);
+    if (!_image || !file.open(QIODevice::ReadOnly))
+        return FileReadResult::ReadSizeMismatch;
+    // The image changes only once the whole file is in, so a failed read loses nothing.
+    std::vector<unsigned char> bytes(kImageSize, 0);
+    const qint64 count = readFully(file, bytes.data(), kImageSize);
+    if (count != kImageSize && count != kShortImageSize)
+        return FileReadResult::ReadSizeMismatch;
+    if (count == kShortImageSize)
+        std::fill(bytes.begin() + kShortLayoutClearFrom, bytes.begin() + kShortLayoutClearTo + 1, 0);
+
+    std::copy(bytes.begin(), bytes.end(), _image);
+    setDeviceType(deviceType);
+    setImage(_image);
+
+    // A missing, unreadable or malformed description file leaves the descriptions empty.
+    QDomDocument document = descriptions::emptyDocument();
+    QFile xml(descriptionFileName(path));
+    if (xml.open(QIODevice::ReadOnly)) {
+        if (auto parsed = descriptions::parse(xml.readAll()))
+            document = *parsed;
+    }
+    setDescriptionDocument(document);
+    return FileReadResult::Loaded;
+}
+
+void Configuration::newConfiguration(int deviceType)
+{
+    if (_image)
+        std::fill(_image, _image + kImageSize, 0);
+    resetDescriptions();
+    if (!loadFromFile(olma::dataFile(kDefaultFile)))
+        setDefault();
+    setDeviceType(deviceType);
+    loadFromImage();
+}
+
+void Configuration::resetDescriptions()
+{
+    setDescriptionDocument(descriptions::emptyDocument());
+}
+
+QList<GuiEntry> Configuration::guiItems()
+{
+    return {
+        {texts::paramsPageTitle(), QPixmap(), _params.get()},
+        {texts::contentPageTitle(), QPixmap(), _content.get()},
+        {texts::usersPageTitle(), QPixmap(), _users.get()},
+        {texts::tailsPageTitle(), QPixmap(), _tails.get()},
+        {texts::programmsPageTitle(), QPixmap(), _programms.get()},
+    };
+}
+
+QString Configuration::descriptionFileName(const QString& path)
+{
+    return path + kDescriptionSuffix;
+}
+
+} // namespace olma::config

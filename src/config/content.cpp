@@ -1,0 +1,44 @@
+#include "config/content.h"
+
+#include "config/configtexts.h"
+
+namespace olma::config {
+namespace {
+
+// The order of the page and the export.
+constexpr std::array<int, Content::kGroupCount> kListOrder = {
+    BlockGroup::Keyboards,     BlockGroup::RelayBlocks,  BlockGroup::IndicationBlocks,
+    BlockGroup::ArmingDevices, BlockGroup::OutputBlocks, BlockGroup::PowerBlocks,
+};
+
+} // namespace
+
+Content::Content(unsigned char* image, int deviceType, int reserved) : ConfigItem(image, deviceType, reserved)
+{
+    _name = texts::contentName();
+    for (size_t i = 0; i < kListOrder.size(); ++i) {
+        _groups[i] = std::make_unique<BlockGroup>(image, deviceType, kListOrder[i]);
+        addChild(_groups[i].get());
+    }
+}
+
+Content::~Content() = default;
+
+BlockGroup* Content::group(int kind) const
+{
+    for (const auto& g : _groups) {
+        if (g->kind() == kind)
+            return g.get();
+    }
+    return nullptr;
+}
+
+std::array<BlockGroup*, Content::kGroupCount> Content::groups() const
+{
+    std::array<BlockGroup*, kGroupCount> result{};
+    for (size_t i = 0; i < _groups.size(); ++i)
+        result[i] = _groups[i].get();
+    return result;
+}
+
+} // namespace olma::config

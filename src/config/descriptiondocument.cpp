@@ -1,0 +1,127 @@
+#include "config/descriptiondocument.h"
+
+namespace olma::config::descriptions {
+namespace {
+
+const QString kDocumentName = QStringLiteral("configuration");
+const QString kRootTag = QStringLiteral("configuration");
+const QString kIdAttribute = QStringLiteral("id");
+const QString kDescriptionTag = QStringLiteral("description");
+
+bool isDescriptionElement(const QDomElement& element)
+{
+    return element.tagName().toLower() == kDescriptionTag;
+}
+
+bool matches(const QDomElement& element, const QString& tag, int id)
+{
+    if (element.tagName() != tag)
+        return false;
+    const auto elementNumber = elementId(element);
+    return elementNumber && *elementNumber == id;
+}
+
+} // namespace
+
+QString emptyDocumentText()
+{
+    return QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<configuration>\r\n</configuration>\r\n");
+}
+
+QDomDocument emptyDocument()
+{
+    QDomDocument document(kDocumentName);
+    document.setContent(emptyDocumentText());
+    return document;
+}
+
+std::optional<QDomDocument> parse(const QByteArray& contents)
+{
+    QDomDocument document(kDocumentName);
+    if (!document.setContent(contents) || document.documentElement().isNull())
+        return std::nullopt;
+    return document;
+}
+
+QByteArray serialize(const QDomDocument& document)
+{
+    if (document.isNull())
+        return emptyDocumentText().toUtf8();
+    QByteArray bytes = document.toByteArray(1);
+    // The DOM writes the declaration with single quotes; files have always carried double ones.
+    static const QByteArray singleQuoted = "<?xml version='1.0' encoding='UTF-8'?>";
+    static const QByteArray doubleQuoted = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+    if (bytes.startsWith(singleQuoted))
+        bytes.replace(0, singleQuoted.size(), doubleQuoted);
+    return bytes;
+}
+
+std::optional<int> elementId(const QDomElement& element)
+{
+    const QString text = element.attribute(kIdAttribute);
+    if (text.isEmpty())
+        return std::nullopt;
+    bool ok = false;
+    const int value = text.toInt(&ok);
+    if (!ok)
+        return std::nullopt;
+    return value;
+}
+
+std::optional<QString> read(const QDomDocument& document, const QString& tag, int id)
+{
+    std::optional<QString> text;
+    const QDomElement root = document.documentElement();
+    for (QDomElement e = root.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        if (!matches(e, tag, id))
+            continue;
+        for (QDomElement d = e.firstChildElement(); !d.isNull(); d = d.nextSiblingElement()) {
+            if (isDescriptionElement(d))
+                text = d.text();
+        }
+    }
+    return text;
+}
+
+void write(QDomDocument& document, const QString& tag, int id, const QString& text)
+{
+    QDomElement root = document.documentElement();
+    if (root.isNull()) {
+        root = document.createElement(kRootTag);
+        document.appendChild(root);
+    }
+
+    bool found = false;
+    for (QDomElement e = root.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        if (!matches(e, tag, id))
+            continue;
+        found = true;
+        bool hasDescription = false;
+        for (QDomElement d = e.firstChildElement(); !d.isNull(); d = d.nextSiblingElement()) {
+            if (!isDescriptionElement(d))
+                continue;
+            hasDescription = true;
+            // Replace the whole content, so that the text read back is exactly the new one.
+            while (!d.firstChild().isNull())
+                d.removeChild(d.firstChild());
+            d.appendChild(document.createTextNode(text));
+        }
+        // An element without a description child (hand-edited file) still keeps the text.
+        if (!hasDescription) {
+            QDomElement d = document.createElement(kDescriptionTag);
+            d.appendChild(document.createTextNode(text));
+            e.appendChild(d);
+        }
+    }
+    if (found)
+        return;
+
+    QDomElement element = document.createElement(tag);
+    element.setAttribute(kIdAttribute, id);
+    QDomElement d = document.createElement(kDescriptionTag);
+    d.appendChild(document.createTextNode(text));
+    element.appendChild(d);
+    root.appendChild(element);
+}
+
+} // namespace olma::config::descriptions

@@ -1,0 +1,127 @@
+#include "config/multiuser.h"
+
+#include "common/devicetype.h"
+
+namespace olma::config {
+
+MultiUser::MultiUser(const QList<UserCommon*>& users, int deviceType)
+    : ConfigItem(nullptr, deviceType, 0), _users(users)
+{
+    _users.removeAll(nullptr);
+}
+
+template <typename T, typename Getter> T MultiUser::common(Getter get, T neutral) const
+{
+    if (_users.isEmpty())
+        return neutral;
+    const T first = (_users.first()->*get)();
+    for (const UserCommon* user : _users) {
+        if ((user->*get)() != first)
+            return neutral;
+    }
+    return first;
+}
+
+template <typename T, typename Setter> void MultiUser::forEach(Setter set, const T& value)
+{
+    for (UserCommon* user : _users)
+        (user->*set)(value);
+}
+
+CipherPassword MultiUser::password() const
+{
+    return common<CipherPassword>(&UserCommon::password, CipherPassword());
+}
+
+void MultiUser::setPassword(const CipherPassword& password)
+{
+    forEach(&UserCommon::setPassword, password);
+}
+
+IButtonKey MultiUser::key() const
+{
+    return common<IButtonKey>(&UserCommon::key, IButtonKey());
+}
+
+void MultiUser::setKey(const IButtonKey& key)
+{
+    forEach(&UserCommon::setKey, key);
+}
+
+quint16 MultiUser::accessMask() const
+{
+    return common<quint16>(&UserCommon::accessMask, 0);
+}
+
+void MultiUser::setAccessMask(const quint16& mask)
+{
+    forEach(&UserCommon::setAccessMask, mask);
+}
+
+bool MultiUser::tailOn() const
+{
+    return common<bool>(&UserCommon::tailOn, false);
+}
+
+void MultiUser::setTailOn(bool on)
+{
+    forEach(&UserCommon::setTailOn, on);
+}
+
+bool MultiUser::tailOff() const
+{
+    return common<bool>(&UserCommon::tailOff, false);
+}
+
+void MultiUser::setTailOff(bool on)
+{
+    forEach(&UserCommon::setTailOff, on);
+}
+
+bool MultiUser::partialTailOnOff() const
+{
+    return common<bool>(&UserCommon::partialTailOnOff, false);
+}
+
+void MultiUser::setPartialTailOnOff(bool on)
+{
+    forEach(&UserCommon::setPartialTailOnOff, on);
+}
+
+bool MultiUser::tailDrop() const
+{
+    return common<bool>(&UserCommon::tailDrop, false);
+}
+
+void MultiUser::setTailDrop(bool on)
+{
+    forEach(&UserCommon::setTailDrop, on);
+}
+
+QString MultiUser::description() const
+{
+    if (_users.isEmpty())
+        return QString();
+    auto text = [](const UserCommon* user) {
+        const auto* item = dynamic_cast<const IConfigItem*>(user);
+        return item ? item->description() : QString();
+    };
+    const QString first = text(_users.first());
+    for (const UserCommon* user : _users) {
+        if (text(user) != first)
+            return QString();
+    }
+    return first;
+}
+
+void MultiUser::setDescription(const QString& text)
+{
+    forEach(&UserCommon::setDescription, text);
+}
+
+int MultiUser::loopCount() const
+{
+    return olma::loopCount(_deviceType);
+}
+
+} // namespace olma::config

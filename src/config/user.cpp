@@ -1,0 +1,158 @@
+#include "config/user.h"
+
+#include "common/devicetype.h"
+#include "config/configtexts.h"
+#include "config/imagemap.h"
+
+#include <algorithm>
+
+namespace olma::config {
+namespace {
+
+// Offsets within a user record. Bytes 3, 7 and 15 and rights bits 4..7 belong to the panel.
+constexpr int kPassword = 0; // three bytes
+constexpr int kAccessMask = 4;
+constexpr int kRights = 6;
+constexpr int kKeyFirst = 8;
+constexpr int kKeyRest = 9; // six bytes
+
+constexpr unsigned char kTailOnBit = 0x01;
+constexpr unsigned char kTailOffBit = 0x02;
+constexpr unsigned char kPartialBit = 0x04;
+constexpr unsigned char kTailDropBit = 0x08;
+
+constexpr int kFirstAdministrator = 0;
+constexpr int kLastAdministrator = kUserCount - 1;
+
+} // namespace
+
+User::User(unsigned char* image, int deviceType, int number)
+    : ConfigItem(image, deviceType, 0), _number(static_cast<quint16>(number))
+{
+    _xmlTag = QStringLiteral("user");
+    _id = _number;
+    _userKind = (number == kFirstAdministrator || number == kLastAdministrator) ? 0 : 1;
+    _name = _userKind == 0 ? texts::administratorName() : texts::userName();
+    loadFromImage();
+}
+
+void User::setPassword(const CipherPassword& password)
+{
+    _password = password;
+    if (_record) {
+        const auto& stored = password.stored();
+        std::copy(stored.begin(), stored.end(), _record + kPassword);
+    }
+    emit keyOrPasswordChanged(_number);
+}
+
+void User::setKey(const IButtonKey& key)
+{
+    _key = key;
+    if (_record) {
+        _record[kKeyFirst] = key.first;
+        std::copy(key.rest.begin(), key.rest.end(), _record + kKeyRest);
+    }
+    emit keyOrPasswordChanged(_number);
+}
+
+void User::setAccessMask(const quint16& mask)
+{
+    _accessMask = mask;
+    if (!_record)
+        return;
+    _record[kAccessMask] = static_cast<unsigned char>(mask & 0xFF);
+    _record[kAccessMask + 1] = static_cast<unsigned char>(mask >> 8);
+}
+
+void User::setTailOn(bool on)
+{
+    _tailOn = on;
+    writeRight(kTailOnBit, on);
+}
+
+void User::setTailOff(bool on)
+{
+    _tailOff = on;
+    writeRight(kTailOffBit, on);
+}
+
+void User::setPartialTailOnOff(bool on)
+{
+    _partialTailOnOff = on;
+    writeRight(kPartialBit, on);
+}
+
+void User::setTailDrop(bool on)
+{
+    _tailDrop = on;
+    writeRight(kTailDropBit, on);
+}
+
+void User::setDescription(const QString& text)
+{
+    _description = text;
+    storeDescription();
+    emit descriptionChanged(_number, text);
+}
+
+int User::loopCount() const
+{
+    return olma::loopCount(_deviceType);
+}
+
+bool User::hasCredentials() const
+{
+    return !_password.isEmpty() || !_key.isEmpty();
+}
+
+void User::setDefault()
+{
+    // Password and key only in the node: on a freshly zeroed image their zero bytes already read
+    // as "no password" and "key never set".
+    _password.clear();
+    _key = IButtonKey::neverSet();
+    setAccessMask(0);
+    setTailOn(false);
+    setTailOff(false);
+    setPartialTailOnOff(false);
+    setTailDrop(false);
+    ConfigItem::setDefault();
+}
+
+void User::loadFromImage()
+{
+    const bool validRecord = _number < kUserCount;
+    _record = _image && validRecord ? _image + kUsersOffset + kUserRecordSize * _number : nullptr;
+    if (!_record)
+        return;
+
+    _password.setStored(_record + kPassword, CipherPassword::kStoredSize);
+    // The panel takes a leading zero byte for "no password", whatever follows.
+    if (_record[kPassword] == 0x00)
+        _password.clear();
+
+    _accessMask = static_cast<quint16>(_record[kAccessMask] | _record[kAccessMask + 1] << 8);
+    const unsigned char rights = _record[kRights];
+    _tailOn = rights & kTailOnBit;
+    _tailOff = rights & kTailOffBit;
+    _partialTailOnOff = rights & kPartialBit;
+    _tailDrop = rights & kTailDropBit;
+
+    const unsigned char* rest = _record + kKeyRest;
+    if (std::all_of(rest, rest + IButtonKey::kRestSize, [](unsigned char b) { return b == 0; })) {
+        _key = IButtonKey::neverSet();
+    } else {
+        _key.first = _record[kKeyFirst];
+        std::copy(rest, rest + IButtonKey::kRestSize, _key.rest.begin());
+    }
+}
+
+void User::writeRight(unsigned char bit, bool on)
+{
+    if (!_record)
+        return;
+    _record[kRights] = static_cast<unsigned char>(on ? _record[kRights] | bit : _record[kRights] & ~bit);
+}
+
+} // namespace olma::config

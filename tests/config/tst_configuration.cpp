@@ -1,0 +1,346 @@
+#include "config/configuration.h"
+#include "config/content.h"
+#include "config/params.h"
+#include "config/programm/programms.h"
+#include "config/tails.h"
+#include "config/users.h"
+#include "imagebytes.h"
+#include "testmain.h"
+
+#include <QTemporaryDir>
+
+#include <sys/fsuid.h>
+#include <unistd.h>
+
+using namespace olma::config;
+
+namespace {
+
+constexpr int kProgramsStart = 4170;
+
+QByteArray toBytes(const imagebytes::Image& image)
+{
+    return QByteArray(reinterpret_cast<const char*>(image.data()), int(image.size()));
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// Root may write anywhere; while this lives, file access is checked as for an ordinary user.
+class AsOrdinaryUser
+{
+public:
+    AsOrdinaryUser()
+    {
+        if (geteuid() != 0)
+            return;
+        setfsgid(kNobody);
+        setfsuid(kNobody);
+        _switched = true;
+    }
+    ~AsOrdinaryUser()
+    {
+        if (!_switched)
+            return;
+        setfsuid(0);
+        setfsgid(0);
+    }
+
+private:
+    static constexpr int kNobody = 65534;
+    bool _switched = false;
+};
+
+// Restores the build's data folder when a test has pointed it elsewhere.
+struct DataDirGuard
+{
+    ~DataDirGuard() { olma::setDataDir(QStringLiteral(OLMA_TEST_DATA_DIR)); }
+};
+
+} // namespace
+
+class TestConfiguration : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void blockTable()
+    {
+        auto image = imagebytes::filled(0);
+        Configuration configuration(image.data(), 0);
+        std::vector<unsigned char> copy;
+        std::vector<BlockRecord> table;
+        configuration.blocks(copy, table);
+        QCOMPARE(copy, image);
+        QCOMPARE(int(table.size()), 372);
+
+        // Group 0; group 1; users 0..254; group 3; programs 0..113; contiguous over the image.
+        QList<std::array<int, 4>> expected;
+        expected.append({0, 0, 0, 46});
+        expected.append({46, 1, 0, 12});
+        for (int i = 0; i < 255; ++i)
+            expected.append({58 + 16 * i, 2, i, 16});
+        expected.append({4138, 3, 0, 32});
+        for (int i = 0; i < 114; ++i)
+            expected.append({4170 + 52 * i, 4, i, 52});
+        int next = 0;
+        for (int i = 0; i < 372; ++i) {
+            const BlockRecord& r = table[size_t(i)];
+            QCOMPARE((std::array<int, 4>{r.offset, r.group, r.index, r.size}), expected.at(i));
+            QCOMPARE(r.offset, next);
+            next += r.size;
+        }
+        QCOMPARE(next, 10098);
+    }
+
+    void sectionsAndPages()
+    {
+        auto image = imagebytes::filled(0);
+        Configuration configuration(image.data(), 1);
+        const QList<IConfigItem*> expectedChildren = {configuration.params(), configuration.content(),
+                                                      configuration.tails(), configuration.programms(),
+                                                      configuration.users()};
+        QCOMPARE(configuration.children(), expectedChildren);
+        QCOMPARE(configuration.tails()->count(), 8);
+
+        const QList<olma::GuiEntry> pages = configuration.guiItems();
+        QStringList titles;
+        for (const auto& page : pages) {
+            titles << page.title;
+            QVERIFY(page.icon.isNull());
+        }
+        QCOMPARE(titles, (QStringList{"Параметры", "Состав", "Пользователи", "Шлейфы сигнализации",
+                                      "Активация реле (выходов)"}));
+        QCOMPARE(pages.at(0).item, static_cast<olma::IGuiItem*>(configuration.params()));
+        QCOMPARE(pages.at(2).item, static_cast<olma::IGuiItem*>(configuration.users()));
+        QCOMPARE(pages.at(4).item, static_cast<olma::IGuiItem*>(configuration.programms()));
+        QVERIFY(configuration.guiEnabled());
+    }
+
+    void newRootWritesFactoryDefaults()
+    {
+        auto image = imagebytes::filled(0xFF);
+        Configuration configuration(image.data(), 0);
+
+        auto expected = imagebytes::filled(0xFF);
+        for (size_t i = 0; i < 8; ++i) // timers, re-arming and sound times
+            expected[i] = 0;
+        expected[12] = 0xFE;                // no clock synchronisation
+        for (int offset : {46, 48, 50, 56}) // 4 keyboards, relay, indication, power blocks
+            expected[size_t(offset)] = 0xF0;
+        expected[52] = expected[53] = 0x00; // 16 arming devices
+        expected[54] = 0x00;                // 8 output blocks
+        for (int user = 0; user < 255; ++user) {
+            expected[size_t(58 + 16 * user + 4)] = 0; // no loop access
+            expected[size_t(58 + 16 * user + 5)] = 0;
+            expected[size_t(58 + 16 * user + 6)] = 0xF0; // no rights
+        }
+        // Loops keep their bytes; programs are checked with their own section.
+        QList<int> changed;
+        for (int offset : imagebytes::changed(expected, image)) {
+            if (offset < kProgramsStart)
+                changed << offset;
+        }
+        QCOMPARE(changed, QList<int>());
+    }
+
+    void readingFiles_data()
+    {
+        QTest::addColumn<int>("size"); // -1: no file
+        QTest::addColumn<int>("result");
+        QTest::addColumn<QString>("message");
+        const QString name = QStringLiteral("conf.bin");
+        QTest::newRow("full image") << 10098 << int(FileReadResult::Loaded) << QString();
+        QTest::newRow("older layout") << 10066 << int(FileReadResult::Loaded) << QString();
+        QTest::newRow("one byte short") << 10097 << int(FileReadResult::WrongSize)
+                                        << "Файл конфигурации: \"" + name + "\" имеет неправильный размер!";
+        QTest::newRow("one byte long") << 10099 << int(FileReadResult::WrongSize)
+                                       << "Файл конфигурации: \"" + name + "\" имеет неправильный размер!";
+        QTest::newRow("empty") << 0 << int(FileReadResult::WrongSize)
+                               << "Файл конфигурации: \"" + name + "\" имеет неправильный размер!";
+        QTest::newRow("missing") << -1 << int(FileReadResult::NotFound)
+                                 << "Файл конфигурации: \"" + name + "\" не наден!";
+    }
+
+    void readingFiles()
+    {
+        QFETCH(int, size);
+        QFETCH(int, result);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("conf.bin"));
+        const auto file = imagebytes::random(5);
+        if (size >= 0)
+            writeFile(path, (toBytes(file) + QByteArray(1, '\x5a')).left(size));
+
+        auto image = imagebytes::random(6);
+        Configuration configuration(image.data(), 0);
+        configuration.setImage(image.data());
+        const auto before = image;
+
+        const FileReadResult got = configuration.readFromFile(path, 2);
+        QCOMPARE(int(got), result);
+        QCOMPARE(fileReadMessage(got, QStringLiteral("conf.bin")), message);
+        if (got != FileReadResult::Loaded) {
+            QCOMPARE(image, before);
+            QCOMPARE(configuration.deviceType(), 0);
+            return;
+        }
+        auto expected = file;
+        if (size == 10066) {
+            // No user messages in the older layout, and nothing after its end.
+            for (size_t i = 14; i < 46; ++i)
+                expected[i] = 0;
+            for (size_t i = 10066; i < expected.size(); ++i)
+                expected[i] = 0;
+        }
+        QCOMPARE(image, expected);
+        QCOMPARE(configuration.deviceType(), 2);
+        QCOMPARE(configuration.tails()->count(), 16);
+        if (size == 10066) {
+            QVERIFY(configuration.params()->message1().isEmpty());
+            QVERIFY(configuration.params()->message2().isEmpty());
+        }
+    }
+
+    void descriptionsSurviveSaveAndLoad()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("объект.bin"));
+        auto image = imagebytes::random(11);
+        Configuration saved(image.data(), 1);
+        saved.setImage(image.data());
+        saved.users()->user(4)->setDescription(QStringLiteral("Иванов И.И.\nсмена 2"));
+        saved.tails()->tail(7)->setDescription(QStringLiteral("Склад «Север»"));
+        saved.content()->group(BlockGroup::Keyboards)->setBlockDescription(1, QStringLiteral("Пост охраны"));
+
+        QVERIFY(saved.saveToFile(path));
+        QCOMPARE(readAll(path), toBytes(image));
+        const QByteArray xml = readAll(path + ".xml");
+        QVERIFY(xml.startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+        QVERIFY(xml.contains(QStringLiteral("Склад «Север»").toUtf8()));
+
+        auto other = imagebytes::filled(0);
+        Configuration loaded(other.data(), 0);
+        QCOMPARE(loaded.readFromFile(path, 1), FileReadResult::Loaded);
+        QCOMPARE(loaded.users()->user(4)->description(), QStringLiteral("Иванов И.И.\nсмена 2"));
+        QCOMPARE(loaded.tails()->tail(7)->description(), QStringLiteral("Склад «Север»"));
+        QCOMPARE(loaded.content()->group(BlockGroup::Keyboards)->blockDescription(1), QStringLiteral("Пост охраны"));
+        QCOMPARE(loaded.users()->user(5)->description(), QString());
+
+        // Saving what was loaded gives the same file again.
+        const QString again = dir.filePath(QStringLiteral("again.bin"));
+        QVERIFY(loaded.saveToFile(again));
+        QCOMPARE(readAll(again), readAll(path));
+    }
+
+    void badDescriptionFilesGiveNoDescriptions_data()
+    {
+        QTest::addColumn<QByteArray>("xml"); // empty: no file
+        QTest::newRow("missing") << QByteArray();
+        QTest::newRow("malformed") << QByteArray("<configuration><tail id=\"0\"><description>x</descr");
+        QTest::newRow("not xml at all") << QByteArray("\x00\x01\x02", 3);
+    }
+
+    void badDescriptionFilesGiveNoDescriptions()
+    {
+        QFETCH(QByteArray, xml);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("conf.bin"));
+        writeFile(path, toBytes(imagebytes::filled(0)));
+        if (!xml.isEmpty())
+            writeFile(path + ".xml", xml);
+
+        auto image = imagebytes::filled(0);
+        Configuration configuration(image.data(), 0);
+        configuration.tails()->tail(0)->setDescription(QStringLiteral("old"));
+        QCOMPARE(configuration.readFromFile(path, 0), FileReadResult::Loaded);
+        QCOMPARE(configuration.tails()->tail(0)->description(), QString());
+
+        // New descriptions still reach the file.
+        configuration.tails()->tail(0)->setDescription(QStringLiteral("new"));
+        QVERIFY(configuration.saveToFile(path));
+        QVERIFY(readAll(path + ".xml").contains("<description>new</description>"));
+    }
+
+    void failedSaveKeepsPreviousFiles()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner |
+                                                      QFile::ReadOther | QFile::ExeOther));
+        auto image = imagebytes::random(21);
+        Configuration configuration(image.data(), 0);
+        configuration.setImage(image.data());
+
+        // A folder the user may not write into.
+        const QString locked = dir.filePath(QStringLiteral("locked"));
+        QVERIFY(QDir().mkdir(locked));
+        const QString path = locked + "/conf.bin";
+        writeFile(path, "previous");
+        writeFile(path + ".xml", "<configuration/>");
+        QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        {
+            AsOrdinaryUser user;
+            QVERIFY(!configuration.saveToFile(path));
+        }
+        QCOMPARE(readAll(path), QByteArray("previous"));
+        QCOMPARE(readAll(path + ".xml"), QByteArray("<configuration/>"));
+        QCOMPARE(QDir(locked).entryList(QDir::Files).size(), 2);
+
+        // A description file that cannot be written keeps the binary file as it was.
+        const QString second = dir.filePath(QStringLiteral("second.bin"));
+        writeFile(second, "previous");
+        QVERIFY(QDir().mkdir(second + ".xml"));
+        QVERIFY(!configuration.saveToFile(second));
+        QCOMPARE(readAll(second), QByteArray("previous"));
+    }
+
+    void newConfiguration()
+    {
+        DataDirGuard guard;
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("config")));
+
+        // Without a default file: the factory defaults, which is also what the shipped file holds.
+        auto factoryImage = imagebytes::filled(0);
+        const Configuration factory(factoryImage.data(), 0);
+        QCOMPARE(readAll(QStringLiteral(OLMA_TEST_DATA_DIR "/config/default.bin")), toBytes(factoryImage));
+
+        auto image = imagebytes::random(31);
+        Configuration configuration(image.data(), 0);
+        configuration.tails()->tail(0)->setDescription(QStringLiteral("old"));
+        olma::setDataDir(dir.path());
+        configuration.newConfiguration(2);
+        QCOMPARE(image, factoryImage);
+        QCOMPARE(configuration.deviceType(), 2);
+        QCOMPARE(configuration.tails()->count(), 16);
+        QCOMPARE(configuration.tails()->tail(0)->description(), QString());
+
+        // With one: exactly that file. A file that is too short is not a default.
+        const auto custom = imagebytes::random(32);
+        writeFile(dir.filePath(QStringLiteral("config/default.bin")), toBytes(custom));
+        configuration.newConfiguration(1);
+        QCOMPARE(image, custom);
+        QCOMPARE(configuration.tails()->count(), 8);
+
+        writeFile(dir.filePath(QStringLiteral("config/default.bin")), toBytes(custom).left(100));
+        const auto before = image;
+        QVERIFY(!configuration.loadFromFile(dir.filePath(QStringLiteral("config/default.bin"))));
+        QCOMPARE(image, before);
+        configuration.newConfiguration(0);
+        QCOMPARE(image, factoryImage);
+    }
+};
+
+OLMA_TEST_MAIN(TestConfiguration)
+#include "tst_configuration.moc"
