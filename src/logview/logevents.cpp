@@ -5,6 +5,12 @@
 
 namespace olma::logview {
 
+LogEvents::~LogEvents()
+{
+    if (_view)
+        _view->storeDestroyed();
+}
+
 QWidget* LogEvents::createWidget(QWidget* parent)
 {
     // One viewer per store: it attaches itself in its constructor and detaches when destroyed.

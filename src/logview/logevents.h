@@ -16,7 +16,7 @@ class LogEvents : public olma::IGuiItem, public ILogView
 {
 public:
     LogEvents() = default;
-    ~LogEvents() override = default;
+    ~LogEvents() override;
     LogEvents(const LogEvents&) = delete;
     LogEvents& operator=(const LogEvents&) = delete;
 

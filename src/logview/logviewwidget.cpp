@@ -87,8 +87,14 @@ LogViewWidget::LogViewWidget(LogEvents* store, QWidget* parent)
 
 LogViewWidget::~LogViewWidget()
 {
-    if (_store->logViewWidget() == this)
+    if (_store && _store->logViewWidget() == this)
         _store->setLogViewWidget(nullptr);
+}
+
+void LogViewWidget::storeDestroyed()
+{
+    _store = nullptr;
+    update();
 }
 
 void LogViewWidget::update()
@@ -103,7 +109,8 @@ void LogViewWidget::update()
 
     QList<QTreeWidgetItem*> rows;
     QStringList texts;
-    for (const LogEvent& event : _store->events()) {
+    static const std::vector<LogEvent> kNoEvents;
+    for (const LogEvent& event : _store ? _store->events() : kNoEvents) {
         if (!filter.accepts(event))
             continue;
         _visible.push_back(event);

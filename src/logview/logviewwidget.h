@@ -24,13 +24,14 @@ class LogViewWidget : public QWidget, public ILogViewWidget
     Q_DISABLE_COPY(LogViewWidget)
 
 public:
-    // Attaches itself to `store`, which must outlive it.
+    // Attaches itself to `store`; a store destroyed first leaves the page empty.
     LogViewWidget(LogEvents* store, QWidget* parent = nullptr);
     ~LogViewWidget() override;
 
     // Rebuilds the rows from the store with the current filter and sort keys.
     void update() override;
     std::vector<LogEvent> visibleEvents() const override { return _visible; }
+    void storeDestroyed() override;
 
     // The sort keys taken at the last rebuild; the rows compare by them.
     const std::vector<int>& sortKeys() const { return _sortKeys; }

@@ -203,6 +203,13 @@ private slots:
         std::unique_ptr<QWidget> second(pages.at(0).item->createWidget(nullptr));
         QVERIFY(second);
         QCOMPARE(dynamic_cast<QWidget*>(log.logEvents()->logViewWidget()), second.get());
+
+        // The window destroys its children in creation order: the log before its page.
+        auto* window = new QWidget;
+        auto* owned = new LogView(window);
+        owned->setLogContent(logtest::bytes(logtest::record(2024, 3, 1, 10, 0, 1, 13)));
+        QVERIFY(owned->logEvents()->createWidget(window));
+        delete window;
     }
 };
 
