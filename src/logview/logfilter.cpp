@@ -1,0 +1,83 @@
+#include "logview/logfilter.h"
+
+#include "logview/sortorderwidget.h"
+
+#include <limits>
+
+namespace olma::logview {
+namespace {
+
+// Events with an impossible date sort before every real one.
+qint64 timeKey(const LogEvent& event)
+{
+    return event.dateTime.isValid() ? event.dateTime.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
+}
+
+qint64 keyValue(const LogEvent& event, int key)
+{
+    switch (key) {
+    case SortOrderWidget::DateTimeKey:
+        return timeKey(event);
+    case SortOrderWidget::SourceKey:
+        return event.eventClass;
+    case SortOrderWidget::EventKey:
+        return event.eventCode;
+    case SortOrderWidget::Param1Key:
+        return event.paramA;
+    case SortOrderWidget::Param2Key:
+        return event.paramB;
+    default:
+        return 0;
+    }
+}
+
+} // namespace
+
+bool LogFilter::accepts(const LogEvent& event) const
+{
+    if (byDate) {
+        // An impossible date lies in no range.
+        if (!event.dateTime.isValid() || event.dateTime < from || to < event.dateTime)
+            return false;
+    }
+    if (byEvent) {
+        if (event.eventClass != eventClass)
+            return false;
+        if (eventCode >= 0 && event.eventCode != eventCode)
+            return false;
+    }
+    if (byUser) {
+        if (event.eventClass != kClassUser)
+            return false;
+        if (user >= 0 && event.paramA != user)
+            return false;
+    }
+    if (byTail) {
+        if (event.eventClass != kClassZone)
+            return false;
+        if (tail >= 0 && event.paramB != tail)
+            return false;
+    }
+    if (byBlock) {
+        if (event.eventClass != kClassBlock)
+            return false;
+        if (blockType >= 0 && event.paramA != blockType)
+            return false;
+        if (blockAddress >= 0 && event.paramB != blockAddress)
+            return false;
+    }
+    return true;
+}
+
+bool logEventLess(const LogEvent& left, const LogEvent& right, const std::vector<int>& keys)
+{
+    for (const int key : keys) {
+        const qint64 l = keyValue(left, key);
+        const qint64 r = keyValue(right, key);
+        if (l != r)
+            return l < r;
+    }
+    return left.number > right.number;
+}
+
+} // namespace olma::logview

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QString>
+
+// Titles, captions and messages of the event log's commands, kept together so that the
+// window, the viewer and any other front end say exactly the same things.
+namespace olma::logview::texts {
+
+inline const QString kPageTitle = QStringLiteral("Журнал событий");
+
+// Reading the log from the panel.
+inline const QString kReadTitle = QStringLiteral("Считывание журнала событий");
+inline const QString kReadFailed = QStringLiteral("Невозможно считать журнал событий!");
+
+// Binary log files.
+inline const QString kBinaryFilter = QStringLiteral("Двоичный (*.bin)");
+inline const QString kStartDir = QStringLiteral(".");
+inline const QString kOpenCaption = QStringLiteral("Открыть файл журнала");
+inline const QString kOpenErrorTitle = QStringLiteral("Ошибка чтения файла журнала");
+inline const QString kFileNotFound = QStringLiteral("Файл журнала: \"%1\" не наден!");
+inline const QString kSaveCaption = QStringLiteral("Файл журнала");
+inline const QString kSaveTitle = QStringLiteral("Запись журнала в файл");
+inline const QString kSaveFailed = QStringLiteral("Запись журнала в файл %1 не выполнена!");
+inline const QString kSaveDone = QStringLiteral("Журнал успешно записан в файл: %1!");
+
+// Export.
+inline const QString kExportCaption = QStringLiteral("Имя файла для экспорта");
+inline const QString kExportFilter =
+    QStringLiteral("Текст (*.txt *.text *.log);;Word (*.rtf *.rtx);;Html (*.htm *.html);;Excel (*.csv)");
+inline const QString kExportTitle = QStringLiteral("Экспорт журнала в файл");
+inline const QString kExportUnsupported = QStringLiteral("Данный тип файлов не поддерживается!");
+inline const QString kExportFailed = QStringLiteral("Записи журнала не экспортированы!");
+inline const QString kExportDone = QStringLiteral("Журнал успешно экспортирован!");
+inline const QString kExportMenuEntry = QStringLiteral("Экспортировать журнал");
+
+} // namespace olma::logview::texts

@@ -1,0 +1,376 @@
+#include "common/cp1251.h"
+#include "dialoginterceptor.h"
+#include "logrecords.h"
+#include "logview/logevents.h"
+#include "logview/logview.h"
+#include "logview/logviewwidget.h"
+#include "testmain.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QToolButton>
+#include <QTreeWidget>
+
+using namespace olma::logview;
+
+namespace {
+
+// Ten events of all classes over half an hour; № in the comments.
+QByteArray sampleLog()
+{
+    using logtest::record;
+    return record(2024, 3, 1, 10, 0, 1, 13, 0, 1)      // 1 block ПЦ 1, tamper
+           + record(2024, 3, 1, 10, 5, 2, 1, 2, 3)     // 2 user 2 arms zone 3
+           + record(2024, 3, 1, 10, 5, 3, 1, 0, 3)     // 3 zone 3 alarm
+           + record(2024, 3, 1, 10, 10, 3, 2, 0, 4)    // 4 zone 4 fire
+           + record(2024, 3, 1, 10, 10, 1, 15, 2, 2)   // 5 block БРВ-А output 2 fault
+           + record(2024, 3, 1, 10, 15, 2, 12, 255, 0) // 6 admin 255 erases keys
+           + record(2024, 3, 1, 10, 20, 1, 13, 2, 1)   // 7 block БРВ-А 1, tamper
+           + record(2024, 3, 1, 10, 20, 0, 0, 0, 0)    // 8 unknown class
+           + record(2024, 3, 1, 10, 30, 3, 1, 0, 3)    // 9 zone 3 alarm
+           + record(2024, 3, 1, 9, 55, 1, 3, 0, 5);    // 10 block ПЦ 5 mains fault, clock set back
+}
+
+template <typename T> T* child(QWidget* parent, const char* name)
+{
+    T* w = parent->findChild<T*>(QString::fromLatin1(name));
+    if (!w)
+        qFatal("no child %s", name);
+    return w;
+}
+
+// The № column, top to bottom.
+QList<uint> shownNumbers(QWidget* view)
+{
+    QList<uint> out;
+    auto* tree = child<QTreeWidget>(view, "_treeWidget");
+    for (int i = 0; i < tree->topLevelItemCount(); ++i)
+        out.append(tree->topLevelItem(i)->text(0).toUInt());
+    return out;
+}
+
+// What a user's pick in a list does: the entry becomes current and the list reports it.
+void choose(QComboBox* combo, int index)
+{
+    QVERIFY(combo->isEnabled());
+    combo->setCurrentIndex(index);
+    emit combo->activated(index);
+}
+
+void clickCheckBox(QCheckBox* box)
+{
+    QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(5, box->height() / 2));
+}
+
+struct Viewer
+{
+    Viewer()
+    {
+        log.setLogContent(logtest::bytes(sampleLog()));
+        page.reset(log.logEvents()->createWidget(nullptr));
+        page->resize(1200, 700);
+        page->show();
+        QVERIFY(QTest::qWaitForWindowExposed(page.get()));
+    }
+    LogView log;
+    std::unique_ptr<QWidget> page;
+};
+
+const char* const kCheckBoxes[] = {"_dateTimeCheckBox", "_eventCheckBox", "_userCheckBox", "_tailCheckBox",
+                                   "_deviceBlockCheckBox"};
+
+} // namespace
+
+class TestLogViewWidget : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void checkBoxesEnableTheirRowsOnly()
+    {
+        Viewer v;
+        const QList<QStringList> rows = {
+            {"_fromDateTimeEdit", "_toDateTimeEdit"},
+            {"_eventSourceComboBox", "_eventComboBox"},
+            {"_userComboBox"},
+            {"_tailComboBox"},
+            {"_deviceTypeComboBox", "_deviceAddressComboBox"},
+        };
+        auto enabledInputs = [&] {
+            QStringList out;
+            for (const QStringList& row : rows)
+                for (const QString& name : row)
+                    if (v.page->findChild<QWidget*>(name)->isEnabled())
+                        out.append(name);
+            return out;
+        };
+        QCOMPARE(enabledInputs(), QStringList());
+        for (int i = 0; i < 5; ++i) {
+            auto* box = child<QCheckBox>(v.page.get(), kCheckBoxes[i]);
+            QVERIFY(!box->isChecked());
+            clickCheckBox(box);
+            QVERIFY(box->isChecked());
+            QCOMPARE(enabledInputs(), rows.at(i));
+            clickCheckBox(box);
+            QCOMPARE(enabledInputs(), QStringList());
+        }
+    }
+
+    void listsOfferEveryChoice()
+    {
+        Viewer v;
+        auto* source = child<QComboBox>(v.page.get(), "_eventSourceComboBox");
+        auto* event = child<QComboBox>(v.page.get(), "_eventComboBox");
+        QCOMPARE(source->count(), 3);
+        QCOMPARE(event->count(), 25);
+        QCOMPARE(event->itemText(0), QStringLiteral("Все события"));
+        QCOMPARE(event->itemText(24), QStringLiteral("Восстановление Выхода 2"));
+        clickCheckBox(child<QCheckBox>(v.page.get(), "_eventCheckBox"));
+        choose(source, 2);
+        QCOMPARE(event->count(), 15);
+        QCOMPARE(event->itemText(14), QStringLiteral("Неисправность питания"));
+
+        auto* users = child<QComboBox>(v.page.get(), "_userComboBox");
+        QCOMPARE(users->count(), 256);
+        QCOMPARE(users->itemText(1), QStringLiteral("Администратор 1"));
+        QCOMPARE(users->itemText(2), QStringLiteral("Пользователь 2"));
+        QCOMPARE(users->itemText(255), QStringLiteral("Администратор 255"));
+
+        auto* tails = child<QComboBox>(v.page.get(), "_tailComboBox");
+        QCOMPARE(tails->count(), 17);
+        QCOMPARE(tails->itemText(16), QStringLiteral("Ш") + QLatin1String("C - 16")); // Latin C
+
+        auto* types = child<QComboBox>(v.page.get(), "_deviceTypeComboBox");
+        QCOMPARE(types->count(), 10);
+        QCOMPARE(types->itemText(9), QStringLiteral("БКВ-А"));
+        QCOMPARE(child<QComboBox>(v.page.get(), "_deviceAddressComboBox")->count(), 0);
+    }
+
+    void addressesFollowTheBlockType_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("addresses");
+        QTest::newRow("ПЦ") << QStringLiteral("ПЦ") << 0;
+        QTest::newRow("КВ") << QStringLiteral("КВ") << 4;
+        QTest::newRow("ИП") << QStringLiteral("ИП") << 8;
+        QTest::newRow("УПС-А(Ех)") << QStringLiteral("УПС-А(Ех)") << 16;
+        QTest::newRow("БКВ-А") << QStringLiteral("БКВ-А") << 8;
+    }
+
+    void addressesFollowTheBlockType()
+    {
+        QFETCH(QString, type);
+        QFETCH(int, addresses);
+        Viewer v;
+        clickCheckBox(child<QCheckBox>(v.page.get(), "_deviceBlockCheckBox"));
+        auto* types = child<QComboBox>(v.page.get(), "_deviceTypeComboBox");
+        auto* list = child<QComboBox>(v.page.get(), "_deviceAddressComboBox");
+        choose(types, types->findText(type));
+        if (addresses == 0) {
+            QCOMPARE(list->count(), 0);
+            return;
+        }
+        QCOMPARE(list->count(), addresses + 1);
+        QCOMPARE(list->itemText(0), QStringLiteral("Все адреса"));
+        QCOMPARE(list->itemText(addresses), QStringLiteral("Адрес %1").arg(addresses));
+        choose(types, 0);
+        QCOMPARE(list->count(), 0);
+    }
+
+    void filtersNarrowTheRows_data()
+    {
+        // Each check box to tick, then "list=index" picks or "edit=hh:mm" times, in order.
+        QTest::addColumn<QStringList>("checks");
+        QTest::addColumn<QStringList>("picks");
+        QTest::addColumn<QList<uint>>("shown");
+
+        QTest::newRow("no filter") << QStringList() << QStringList() << QList<uint>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
+        QTest::newRow("one minute") << QStringList{"_dateTimeCheckBox"}
+                                    << QStringList{"_fromDateTimeEdit=10:05", "_toDateTimeEdit=10:05"}
+                                    << QList<uint>{2, 3};
+        QTest::newRow("both ends included")
+            << QStringList{"_dateTimeCheckBox"} << QStringList{"_fromDateTimeEdit=10:10", "_toDateTimeEdit=10:20"}
+            << QList<uint>{4, 5, 6, 7, 8};
+        QTest::newRow("empty range") << QStringList{"_dateTimeCheckBox"}
+                                     << QStringList{"_fromDateTimeEdit=10:21", "_toDateTimeEdit=10:29"}
+                                     << QList<uint>{};
+        QTest::newRow("all zone events") << QStringList{"_eventCheckBox"} << QStringList{"_eventSourceComboBox=2"}
+                                         << QList<uint>{3, 4, 9};
+        QTest::newRow("zone alarms") << QStringList{"_eventCheckBox"}
+                                     << QStringList{"_eventSourceComboBox=2", "_eventComboBox=1"} << QList<uint>{3, 9};
+        QTest::newRow("block tampers") << QStringList{"_eventCheckBox"} << QStringList{"_eventComboBox=13"}
+                                       << QList<uint>{1, 7};
+        QTest::newRow("all users") << QStringList{"_userCheckBox"} << QStringList() << QList<uint>{2, 6};
+        QTest::newRow("administrator 255")
+            << QStringList{"_userCheckBox"} << QStringList{"_userComboBox=255"} << QList<uint>{6};
+        QTest::newRow("loop 3") << QStringList{"_tailCheckBox"} << QStringList{"_tailComboBox=3"} << QList<uint>{3, 9};
+        QTest::newRow("all loops") << QStringList{"_tailCheckBox"} << QStringList() << QList<uint>{3, 4, 9};
+        QTest::newRow("ПЦ at any address")
+            << QStringList{"_deviceBlockCheckBox"} << QStringList{"_deviceTypeComboBox=1"} << QList<uint>{1, 10};
+        QTest::newRow("БРВ-А address 1") << QStringList{"_deviceBlockCheckBox"}
+                                         << QStringList{"_deviceTypeComboBox=3", "_deviceAddressComboBox=1"}
+                                         << QList<uint>{7};
+        QTest::newRow("loop and time together")
+            << QStringList{"_tailCheckBox", "_dateTimeCheckBox"}
+            << QStringList{"_fromDateTimeEdit=10:00", "_toDateTimeEdit=10:10"} << QList<uint>{3, 4};
+    }
+
+    void filtersNarrowTheRows()
+    {
+        QFETCH(QStringList, checks);
+        QFETCH(QStringList, picks);
+        QFETCH(QList<uint>, shown);
+        Viewer v;
+        for (const QString& name : checks)
+            clickCheckBox(v.page->findChild<QCheckBox*>(name));
+        for (const QString& pick : picks) {
+            const QStringList parts = pick.split(QLatin1Char('='));
+            QWidget* input = v.page->findChild<QWidget*>(parts.at(0));
+            if (auto* edit = qobject_cast<QDateTimeEdit*>(input)) {
+                QVERIFY(edit->isEnabled());
+                edit->setDateTime(
+                    QDateTime(QDate(2024, 3, 1), QTime::fromString(parts.at(1), QStringLiteral("HH:mm"))));
+            } else {
+                choose(qobject_cast<QComboBox*>(input), parts.at(1).toInt());
+            }
+        }
+        QTest::mouseClick(child<QPushButton>(v.page.get(), "filterButton"), Qt::LeftButton);
+        QCOMPARE(shownNumbers(v.page.get()), shown);
+
+        // The store's events to show are the rows that passed, in store order.
+        QList<uint> toShow;
+        for (const LogEvent& e : v.log.logEvents()->eventsToShow())
+            toShow.append(e.number);
+        QCOMPARE(toShow, shown);
+    }
+
+    void sortKeysOrderTheRows_data()
+    {
+        // Keys to tick by their entry text, top to bottom as the list stands.
+        QTest::addColumn<QStringList>("keys");
+        QTest::addColumn<QList<uint>>("shown");
+        QTest::newRow("latest first") << QStringList{"Дата/время"} << QList<uint>{9, 7, 8, 6, 4, 5, 2, 3, 1, 10};
+        QTest::newRow("larger event codes first")
+            << QStringList{"Событие"} << QList<uint>{5, 1, 7, 6, 10, 4, 2, 3, 9, 8};
+        QTest::newRow("time then source")
+            << QStringList{"Дата/время", "Источник"} << QList<uint>{9, 7, 8, 6, 4, 5, 3, 2, 1, 10};
+    }
+
+    void sortKeysOrderTheRows()
+    {
+        QFETCH(QStringList, keys);
+        QFETCH(QList<uint>, shown);
+        Viewer v;
+        auto* list = child<QListWidget>(v.page.get(), "listWidget");
+        for (const QString& key : keys)
+            list->findItems(key, Qt::MatchExactly).at(0)->setCheckState(Qt::Checked);
+        // Ticking alone changes nothing until the list is renewed.
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        QTest::mouseClick(child<QPushButton>(v.page.get(), "filterButton"), Qt::LeftButton);
+        QCOMPARE(shownNumbers(v.page.get()), shown);
+    }
+
+    void upAndDownMoveTheCurrentKey()
+    {
+        Viewer v;
+        auto* list = child<QListWidget>(v.page.get(), "listWidget");
+        auto* up = child<QToolButton>(v.page.get(), "upToolButton");
+        auto* down = child<QToolButton>(v.page.get(), "downToolButton");
+        QVERIFY(!up->icon().isNull());
+        QVERIFY(!down->icon().isNull());
+        auto order = [list] {
+            QList<int> keys;
+            for (int i = 0; i < list->count(); ++i)
+                keys.append(list->item(i)->type());
+            return keys;
+        };
+        QCOMPARE(order(), (QList<int>{1, 2, 3, 4, 5}));
+        for (int i = 0; i < list->count(); ++i)
+            QCOMPARE(list->item(i)->checkState(), Qt::Unchecked);
+
+        list->setCurrentRow(0);
+        QTest::mouseClick(up, Qt::LeftButton);
+        QCOMPARE(order(), (QList<int>{1, 2, 3, 4, 5}));
+        QCOMPARE(list->currentRow(), 0);
+        list->setCurrentRow(4);
+        QTest::mouseClick(down, Qt::LeftButton);
+        QCOMPARE(order(), (QList<int>{1, 2, 3, 4, 5}));
+        QCOMPARE(list->currentRow(), 4);
+
+        // "Параметр 2" to the top, then "Дата/время" one down.
+        for (int i = 0; i < 5; ++i)
+            QTest::mouseClick(up, Qt::LeftButton);
+        QCOMPARE(order(), (QList<int>{5, 1, 2, 3, 4}));
+        QCOMPARE(list->currentItem()->text(), QStringLiteral("Параметр 2"));
+        list->setCurrentRow(1);
+        QTest::mouseClick(down, Qt::LeftButton);
+        QCOMPARE(order(), (QList<int>{5, 2, 1, 3, 4}));
+        QCOMPARE(list->currentRow(), 2);
+
+        // The moved order decides: parameter B first (larger first), then the time.
+        list->item(0)->setCheckState(Qt::Checked);
+        list->item(2)->setCheckState(Qt::Checked);
+        QTest::mouseClick(child<QPushButton>(v.page.get(), "filterButton"), Qt::LeftButton);
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{10, 4, 9, 2, 3, 5, 7, 1, 8, 6}));
+    }
+
+    void contextMenuExportsTheRowsShownInStoreOrder()
+    {
+        QTemporaryDir dir;
+        Viewer v;
+        DialogInterceptor dialogs;
+        clickCheckBox(child<QCheckBox>(v.page.get(), "_tailCheckBox"));
+        child<QListWidget>(v.page.get(), "listWidget")->item(0)->setCheckState(Qt::Checked);
+        QTest::mouseClick(child<QPushButton>(v.page.get(), "filterButton"), Qt::LeftButton);
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{9, 4, 3}));
+
+        const QString name = dir.filePath(QStringLiteral("loops.csv"));
+        dialogs.setNextFileName(name);
+        auto* tree = child<QTreeWidget>(v.page.get(), "_treeWidget");
+        QTimer::singleShot(0, [] {
+            auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            QVERIFY(menu);
+            QCOMPARE(menu->actions().size(), 1);
+            QCOMPARE(menu->actions().at(0)->text(), QStringLiteral("Экспортировать журнал"));
+            menu->setActiveAction(menu->actions().at(0));
+            QTest::keyClick(menu, Qt::Key_Return);
+        });
+        emit tree->customContextMenuRequested(QPoint(20, 20));
+
+        QCOMPARE(dialogs.fileDialogCaptions(), QStringList{QStringLiteral("Имя файла для экспорта")});
+        QCOMPARE(dialogs.messages().size(), 1);
+        QCOMPARE(dialogs.messages().at(0).icon, QMessageBox::Information);
+        QCOMPARE(dialogs.messages().at(0).title, QStringLiteral("Экспорт журнала в файл"));
+        QCOMPARE(dialogs.messages().at(0).text, QStringLiteral("Журнал успешно экспортирован!"));
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(olma::cp1251::decode(file.readAll()),
+                 QStringLiteral("Дата/Время;Класс;Событие;Парметр 1;Параметр 2\r\n"
+                                "10:05 01.03.2024;Зона;Тревога;Зона: 3;\r\n"
+                                "10:10 01.03.2024;Зона;ПОЖАР-1;Зона: 4;\r\n"
+                                "10:30 01.03.2024;Зона;Тревога;Зона: 3;\r\n"));
+
+        // A cancelled dialog does nothing; a name of another type is refused before any file is made.
+        auto* view = dynamic_cast<LogViewWidget*>(v.page.get());
+        dialogs.clear();
+        dialogs.setNextFileName(QString());
+        view->exportVisibleEvents();
+        QVERIFY(dialogs.messages().isEmpty());
+        const QString doc = dir.filePath(QStringLiteral("loops.doc"));
+        dialogs.setNextFileName(doc);
+        view->exportVisibleEvents();
+        QCOMPARE(dialogs.messages().size(), 1);
+        QCOMPARE(dialogs.messages().at(0).icon, QMessageBox::Critical);
+        QCOMPARE(dialogs.lastText(), QStringLiteral("Данный тип файлов не поддерживается!"));
+        QVERIFY(!QFile::exists(doc));
+    }
+};
+
+OLMA_TEST_MAIN(TestLogViewWidget)
+#include "tst_logviewwidget.moc"
