@@ -2,6 +2,8 @@
 
 #include "config/iconfigitem.h"
 
+#include <QStringBuilder>
+
 namespace olma::config::programm {
 namespace {
 
@@ -10,18 +12,7 @@ const QString kCellBorders = QStringLiteral("\\clbrdrt\\brdrs\\clbrdrl\\brdrs\\c
 
 QString htmlHeading(const QString& text)
 {
-    return QStringLiteral("\r\n<br><b>") + text + QStringLiteral(":</b>\r\n");
-}
-
-QString htmlRow(const QString& label, const QString& value)
-{
-    return QStringLiteral("<tr><td width=70%>") + label + QStringLiteral("</td><td width=30%>") + value +
-           QStringLiteral("</td></tr>\r\n");
-}
-
-QString rtfCell(const QString& text)
-{
-    return QStringLiteral("{{") + text + QStringLiteral("}\\cell}\n");
+    return QStringLiteral("\r\n<br><b>") % text % QStringLiteral(":</b>\r\n");
 }
 
 } // namespace
@@ -31,20 +22,22 @@ QString ExportTable::render(int format) const
     QString text;
     switch (format) {
     case ExportText:
-        text = kCrLf + heading + QStringLiteral(":") + kCrLf;
+        text = kCrLf % heading % QLatin1String(":") % kCrLf;
         for (int i = 0; i < labels.size(); ++i)
-            text += labels.at(i) + QStringLiteral(": ") + values.value(i) + kCrLf;
+            text += labels.at(i) % QLatin1String(": ") % values.value(i) % kCrLf;
         break;
     case ExportCsv:
-        text = kCrLf + heading + csvHeadingEnd + kCrLf;
+        text = kCrLf % heading % csvHeadingEnd % kCrLf;
         for (int i = 0; i < labels.size(); ++i)
-            text += labels.at(i) + csvSeparator + values.value(i) + kCrLf;
+            text += labels.at(i) % csvSeparator % values.value(i) % kCrLf;
         break;
     case ExportHtml:
-        text = htmlHeading(heading) + htmlTableStart;
-        for (int i = 0; i < htmlLabels.size(); ++i)
-            text += htmlRow(htmlLabels.at(i), values.value(i));
-        text += QStringLiteral("</table>\r\n");
+        text = htmlHeading(heading) % htmlTableStart;
+        for (int i = 0; i < htmlLabels.size(); ++i) {
+            text += QLatin1String("<tr><td width=70%>") % htmlLabels.at(i) % QLatin1String("</td><td width=30%>") %
+                    values.value(i) % QLatin1String("</td></tr>\r\n");
+        }
+        text += QLatin1String("</table>\r\n");
         break;
     case ExportRtf:
         text = rtfHeadingRow(rtfHeading);
@@ -72,15 +65,15 @@ QString exportGroupHeading(int format, const QString& name)
 
 QString rtfHeadingRow(const QString& text)
 {
-    return QStringLiteral("{\\trowd\n") + kCellBorders + QStringLiteral("\\cellx10800\n") +
-           QStringLiteral("{\\pard\\qc\\intbl\n") + rtfCell(text) + QStringLiteral("}\\row}\n");
+    return QLatin1String("{\\trowd\n") % kCellBorders % QLatin1String("\\cellx10800\n{\\pard\\qc\\intbl\n{{") % text %
+           QLatin1String("}\\cell}\n}\\row}\n");
 }
 
 QString rtfPairRow(const QString& label, const QString& value)
 {
-    return QStringLiteral("{\\trowd\n") + kCellBorders + QStringLiteral("\\cellx6480\n") + kCellBorders +
-           QStringLiteral("\\cellx10800\n") + QStringLiteral("{\\pard\\intbl\n") + rtfCell(label) + rtfCell(value) +
-           QStringLiteral("}\\row}\n");
+    return QLatin1String("{\\trowd\n") % kCellBorders % QLatin1String("\\cellx6480\n") % kCellBorders %
+           QLatin1String("\\cellx10800\n{\\pard\\intbl\n{{") % label % QLatin1String("}\\cell}\n{{") % value %
+           QLatin1String("}\\cell}\n}\\row}\n");
 }
 
 QStringList withSuffix(const QStringList& labels, const QString& suffix)
