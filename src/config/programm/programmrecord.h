@@ -23,7 +23,6 @@ constexpr int kTailBytes = 2;
 constexpr int kBkvBlocks = 8;
 constexpr int kBkvOutputs = 4;
 constexpr int kBpBlocks = 4;
-constexpr int kIpSlots = 8;
 
 static_assert(kRecordTails + kTailSlots * kTailBytes == kRecordPanel, "16 loop slots");
 static_assert(kRecordBkv + kBkvBlocks == kRecordBp, "one byte per БКВ-А block");
