@@ -2,6 +2,14 @@
 
 #include "config/blockgroup.h"
 #include "config/params.h"
+#include "config/programm/bkvstate.h"
+#include "config/programm/bpstate.h"
+#include "config/programm/description.h"
+#include "config/programm/kvostate.h"
+#include "config/programm/params.h"
+#include "config/programm/pcstate.h"
+#include "config/programm/programm.h"
+#include "config/programm/tailstate.h"
 #include "config/tail.h"
 #include "config/user.h"
 
@@ -80,9 +88,107 @@ QString feedTail(IConfigItem* item)
     return QStringLiteral("Tail");
 }
 
+QString feedProgramm(IConfigItem* item)
+{
+    auto* p = dynamic_cast<Programm*>(item);
+    if (!p)
+        return {};
+    // Taking over its own values changes nothing.
+    p->assign(*p);
+    return QStringLiteral("Programm");
+}
+
+QString feedProgrammParams(IConfigItem* item)
+{
+    auto* p = dynamic_cast<programm::Params*>(item);
+    if (!p)
+        return {};
+    p->setTimeout(p->timeout());
+    p->setTactic(p->tactic());
+    p->setInitState(p->initState());
+    p->setWorkTime(p->workTime());
+    p->setFireSafety(p->fireSafety());
+    return QStringLiteral("ProgrammParams");
+}
+
+QString feedTailState(IConfigItem* item)
+{
+    auto* s = dynamic_cast<programm::TailState*>(item);
+    if (!s)
+        return {};
+    s->setGuardOffDelay(s->guardOffDelay());
+    s->setGuardOnDelay(s->guardOnDelay());
+    s->setBroken(s->broken());
+    s->setFault(s->fault());
+    s->setFire1(s->fire1());
+    s->setAlarm(s->alarm());
+    s->setTakeOff(s->takeOff());
+    return QStringLiteral("TailState");
+}
+
+QString feedPCState(IConfigItem* item)
+{
+    auto* s = dynamic_cast<programm::PCState*>(item);
+    if (!s)
+        return {};
+    s->setZoFault(s->zoFault());
+    s->setSoFault(s->soFault());
+    s->setNoticeOff(s->noticeOff());
+    s->setRpFault(s->rpFault());
+    s->setOpFault(s->opFault());
+    s->setCorpseOpen(s->corpseOpen());
+    s->setExtBlockAccident(s->extBlockAccident());
+    s->setExtBlockOpening(s->extBlockOpening());
+    return QStringLiteral("PCState");
+}
+
+QString feedKVOState(IConfigItem* item)
+{
+    auto* s = dynamic_cast<programm::KVOState*>(item);
+    if (!s)
+        return {};
+    // All eight record slots: those the model lacks read 0 and must not be written.
+    for (int i = 0; i < 8; ++i)
+        s->setState(i, s->state(i));
+    return QStringLiteral("KVOState");
+}
+
+QString feedBKVState(IConfigItem* item)
+{
+    auto* s = dynamic_cast<programm::BKVState*>(item);
+    if (!s)
+        return {};
+    for (int i = 0; i < 4; ++i)
+        s->setState(i, s->state(i));
+    return QStringLiteral("BKVState");
+}
+
+QString feedBPState(IConfigItem* item)
+{
+    auto* s = dynamic_cast<programm::BPState*>(item);
+    if (!s)
+        return {};
+    s->setOp(s->op());
+    s->setRp(s->rp());
+    s->setCh2(s->ch2());
+    s->setCh1(s->ch1());
+    return QStringLiteral("BPState");
+}
+
+QString feedProgrammDescription(IConfigItem* item)
+{
+    auto* d = dynamic_cast<programm::Description*>(item);
+    if (!d)
+        return {};
+    d->setDescription(d->description());
+    return QStringLiteral("ProgrammDescription");
+}
+
 const std::vector<Feeder>& feeders()
 {
-    static const std::vector<Feeder> all = {feedParams, feedBlockGroup, feedUser, feedTail};
+    static const std::vector<Feeder> all = {feedParams,   feedBlockGroup,     feedUser,      feedTail,
+                                            feedProgramm, feedProgrammParams, feedTailState, feedPCState,
+                                            feedKVOState, feedBKVState,       feedBPState,   feedProgrammDescription};
     return all;
 }
 

@@ -5,6 +5,7 @@
 #include "config/tails.h"
 #include "config/users.h"
 #include "imagebytes.h"
+#include "programm/programmbytes.h"
 #include "testmain.h"
 
 #include <QTemporaryDir>
@@ -15,8 +16,6 @@
 using namespace olma::config;
 
 namespace {
-
-constexpr int kProgramsStart = 4170;
 
 QByteArray toBytes(const imagebytes::Image& image)
 {
@@ -145,13 +144,16 @@ private slots:
             expected[size_t(58 + 16 * user + 5)] = 0;
             expected[size_t(58 + 16 * user + 6)] = 0xF0; // no rights
         }
-        // Loops keep their bytes; programs are checked with their own section.
-        QList<int> changed;
-        for (int offset : imagebytes::changed(expected, image)) {
-            if (offset < kProgramsStart)
-                changed << offset;
+        // Loops keep their bytes. Every program of the 4-loop panel is off, automatic, without
+        // delay or time limit and without triggers; the bits that belong to no field, the loops and
+        // ИП outputs the model lacks and the programs of ИП 3..8 keep theirs.
+        for (int index = 0; index < 114; ++index) {
+            if (index < 12 || index >= 18)
+                programmbytes::resetRecord(expected, index, 4, 2);
         }
-        QCOMPARE(changed, QList<int>());
+        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+        QCOMPARE(int(image[size_t(programmbytes::recordOffset(0))]), 0xFC);
+        QCOMPARE(int(image[size_t(programmbytes::recordOffset(12))]), 0xFF);
     }
 
     void readingFiles_data()

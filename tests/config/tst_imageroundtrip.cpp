@@ -84,6 +84,15 @@ private slots:
         QCOMPARE(fed.value("BlockGroup"), 6);
         QCOMPARE(fed.value("User"), 255);
         QCOMPARE(fed.value("Tail"), olma::loopCount(model));
+        const int programms = model == 0 ? 108 : model == 1 ? 110 : 114;
+        QCOMPARE(fed.value("Programm"), programms);
+        QCOMPARE(fed.value("ProgrammParams"), programms);
+        QCOMPARE(fed.value("TailState"), programms * olma::loopCount(model));
+        QCOMPARE(fed.value("PCState"), programms);
+        QCOMPARE(fed.value("KVOState"), programms);
+        QCOMPARE(fed.value("BKVState"), programms * 8);
+        QCOMPARE(fed.value("BPState"), programms * 4);
+        QCOMPARE(fed.value("ProgrammDescription"), programms);
         QCOMPARE(imagebytes::changed(image, decoded.buffer), QList<int>());
     }
 

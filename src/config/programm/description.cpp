@@ -1,0 +1,33 @@
+#include "config/programm/description.h"
+
+#include "config/programm/programmtexts.h"
+
+namespace olma::config::programm {
+
+Description::Description(unsigned char* image, int deviceType, unsigned index)
+    : ConfigItem(image, deviceType, 0), _index(index)
+{
+    _name = texts::descriptionName();
+    _xmlTag = QStringLiteral("programm");
+    _id = int(index);
+}
+
+void Description::setDescription(const QString& text)
+{
+    _description = text;
+    storeDescription();
+}
+
+void Description::assign(const Description& other)
+{
+    if (&other == this)
+        return;
+    setDescription(other._description);
+}
+
+QString Description::exportText(int /*format*/) const
+{
+    return QString();
+}
+
+} // namespace olma::config::programm

@@ -1,0 +1,35 @@
+#include "config/programm/multibkvstate.h"
+
+#include "config/programm/trigger.h"
+
+namespace olma::config::programm {
+
+MultiBKVState::MultiBKVState(const QList<BKVState*>& blocks, int deviceType)
+    : ConfigItem(nullptr, deviceType, 0), _blocks(blocks)
+{
+    _blocks.removeAll(nullptr);
+}
+
+void MultiBKVState::setState(int output, const quint16& value)
+{
+    for (BKVState* block : _blocks)
+        block->setState(output, value);
+}
+
+quint16 MultiBKVState::state(int /*output*/) const
+{
+    return TriggerInactive;
+}
+
+void MultiBKVState::resetStates()
+{
+    for (int output = 0; output < kBkvOutputs; ++output)
+        setState(output, TriggerInactive);
+}
+
+void MultiBKVState::setDefault()
+{
+    resetStates();
+}
+
+} // namespace olma::config::programm

@@ -1,0 +1,72 @@
+#include "config/programm/multibpstate.h"
+
+#include "config/programm/trigger.h"
+
+namespace olma::config::programm {
+
+MultiBPState::MultiBPState(const QList<BPState*>& blocks, int deviceType)
+    : ConfigItem(nullptr, deviceType, 0), _blocks(blocks)
+{
+    _blocks.removeAll(nullptr);
+}
+
+void MultiBPState::forEach(Setter set, quint16 value)
+{
+    for (BPState* block : _blocks)
+        (block->*set)(value);
+}
+
+quint16 MultiBPState::op() const
+{
+    return TriggerInactive;
+}
+
+void MultiBPState::setOp(const quint16& value)
+{
+    forEach(&BPStateCommon::setOp, value);
+}
+
+quint16 MultiBPState::rp() const
+{
+    return TriggerInactive;
+}
+
+void MultiBPState::setRp(const quint16& value)
+{
+    forEach(&BPStateCommon::setRp, value);
+}
+
+quint16 MultiBPState::ch2() const
+{
+    return TriggerInactive;
+}
+
+void MultiBPState::setCh2(const quint16& value)
+{
+    forEach(&BPStateCommon::setCh2, value);
+}
+
+quint16 MultiBPState::ch1() const
+{
+    return TriggerInactive;
+}
+
+void MultiBPState::setCh1(const quint16& value)
+{
+    forEach(&BPStateCommon::setCh1, value);
+}
+
+void MultiBPState::resetStates()
+{
+    setOp(TriggerInactive);
+    setRp(TriggerInactive);
+    setCh2(TriggerInactive);
+    setCh1(TriggerInactive);
+}
+
+void MultiBPState::setDefault()
+{
+    resetStates();
+}
+
+} // namespace olma::config::programm

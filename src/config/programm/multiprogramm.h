@@ -1,0 +1,76 @@
+#pragma once
+
+#include "config/configitem.h"
+#include "config/programm/programm.h"
+#include "config/programm/programmcommon.h"
+
+#include <QList>
+#include <QObject>
+
+#include <memory>
+
+namespace olma::config {
+
+// Several selected programs edited as one. The editor works on the object's own groups, which hold
+// no image; whenever one of them changes, the whole group is taken over by every selected program.
+class MultiProgramm : public QObject, public ProgrammCommon, public ConfigItem
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(MultiProgramm)
+
+public:
+    // The tree's children, not the QObject ones.
+    using ConfigItem::children;
+
+    // The programs are not owned; `deviceType` decides how many loops and ИП outputs the groups have.
+    MultiProgramm(const QList<Programm*>& programms, int deviceType);
+    ~MultiProgramm() override;
+
+    const QList<Programm*>& programms() const { return _programms; }
+
+    programm::Params* params() const { return _params.get(); }
+    programm::TailStates* tailStates() const { return _tailStates.get(); }
+    programm::PCState* pcState() const { return _pcState.get(); }
+    programm::KVOState* kvoState() const { return _kvoState.get(); }
+    programm::BKVStates* bkvStates() const { return _bkvStates.get(); }
+    programm::BPStates* bpStates() const { return _bpStates.get(); }
+
+    // Each reaches every selected program, in selection order.
+    void assignParams(const programm::Params& params) override;
+    void assignTailStates(const programm::TailStates& states) override;
+    void assignPCState(const programm::PCState& state) override;
+    void assignKVOState(const programm::KVOState& state) override;
+    void assignBKVStates(const programm::BKVStates& states) override;
+    void assignBPStates(const programm::BPStates& states) override;
+    void assignDescription(const programm::Description& description) override;
+    void setCurrentTab(int tab) override { _currentTab = tab; }
+    int currentTab() const override { return _currentTab; }
+
+signals:
+    // Once for every selected program that took over a group.
+    void changed(Programm* programm);
+
+public slots:
+    void changeParamsSignalHandler(programm::Params* params);
+    void changeTailStatesSignalHandler(programm::TailStates* states);
+    void changeBlockStatesSignalHandler(programm::PCState* state);
+    void changeIPStatesSignalHandler(programm::KVOState* state);
+    void changeBKVStatesSignalHandler(programm::BKVStates* states);
+    void changeBPStatesSignalHandler(programm::BPStates* states);
+    // "Сбросить все": every group of the editor back to its defaults, and so every selected program.
+    void resetDefault(bool on);
+
+private:
+    template <typename Item> void forEachProgramm(void (ProgrammCommon::*assign)(const Item&), const Item* item);
+
+    QList<Programm*> _programms;
+    int _currentTab = 0;
+    std::unique_ptr<programm::Params> _params;
+    std::unique_ptr<programm::TailStates> _tailStates;
+    std::unique_ptr<programm::PCState> _pcState;
+    std::unique_ptr<programm::KVOState> _kvoState;
+    std::unique_ptr<programm::BKVStates> _bkvStates;
+    std::unique_ptr<programm::BPStates> _bpStates;
+};
+
+} // namespace olma::config

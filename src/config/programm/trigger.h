@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+#include <QtGlobal>
+
+// The 2-bit trigger value every relay-program trigger holds, and its text.
+namespace olma::config::programm {
+
+enum TriggerValue : quint16
+{
+    TriggerInactive = 0,  // "Неактивно"
+    TriggerActive = 1,    // "Активно"
+    TriggerForbidden = 2, // "Запрет активации"
+};
+
+constexpr unsigned char kTriggerMask = 0x03;
+// The largest value a trigger's two bits can hold; the editors never offer it and it reads as inactive.
+constexpr quint16 kTriggerMax = 3;
+
+// 1 "Активно", 2 "Запрет активации", anything else "Неактивно".
+QString stateText(quint16 value);
+
+// The trigger held in bits shift+1..shift of a record byte.
+constexpr quint16 triggerAt(unsigned char byte, int shift)
+{
+    return quint16((byte >> shift) & kTriggerMask);
+}
+
+// Puts a trigger into bits shift+1..shift and keeps the other six bits; only the low two bits of
+// the value fit.
+inline void putTrigger(unsigned char* byte, int shift, quint16 value)
+{
+    const auto mask = static_cast<unsigned char>(kTriggerMask << shift);
+    *byte = static_cast<unsigned char>((*byte & ~mask) | ((value & kTriggerMask) << shift));
+}
+
+} // namespace olma::config::programm
