@@ -22,7 +22,8 @@ QString exportMessage(ExportResult result);
 int exportFormat(const QString& fileType);
 
 // The export command once a file name has been chosen: the name check, then the export.
-// The window and the command-line tool both go through here.
+// The window and the command-line tool both go through here; a cancelled file dialog (an empty
+// name) is theirs to pass over before calling.
 ExportResult exportConfiguration(const Configuration& configuration, const QString& fileName);
 
 } // namespace olma::config
