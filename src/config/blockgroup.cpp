@@ -2,6 +2,8 @@
 
 #include "config/configtexts.h"
 #include "config/descriptiondocument.h"
+#include "config/exportmarkup.h"
+#include "config/exporttexts.h"
 #include "config/imagemap.h"
 
 #include <array>
@@ -107,6 +109,45 @@ void BlockGroup::loadFromImage()
     const unsigned mask = unsigned(_mask[0]) | unsigned(_mask[1]) << 8;
     for (int i = 0; i < _count; ++i)
         _connected[size_t(i)] = (mask >> i) & 1u;
+}
+
+QString BlockGroup::exportText(int format) const
+{
+    namespace t = exporttexts;
+    // Blocks are numbered from 1 after the group's name ("БРВ-А-3"); descriptions stay out.
+    const auto block = [this](int i) { return QStringLiteral("%1-%2").arg(_name).arg(i + 1); };
+    const auto state = [this](int i) { return exportmarkup::word(isConnected(i), t::kBlockOn, t::kBlockOff); };
+
+    QString text;
+    switch (format) {
+    case ExportText:
+        text += _name + QStringLiteral(":\r\n");
+        for (int i = 0; i < _count; ++i)
+            text += block(i) + QStringLiteral(": ") + state(i) + QStringLiteral("\r\n");
+        break;
+    case ExportCsv:
+        text += _name + QStringLiteral("\r\n");
+        for (int i = 0; i < _count; ++i)
+            text += block(i) + QStringLiteral("; ") + state(i) + QStringLiteral("\r\n");
+        break;
+    case ExportHtml:
+        text += QStringLiteral("<br><b>") + _name + QStringLiteral("</b>\r\n<table width=85%>\r\n");
+        // The rows follow each other on one line.
+        for (int i = 0; i < _count; ++i)
+            text += QStringLiteral("<tr><td width=70%>") + block(i) + QStringLiteral("</td><td width=30%>") + state(i) +
+                    QStringLiteral("</td></tr>");
+        text += QStringLiteral("</table>\r\n");
+        break;
+    case ExportRtf:
+        text += exportmarkup::rtfTitle(_name);
+        exportmarkup::appendRtfRow(text, t::kBlockColumn, t::kStateColumn);
+        for (int i = 0; i < _count; ++i)
+            exportmarkup::appendRtfRow(text, block(i), state(i));
+        break;
+    default:
+        break;
+    }
+    return text;
 }
 
 void BlockGroup::setDescriptionDocument(const QDomDocument& document)

@@ -40,6 +40,8 @@ public:
 
     void setDefault() override;
     void loadFromImage() override;
+    // One line or row per block address, numbered from 1; block descriptions stay out.
+    QString exportText(int format) const override;
     // Reads one description per block (element id = 0-based block index); the group's own
     // description stays its full name.
     void setDescriptionDocument(const QDomDocument& document) override;

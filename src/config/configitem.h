@@ -3,6 +3,7 @@
 #include "config/iconfigitem.h"
 
 #include <QDomDocument>
+#include <QStringList>
 #include <QtGlobal>
 
 namespace olma::config {
@@ -55,6 +56,9 @@ protected:
 
     // The document, created empty on first need and handed to the children.
     QDomDocument& ensureDocument();
+
+    // `heading` followed by the children's export texts, in child order.
+    QString exportChildren(int format, const QString& heading) const;
 
     // The framework face of a child; null when the child has none.
     static IConfigItemPriv* priv(IConfigItem* item);

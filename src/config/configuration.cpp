@@ -1,9 +1,12 @@
 #include "config/configuration.h"
 
+#include "common/cp1251.h"
 #include "common/datadir.h"
+#include "config/configexport.h"
 #include "config/configtexts.h"
 #include "config/content.h"
 #include "config/descriptiondocument.h"
+#include "config/exporttexts.h"
 #include "config/imagemap.h"
 #include "config/params.h"
 #include "config/programm/programms.h"
@@ -15,6 +18,7 @@
 #include <QSaveFile>
 
 #include <algorithm>
+#include <iterator>
 
 namespace olma::config {
 namespace {
@@ -160,6 +164,91 @@ FileReadResult Configuration::readFromFile(const QString& path, int deviceType)
     }
     setDescriptionDocument(document);
     return FileReadResult::Loaded;
+}
+
+QString Configuration::exportText(int format) const
+{
+    return documentPieces(format).join(QString());
+}
+
+QStringList Configuration::documentPieces(int format) const
+{
+    namespace t = exporttexts;
+    // Parameters, blocks, users, loops, relay programs.
+    const QString names[] = {t::kParamsSection, t::kContentSection, t::kUsersSection, t::kTailsSection,
+                             t::kProgrammsSection};
+    constexpr size_t kSections = std::size(names);
+    QStringList pieces;
+    const auto appendSection = [&](size_t i) {
+        switch (i) {
+        case 0:
+            pieces << _params->exportText(format);
+            break;
+        case 1:
+            pieces << _content->exportText(format);
+            break;
+        case 2:
+            pieces << _users->exportPieces(format);
+            break;
+        case 3:
+            pieces << _tails->exportText(format);
+            break;
+        default:
+            pieces << _programms->exportText(format);
+            break;
+        }
+    };
+
+    switch (format) {
+    case ExportText:
+        for (size_t i = 0; i < kSections; ++i) {
+            pieces << QStringLiteral("\r\n") + names[i] + QStringLiteral(": \r\n");
+            appendSection(i);
+        }
+        break;
+    case ExportCsv:
+        for (size_t i = 0; i < kSections; ++i) {
+            if (i > 0)
+                pieces << QStringLiteral("\r\n");
+            appendSection(i);
+        }
+        break;
+    case ExportRtf:
+        pieces << QStringLiteral("{\\rtf1\\ansi\\ansicpg1251\\margl576\n");
+        for (size_t i = 0; i < kSections; ++i)
+            appendSection(i);
+        pieces << QStringLiteral("}\n");
+        break;
+    case ExportHtml:
+        pieces << QStringLiteral("<html>\n<head>\n<meta http-equiv=\"Content-Type\" Content=\"text/html; "
+                                 "charset=windows-1251\"><title>") +
+                      t::kHtmlTitle + QStringLiteral("</title></head><body>\n");
+        for (size_t i = 0; i < kSections; ++i) {
+            pieces << QStringLiteral("<br><b>") + names[i] + QStringLiteral(":</b>\n");
+            appendSection(i);
+        }
+        pieces << QStringLiteral("</body>\n</html>\n");
+        break;
+    default:
+        break;
+    }
+    return pieces;
+}
+
+bool Configuration::exportToFile(const QString& path, const QString& suffix) const
+{
+    const int format = exportFormat(suffix);
+    if (format < 0)
+        return false;
+    // Written piece by piece: the document of a full configuration runs to megabytes in RTF.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    for (const QString& piece : documentPieces(format)) {
+        if (!writeAll(file, cp1251::encode(piece)))
+            return false;
+    }
+    return file.commit();
 }
 
 void Configuration::newConfiguration(int deviceType)

@@ -60,6 +60,15 @@ public:
     // but Loaded leaves the image and the tree untouched.
     FileReadResult readFromFile(const QString& path, int deviceType);
 
+    // The whole export document in a format (ExportFormat): the sections parameters, blocks,
+    // users, loops and relay programs in their frame.
+    QString exportText(int format) const override;
+
+    // Writes the export document for a file type ("txt", "text", "log", "rtf", "htm", "html",
+    // "csv") in Windows-1251. False, with nothing written, for any other type or when the file
+    // cannot be written; a file that was there stays as it was then.
+    bool exportToFile(const QString& path, const QString& suffix) const;
+
     // A fresh configuration: the default file, or the factory defaults without it; no descriptions.
     void newConfiguration(int deviceType);
 
@@ -76,6 +85,9 @@ public:
     static QString descriptionFileName(const QString& path);
 
 private:
+    // The export document in order: the frame's pieces and the sections' texts.
+    QStringList documentPieces(int format) const;
+
     std::unique_ptr<Params> _params;
     std::unique_ptr<Content> _content;
     std::unique_ptr<Users> _users;

@@ -1,6 +1,7 @@
 #include "config/content.h"
 
 #include "config/configtexts.h"
+#include "config/exportmarkup.h"
 
 namespace olma::config {
 namespace {
@@ -39,6 +40,11 @@ std::array<BlockGroup*, Content::kGroupCount> Content::groups() const
     for (size_t i = 0; i < _groups.size(); ++i)
         result[i] = _groups[i].get();
     return result;
+}
+
+QString Content::exportText(int format) const
+{
+    return exportChildren(format, exportmarkup::sectionHeading(_name, format));
 }
 
 } // namespace olma::config

@@ -23,6 +23,9 @@ public:
     // The groups in list order.
     std::array<BlockGroup*, kGroupCount> groups() const;
 
+    // The section heading, then the groups.
+    QString exportText(int format) const override;
+
 private:
     std::array<std::unique_ptr<BlockGroup>, kGroupCount> _groups;
 };

@@ -1,6 +1,8 @@
 #include "config/params.h"
 
 #include "common/cp1251.h"
+#include "config/exportmarkup.h"
+#include "config/exporttexts.h"
 #include "config/imagemap.h"
 
 #include <algorithm>
@@ -154,6 +156,67 @@ void Params::writeMessage(int offset, const QString& text)
         _image[offset + i] = cp1251::encodeChar(text.at(i));
     for (; i < kMessageField; ++i)
         _image[offset + i] = kPadding;
+}
+
+QString Params::exportText(int format) const
+{
+    namespace t = exporttexts;
+    const bool rtf = format == ExportRtf;
+    const bool noPassword = rtf && _engineerPassword.isEmpty();
+    const QString& sync = rtf ? exportmarkup::word(_timeSync, t::kSyncOnRtf, t::kSyncOffRtf)
+                              : exportmarkup::word(_timeSync, t::kSyncOn, t::kSyncOff);
+
+    struct Row
+    {
+        const QString& label;
+        QString value;
+        bool message; // the messages go to text and RTF only
+    };
+    const Row rows[] = {
+        {t::kTimer1, QString::number(_timer1), false},
+        {t::kTimer2, QString::number(_timer2), false},
+        {t::kAutoPre, QString::number(_autoPre), false},
+        {t::kAutoPreDaily, QString::number(_autoPreDaily), false},
+        {t::kKvSound, QString::number(_kvSoundWorkTime), false},
+        {t::kPtsSound, QString::number(_ptsSoundWorkTime), false},
+        {t::kEngineerPassword, noPassword ? t::kNoPassword : _engineerPassword.text(), false},
+        {t::kMessage1, _message1, true},
+        {t::kMessage2, _message2, true},
+        {t::kTimeSync, sync, false},
+    };
+
+    QString text;
+    switch (format) {
+    case ExportText:
+        for (const Row& row : rows)
+            text += row.label + QStringLiteral(": ") + row.value + QStringLiteral("\r\n");
+        break;
+    case ExportCsv:
+        text += t::kCsvParamsHeader;
+        for (const Row& row : rows) {
+            if (!row.message)
+                text += row.label + QStringLiteral("; ") + row.value + QStringLiteral("\r\n");
+        }
+        break;
+    case ExportHtml:
+        text += QStringLiteral("<table width=85%>\r\n<tr><th width=70% align=left>") + t::kParamColumn +
+                QStringLiteral("</th><th width=30% align=left>") + t::kValueColumn + QStringLiteral("</th></tr>\r\n");
+        for (const Row& row : rows) {
+            if (!row.message)
+                text += QStringLiteral("<tr><td>") + row.label + QStringLiteral(": </td><td>") + row.value +
+                        QStringLiteral("</td></tr>\r\n");
+        }
+        text += QStringLiteral("</table>\r\n");
+        break;
+    case ExportRtf:
+        text += exportmarkup::rtfTitle(t::kParamsSection + QLatin1Char(':'));
+        for (const Row& row : rows)
+            exportmarkup::appendRtfRow(text, row.label, row.value);
+        break;
+    default:
+        break;
+    }
+    return text;
 }
 
 QString Params::readMessage(int offset) const

@@ -55,6 +55,8 @@ public:
 
     void setDefault() override;
     void loadFromImage() override;
+    // One line or row per setting; CSV and HTML leave out the two messages.
+    QString exportText(int format) const override;
 
 private:
     void writeNineBits(int offset, quint32 value);

@@ -1,6 +1,8 @@
 #include "config/tail.h"
 
 #include "config/configtexts.h"
+#include "config/exportmarkup.h"
+#include "config/exporttexts.h"
 #include "config/imagemap.h"
 
 namespace olma::config {
@@ -144,6 +146,58 @@ void Tail::writeBit(int byte, unsigned char bit, bool on)
     if (!_bytes)
         return;
     _bytes[byte] = static_cast<unsigned char>(on ? _bytes[byte] | bit : _bytes[byte] & ~bit);
+}
+
+QString Tail::exportText(int format) const
+{
+    namespace t = exporttexts;
+    using exportmarkup::word;
+    const QString title = _name + QLatin1Char(' ') + QString::number(_index + 1);
+    struct Row
+    {
+        const QString& label;
+        QString value;
+    };
+    // The time-outs are shown as the panel numbers them, from 1.
+    const Row rows[] = {
+        {t::kTailType, texts::tailTypeExportName(_tailType)},
+        {t::kGuardOnTimeout, QString::number(_guardOnTimeout + 1)},
+        {t::kGuardOffTimeout, QString::number(_guardOffTimeout + 1)},
+        {t::kWithoutAlarm, word(_withoutAlarm, t::kFlagOn, t::kFlagOff)},
+        {t::kAutoReset, word(_autoReset, t::kFlagOn, t::kFlagOff)},
+        {t::kBizEx, word(_bizEx, t::kFlagOn, t::kFlagOff)},
+        {t::kAutoReGuardOn, word(_autoReGuardOn, t::kFlagOn, t::kFlagOff)},
+        {t::kReRequest, word(_reRequest, t::kFlagOn, t::kFlagOff)},
+        {t::kFaultCheck, word(_faultCheck, t::kFlagOn, t::kFlagOff)},
+        {t::kFire1, word(_fire1, t::kFlagOn, t::kFlagOff)},
+    };
+
+    QString text;
+    switch (format) {
+    case ExportText:
+    case ExportCsv: {
+        const QString sep = format == ExportText ? QStringLiteral(": ") : QStringLiteral("; ");
+        text += QLatin1Char('\n') + title + (format == ExportText ? QStringLiteral(":\r\n") : QStringLiteral(";\r\n"));
+        for (const Row& row : rows)
+            text += row.label + sep + row.value + QStringLiteral("\r\n");
+        break;
+    }
+    case ExportHtml:
+        text += QStringLiteral("\n<br><b>") + title + QStringLiteral(":</b>\r\n<table width=85%>\r\n");
+        for (const Row& row : rows)
+            text += QStringLiteral("<tr><td width=70%>") + row.label + QStringLiteral(":</td><td>") + row.value +
+                    QStringLiteral("</td></tr>\r\n");
+        text += QStringLiteral("</table>\r\n");
+        break;
+    case ExportRtf:
+        text += exportmarkup::rtfTitle(title);
+        for (const Row& row : rows)
+            exportmarkup::appendRtfRow(text, row.label, row.value);
+        break;
+    default:
+        break;
+    }
+    return text;
 }
 
 } // namespace olma::config

@@ -39,6 +39,8 @@ public:
 
     void setDefault() override;
     void loadFromImage() override;
+    // Type, time-out numbers (from 1) and the seven flags.
+    QString exportText(int format) const override;
 
 private:
     void writeBit(int byte, unsigned char bit, bool on);

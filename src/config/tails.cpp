@@ -2,6 +2,7 @@
 
 #include "common/devicetype.h"
 #include "config/configtexts.h"
+#include "config/exportmarkup.h"
 
 namespace olma::config {
 
@@ -27,6 +28,11 @@ void Tails::loadFromImage()
 {
     // Each new loop decodes its bytes as it is built.
     buildTails();
+}
+
+QString Tails::exportText(int format) const
+{
+    return exportChildren(format, exportmarkup::sectionHeading(_name, format));
 }
 
 void Tails::buildTails()

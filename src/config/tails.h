@@ -29,6 +29,8 @@ public:
     void setDefault() override;
     // Builds the loops of the current model anew and decodes them.
     void loadFromImage() override;
+    // The section heading, then the loops of the model.
+    QString exportText(int format) const override;
 
 private:
     void buildTails();

@@ -2,6 +2,8 @@
 
 #include "common/devicetype.h"
 #include "config/configtexts.h"
+#include "config/exportmarkup.h"
+#include "config/exporttexts.h"
 #include "config/imagemap.h"
 
 #include <algorithm>
@@ -23,6 +25,14 @@ constexpr unsigned char kTailDropBit = 0x08;
 
 constexpr int kFirstAdministrator = 0;
 constexpr int kLastAdministrator = kUserCount - 1;
+
+// A key byte as the export writes it: "0x0A".
+QString hexByte(unsigned char byte)
+{
+    static const char digits[] = "0123456789ABCDEF";
+    const char text[] = {'0', 'x', digits[byte >> 4], digits[byte & 0x0F]};
+    return QString::fromLatin1(text, sizeof text);
+}
 
 } // namespace
 
@@ -146,6 +156,80 @@ void User::loadFromImage()
         _key.first = _record[kKeyFirst];
         std::copy(rest, rest + IButtonKey::kRestSize, _key.rest.begin());
     }
+}
+
+QString User::exportText(int format) const
+{
+    namespace t = exporttexts;
+    using exportmarkup::word;
+    // The panel recognises nobody by this record: it has no place in the document.
+    if (!hasCredentials())
+        return QString();
+
+    const QString title = _name + QLatin1Char(' ') + QString::number(_number + 1);
+    const QString password = _password.text();
+    QString key = hexByte(_key.first);
+    for (unsigned char b : _key.rest)
+        key += QLatin1Char(' ') + hexByte(b);
+    struct Row
+    {
+        const QString& label;
+        const QString& value;
+    };
+    const Row rights[] = {
+        {t::kTailOff, word(_tailOff, t::kRightOn, t::kRightOff)},
+        {t::kTailOn, word(_tailOn, t::kRightOn, t::kRightOff)},
+        {t::kPartialTailOnOff, word(_partialTailOnOff, t::kRightOn, t::kRightOff)},
+        {t::kTailDrop, word(_tailDrop, t::kRightOn, t::kRightOff)},
+    };
+    const int loops = loopCount();
+    const auto access = [this](int loop) { return word((_accessMask >> loop) & 1u, t::kAccessOn, t::kAccessOff); };
+
+    QString text;
+    switch (format) {
+    case ExportText:
+    case ExportCsv: {
+        const QString sep = format == ExportText ? QStringLiteral(": ") : QStringLiteral("; ");
+        text += QLatin1Char('\n') + title + (format == ExportText ? QStringLiteral(":\r\n") : QStringLiteral(";\r\n"));
+        text += t::kPassword + sep + password + QStringLiteral("\r\n");
+        text += t::kKey + sep + key + QStringLiteral("\r\n");
+        for (const Row& row : rights)
+            text += row.label + sep + row.value + QStringLiteral("\r\n");
+        text += t::kAccess + (format == ExportText ? QStringLiteral(":\r\n") : QStringLiteral("\r\n"));
+        for (int j = 0; j < loops; ++j)
+            text += t::kAccessLoop.arg(j + 1) + sep + access(j) + QStringLiteral("\r\n");
+        break;
+    }
+    case ExportHtml: {
+        const auto row = [&text](const QString& label, const QString& value) {
+            text += QStringLiteral("<tr><td width=70%>") + label + QStringLiteral(":</td><td width=30%>") + value +
+                    QStringLiteral("</td></tr>\r\n");
+        };
+        text += QStringLiteral("<br><b>") + title + QStringLiteral("</b>\r\n<table width=85%>\r\n");
+        row(t::kPassword, password);
+        row(t::kKey, key);
+        for (const Row& r : rights)
+            row(r.label, r.value);
+        text += QStringLiteral("<tr><td>") + t::kAccess + QStringLiteral(":</td></tr>\r\n");
+        for (int j = 0; j < loops; ++j)
+            row(t::kAccessLoop.arg(j + 1), access(j));
+        text += QStringLiteral("</table>\r\n");
+        break;
+    }
+    case ExportRtf:
+        text += exportmarkup::rtfTitle(title);
+        exportmarkup::appendRtfUserRow(text, t::kPassword, _password.isEmpty() ? t::kNoPassword : password);
+        exportmarkup::appendRtfUserRow(text, t::kKey, _key.isEmpty() ? t::kNoKey : key);
+        for (const Row& row : rights)
+            exportmarkup::appendRtfUserRow(text, row.label, row.value);
+        exportmarkup::appendRtfUserWideRow(text, t::kAccess);
+        for (int j = 0; j < loops; ++j)
+            exportmarkup::appendRtfUserRow(text, t::kAccessLoop.arg(j + 1), access(j));
+        break;
+    default:
+        break;
+    }
+    return text;
 }
 
 void User::writeRight(unsigned char bit, bool on)

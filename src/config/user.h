@@ -46,6 +46,8 @@ public:
 
     void setDefault() override;
     void loadFromImage() override;
+    // Nothing for a user without credentials: the panel cannot recognise him.
+    QString exportText(int format) const override;
 
 signals:
     void descriptionChanged(int num, QString text);

@@ -1,6 +1,7 @@
 #include "config/users.h"
 
 #include "config/configtexts.h"
+#include "config/exportmarkup.h"
 #include "config/imagemap.h"
 
 namespace olma::config {
@@ -25,6 +26,22 @@ void Users::loadFromImage()
 {
     // Each new user decodes its record as it is built.
     buildUsers();
+}
+
+QString Users::exportText(int format) const
+{
+    return exportPieces(format).join(QString());
+}
+
+QStringList Users::exportPieces(int format) const
+{
+    // Users the panel cannot recognise write nothing, so the heading may stand alone.
+    QStringList pieces;
+    pieces.reserve(count() + 1);
+    pieces.append(exportmarkup::sectionHeading(_name, format));
+    for (const auto& user : _users)
+        pieces.append(user->exportText(format));
+    return pieces;
 }
 
 void Users::userDescriptionChangedHandler(int num, QString descr)

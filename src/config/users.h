@@ -32,6 +32,11 @@ public:
 
     // Builds the users anew over the image and decodes them.
     void loadFromImage() override;
+    // The section heading, then every user the panel can recognise.
+    QString exportText(int format) const override;
+    // The same as its pieces, heading first: with 255 users in RTF the section runs to megabytes,
+    // and the document is better off without joining it twice.
+    QStringList exportPieces(int format) const;
 
 signals:
     void userDescriptionChanged(int num, QString descr);

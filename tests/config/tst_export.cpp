@@ -1,0 +1,363 @@
+#include "common/cp1251.h"
+#include "config/configexport.h"
+#include "config/configuration.h"
+#include "config/content.h"
+#include "config/exporttexts.h"
+#include "config/params.h"
+#include "config/programm/programms.h"
+#include "config/tails.h"
+#include "config/users.h"
+#include "imagebytes.h"
+#include "testmain.h"
+
+#include <QTemporaryDir>
+
+using namespace olma::config;
+
+namespace {
+
+// The expected documents are kept in C string notation (see tests/data/export/README.md).
+QString readNotation(const QString& name)
+{
+    QFile file(QStringLiteral(OLMA_TEST_FILES_DIR "/export/") + name);
+    if (!file.open(QIODevice::ReadOnly))
+        return QString();
+    const QString notation = QString::fromUtf8(file.readAll());
+    QString text;
+    text.reserve(notation.size());
+    for (qsizetype i = 0; i < notation.size(); ++i) {
+        const QChar c = notation.at(i);
+        if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+            continue;
+        if (c != QLatin1Char('\\') || i + 1 == notation.size()) {
+            text += c;
+            continue;
+        }
+        const QChar e = notation.at(++i);
+        if (e == QLatin1Char('n'))
+            text += QLatin1Char('\n');
+        else if (e == QLatin1Char('r'))
+            text += QLatin1Char('\r');
+        else
+            text += e; // \\ and \"
+    }
+    return text;
+}
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Names the first difference, line by line, instead of dumping two whole documents.
+QString firstDifference(const QByteArray& actual, const QByteArray& expected)
+{
+    qsizetype i = 0;
+    while (i < actual.size() && i < expected.size() && actual.at(i) == expected.at(i))
+        ++i;
+    if (i == actual.size() && i == expected.size())
+        return QString();
+    const int line = int(actual.left(i).count('\n')) + 1;
+    const auto around = [i](const QByteArray& bytes) {
+        const qsizetype from = std::max<qsizetype>(0, i - 40);
+        QString s = olma::cp1251::decode(bytes.mid(from, 80));
+        s.replace(QLatin1Char('\r'), QLatin1String("\\r")).replace(QLatin1Char('\n'), QLatin1String("\\n"));
+        return s;
+    };
+    return QStringLiteral("byte %1 (line %2)\n  actual:   %3\n  expected: %4")
+        .arg(i)
+        .arg(line)
+        .arg(around(actual), around(expected));
+}
+
+IButtonKey key(std::initializer_list<unsigned char> bytes)
+{
+    IButtonKey k;
+    auto it = bytes.begin();
+    k.first = *it++;
+    std::copy(it, bytes.end(), k.rest.begin());
+    return k;
+}
+
+struct Rights
+{
+    bool off, on, partial, drop;
+};
+
+void setUser(User* user, const QString& password, const IButtonKey& k, Rights rights, quint16 mask)
+{
+    user->setPassword(CipherPassword::fromText(password));
+    user->setKey(k);
+    user->setTailOff(rights.off);
+    user->setTailOn(rights.on);
+    user->setPartialTailOnOff(rights.partial);
+    user->setTailDrop(rights.drop);
+    user->setAccessMask(mask);
+}
+
+// Nobody can be recognised: no password, and a key with nothing in it (a zeroed record would
+// read as the never-set key, which counts).
+void clearCredentials(Users* users)
+{
+    for (int i = 0; i < users->count(); ++i) {
+        users->user(i)->setPassword(CipherPassword());
+        users->user(i)->setKey(IButtonKey{});
+    }
+}
+
+struct Loop
+{
+    int type;
+    quint16 on, off;
+    bool withoutAlarm, autoReset, bizEx, autoReGuardOn, reRequest, faultCheck, fire1;
+};
+
+void setLoop(Tail* tail, const Loop& l)
+{
+    tail->setTailType(l.type);
+    tail->setGuardOnTimeout(l.on);
+    tail->setGuardOffTimeout(l.off);
+    tail->setWithoutAlarm(l.withoutAlarm);
+    tail->setAutoReset(l.autoReset);
+    tail->setBizEx(l.bizEx);
+    tail->setAutoReGuardOn(l.autoReGuardOn);
+    tail->setReRequest(l.reRequest);
+    tail->setFaultCheck(l.faultCheck);
+    tail->setFire1(l.fire1);
+}
+
+void connect(Content* content, int kind, std::initializer_list<int> numbers)
+{
+    for (int n : numbers)
+        content->group(kind)->setConnected(n - 1, true);
+}
+
+void fillSixteenLoops(Configuration& c)
+{
+    Params* p = c.params();
+    p->setTimer1(30);
+    p->setTimer2(255);
+    p->setAutoPre(510);
+    p->setAutoPreDaily(256);
+    p->setKvSoundWorkTime(255);
+    p->setPtsSoundWorkTime(17);
+    p->setEngineerPassword(CipherPassword::fromText(QStringLiteral("123456")));
+    p->setTimeSync(1);
+    p->setMessage1(QStringLiteral("ПОЖАР 1"));
+    p->setMessage2(QStringLiteral("ЭТАЖ 2-3"));
+
+    connect(c.content(), BlockGroup::Keyboards, {1, 3});
+    connect(c.content(), BlockGroup::RelayBlocks, {1, 2, 3, 4});
+    connect(c.content(), BlockGroup::ArmingDevices, {1, 9, 16});
+    connect(c.content(), BlockGroup::OutputBlocks, {8});
+    connect(c.content(), BlockGroup::PowerBlocks, {2});
+
+    Users* users = c.users();
+    clearCredentials(users);
+    setUser(users->user(0), QStringLiteral("1234"), IButtonKey{}, {true, true, false, false}, 0x8001);
+    setUser(users->user(1), QString(), key({0x01, 0xA2, 0xB3, 0xC4, 0xD5, 0xE6, 0x0F}), {false, false, true, true},
+            0x00F0);
+    // Rights alone do not make a user: a key with a zero first byte, or zero further bytes, is no key.
+    setUser(users->user(5), QString(), key({0x33, 0, 0, 0, 0, 0, 0}), {true, true, true, true}, 0xFFFF);
+    setUser(users->user(9), QString(), key({0x00, 0x11, 0x22, 0x33, 0x44, 0x55, 0x66}), {true, true, true, true},
+            0xFFFF);
+    setUser(users->user(254), QStringLiteral("987654"), IButtonKey::neverSet(), {true, true, true, true}, 0xFFFF);
+
+    const Loop loops[] = {
+        {0, 0, 0, false, false, false, false, false, false, false},
+        {1, 1, 0, true, false, false, false, false, false, false},
+        {2, 0, 1, false, true, false, false, false, false, false},
+        {3, 0, 0, false, false, true, false, false, false, false},
+        {4, 0, 0, false, false, false, true, true, true, true},
+        {5, 1, 1, false, false, false, false, false, false, false},
+        {6, 0, 0, false, false, false, false, false, true, false},
+        {7, 1, 1, true, true, true, true, true, true, true},
+    };
+    for (int i = 0; i < 8; ++i)
+        setLoop(c.tails()->tail(i), loops[i]);
+    setLoop(c.tails()->tail(15), {4, 0, 0, false, false, false, false, false, false, true});
+}
+
+void fillFourLoops(Configuration& c)
+{
+    Params* p = c.params();
+    p->setTimer1(5);
+    p->setTimer2(0);
+    p->setAutoPre(0);
+    p->setAutoPreDaily(100);
+    p->setKvSoundWorkTime(0);
+    p->setPtsSoundWorkTime(254);
+    p->setEngineerPassword(CipherPassword());
+    p->setTimeSync(0);
+    p->setMessage1(QString());
+    p->setMessage2(QString());
+
+    connect(c.content(), BlockGroup::IndicationBlocks, {2, 4});
+
+    Users* users = c.users();
+    clearCredentials(users);
+    // Access to loop 9 is kept in the record but a 4-loop panel has no such loop to list.
+    setUser(users->user(2), QStringLiteral("42"), IButtonKey{}, {true, false, false, false}, 0x010A);
+    setUser(users->user(254), QString(), key({0x0F, 0x0E, 0x0D, 0x0C, 0x0B, 0x0A, 0x09}), {false, false, false, false},
+            0x000F);
+
+    setLoop(c.tails()->tail(0), {7, 0, 0, false, false, false, false, false, false, true});
+    setLoop(c.tails()->tail(1), {6, 0, 0, false, false, false, false, false, false, false});
+    setLoop(c.tails()->tail(2), {5, 0, 1, false, false, false, false, false, false, false});
+    setLoop(c.tails()->tail(3), {4, 1, 1, true, true, true, true, true, true, true});
+}
+
+} // namespace
+
+class TestExport : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void documents_data()
+    {
+        QTest::addColumn<int>("deviceType");
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<QString>("closing"); // what follows the relay programs
+
+        const QString none;
+        const QString rtfEnd = QStringLiteral("}\n");
+        const QString htmlEnd = QStringLiteral("</body>\n</html>\n");
+        QTest::newRow("16 loops, text") << 2 << "txt"
+                                        << "config16-text.expected" << none;
+        QTest::newRow("16 loops, CSV") << 2 << "csv"
+                                       << "config16-csv.expected" << none;
+        QTest::newRow("16 loops, HTML") << 2 << "html"
+                                        << "config16-html.expected" << htmlEnd;
+        QTest::newRow("16 loops, RTF") << 2 << "rtf"
+                                       << "config16-rtf.expected" << rtfEnd;
+        QTest::newRow("4 loops, text") << 0 << "log"
+                                       << "config4-text.expected" << none;
+        QTest::newRow("4 loops, CSV") << 0 << "csv"
+                                      << "config4-csv.expected" << none;
+        QTest::newRow("4 loops, HTML") << 0 << "htm"
+                                       << "config4-html.expected" << htmlEnd;
+        QTest::newRow("4 loops, RTF") << 0 << "rtf"
+                                      << "config4-rtf.expected" << rtfEnd;
+    }
+
+    // The whole document in Windows-1251, without a byte-order mark; the relay programs render
+    // themselves and are taken as they come.
+    void documents()
+    {
+        QFETCH(int, deviceType);
+        QFETCH(QString, suffix);
+        QFETCH(QString, expected);
+        QFETCH(QString, closing);
+
+        auto image = imagebytes::filled(0);
+        Configuration configuration(image.data(), deviceType);
+        if (deviceType == 2)
+            fillSixteenLoops(configuration);
+        else
+            fillFourLoops(configuration);
+
+        const QString head = readNotation(expected);
+        QVERIFY2(!head.isEmpty(), qPrintable(expected));
+        const int format = exportFormat(suffix);
+        const QString programms = configuration.programms()->exportText(format);
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("configuration.") + suffix);
+        QVERIFY(configuration.exportToFile(path, suffix));
+        const QByteArray written = readFile(path);
+        const QByteArray wanted = olma::cp1251::encode(head + programms + closing);
+        const QString difference = firstDifference(written, wanted);
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+    }
+
+    void fileNames_data()
+    {
+        QTest::addColumn<QString>("fileName"); // in a folder that holds a file of that name
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QByteArray>("start"); // of the written file; empty when nothing is written
+
+        const QString done = QStringLiteral("Конфигурация успешно экспортированна в файл!");
+        const QString failed = QStringLiteral("Невозможно экспортировать конфигурацию!");
+        const QString unsupported = QStringLiteral("Выбранный тип файлов не поддерживается!");
+        const QByteArray text = olma::cp1251::encode(QStringLiteral("\r\nПараметры: \r\n"));
+        const QByteArray html = "<html>\n";
+        const QByteArray csv = olma::cp1251::encode(QStringLiteral("Парметр;Значение\r\n"));
+        QTest::newRow("capitals") << "CONF.TXT" << done << text;
+        QTest::newRow("mixed case") << "conf.Html" << done << html;
+        QTest::newRow("text") << "conf.text" << done << text;
+        QTest::newRow("any character before the extension") << "conf_csv" << done << csv;
+        QTest::newRow("rtx has no writer") << "conf.rtx" << failed << QByteArray();
+        QTest::newRow("doc") << "conf.doc" << unsupported << QByteArray();
+        QTest::newRow("extension not at the end") << "conf.txt.bak" << unsupported << QByteArray();
+        QTest::newRow("folder missing") << "no such folder/conf.txt" << failed << QByteArray();
+    }
+
+    // The file name picks the writer; a refused or failed export leaves the file as it was and
+    // no temporary file behind.
+    void fileNames()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, message);
+        QFETCH(QByteArray, start);
+
+        auto image = imagebytes::filled(0);
+        Configuration configuration(image.data(), 1);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(fileName);
+        const QByteArray previous = "previous contents";
+        {
+            QFile file(path);
+            if (file.open(QIODevice::WriteOnly))
+                file.write(previous);
+        }
+        const QStringList before = QDir(dir.path()).entryList(QDir::Files | QDir::Hidden);
+
+        QCOMPARE(exportMessage(exportConfiguration(configuration, path)), message);
+        const QByteArray written = readFile(path);
+        if (start.isEmpty())
+            QCOMPARE(written, QFile::exists(path) ? previous : QByteArray());
+        else
+            QVERIFY2(written.startsWith(start), written.left(40).constData());
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), before);
+    }
+
+    void usersSection_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("heading");
+
+        QTest::newRow("text") << int(ExportText) << QStringLiteral("Пользователи:\r\n");
+        QTest::newRow("CSV") << int(ExportCsv) << QStringLiteral("Пользователи\r\n");
+        QTest::newRow("RTF") << int(ExportRtf) << QStringLiteral("{\\pard\\qc{Пользователи:}\n\\par}\n");
+        QTest::newRow("HTML") << int(ExportHtml) << QString();
+    }
+
+    // Who is listed: nobody without a password or key; every user of a zeroed image, whose key
+    // reads as never set.
+    void usersSection()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, heading);
+
+        auto image = imagebytes::filled(0);
+        Configuration configuration(image.data(), 1);
+        configuration.loadFromImage();
+        const QString all = configuration.users()->exportText(format);
+        QVERIFY(all.startsWith(heading));
+        QCOMPARE(all.count(QStringLiteral("Администратор 1")), 1);
+        QCOMPARE(all.count(QStringLiteral("Пользователь 254")), 1);
+        QCOMPARE(all.count(QStringLiteral("Администратор 255")), 1);
+        // Eight loops of access for every one of the 255 users.
+        QCOMPARE(all.count(QStringLiteral("ШС 8")), 255);
+        QCOMPARE(all.count(QStringLiteral("ШС 9")), 0);
+
+        clearCredentials(configuration.users());
+        QCOMPARE(configuration.users()->exportText(format), heading);
+    }
+};
+
+OLMA_TEST_MAIN(TestExport)
+#include "tst_export.moc"
