@@ -3,6 +3,7 @@
 #include "config/configtexts.h"
 #include "config/descriptiondocument.h"
 #include "config/imagemap.h"
+#include "config/widgets/configurationcontentblocktablewidget.h"
 
 #include <array>
 
@@ -38,6 +39,11 @@ BlockGroup::BlockGroup(unsigned char* image, int deviceType, int kind)
     : ConfigItem(image, deviceType, 0), _kind(validKind(kind) ? kind : PowerOutputs)
 {
     loadFromImage();
+}
+
+QWidget* BlockGroup::createWidget(QWidget* parent)
+{
+    return new ConfigurationContentBlockTableWidget(this, parent);
 }
 
 int BlockGroup::maskOffset(int kind)

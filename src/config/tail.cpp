@@ -2,6 +2,7 @@
 
 #include "config/configtexts.h"
 #include "config/imagemap.h"
+#include "config/widgets/configurationtailwidget.h"
 
 namespace olma::config {
 namespace {
@@ -35,6 +36,11 @@ Tail::Tail(unsigned char* image, int deviceType, int index, int type)
     _xmlTag = QStringLiteral("tail");
     _name = texts::tailName();
     loadFromImage();
+}
+
+QWidget* Tail::createWidget(QWidget* parent)
+{
+    return new ConfigurationTailWidget(this, parent);
 }
 
 void Tail::setTailType(const int& type)

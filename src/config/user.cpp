@@ -3,6 +3,7 @@
 #include "common/devicetype.h"
 #include "config/configtexts.h"
 #include "config/imagemap.h"
+#include "config/widgets/userwidget.h"
 
 #include <algorithm>
 
@@ -34,6 +35,11 @@ User::User(unsigned char* image, int deviceType, int number)
     _userKind = (number == kFirstAdministrator || number == kLastAdministrator) ? 0 : 1;
     _name = _userKind == 0 ? texts::administratorName() : texts::userName();
     loadFromImage();
+}
+
+QWidget* User::createWidget(QWidget* parent)
+{
+    return new UserWidget(this, parent);
 }
 
 void User::setPassword(const CipherPassword& password)
