@@ -15,7 +15,11 @@ const QString kPlainLabel = QStringLiteral("%1: ");
 
 } // namespace
 
-YComboGroup::YComboGroup(QWidget* parent) : QGroupBox(parent), _layout(new QGridLayout(this)) {}
+YComboGroup::YComboGroup(QWidget* parent) : QGroupBox(parent), _layout(new QGridLayout(this))
+{
+    // The rows keep their natural width, labels and choices lined up; the free room is to the right.
+    _layout->setColumnStretch(1, 1);
+}
 
 YComboGroup::~YComboGroup() = default;
 
