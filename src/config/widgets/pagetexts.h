@@ -3,7 +3,7 @@
 #include <QString>
 
 // The texts the configuration pages show besides their form labels: verdicts, hints, list rows,
-// menu entries. Kept together so they can be compared with the panel's documentation at a glance.
+// menu entries. Kept together so they can be compared at a glance.
 namespace olma::config::pagetexts {
 
 // Password verdicts, shared by the engineer password field and the user password editor.
