@@ -5,6 +5,7 @@
 #include "config/exportmarkup.h"
 #include "config/exporttexts.h"
 #include "config/imagemap.h"
+#include "config/widgets/configurationcontentblocktablewidget.h"
 
 #include <array>
 
@@ -40,6 +41,11 @@ BlockGroup::BlockGroup(unsigned char* image, int deviceType, int kind)
     : ConfigItem(image, deviceType, 0), _kind(validKind(kind) ? kind : PowerOutputs)
 {
     loadFromImage();
+}
+
+QWidget* BlockGroup::createWidget(QWidget* parent)
+{
+    return new ConfigurationContentBlockTableWidget(this, parent);
 }
 
 int BlockGroup::maskOffset(int kind)

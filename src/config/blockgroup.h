@@ -26,6 +26,9 @@ public:
 
     BlockGroup(unsigned char* image, int deviceType, int kind);
 
+    // The table of the group's blocks.
+    QWidget* createWidget(QWidget* parent) override;
+
     // Number of block addresses of the kind.
     int count() const { return _count; }
     int kind() const { return _kind; }

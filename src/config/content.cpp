@@ -2,6 +2,7 @@
 
 #include "config/configtexts.h"
 #include "config/exportmarkup.h"
+#include "config/widgets/configurationcontentwidget.h"
 
 namespace olma::config {
 namespace {
@@ -21,6 +22,11 @@ Content::Content(unsigned char* image, int deviceType, int reserved) : ConfigIte
         _groups[i] = std::make_unique<BlockGroup>(image, deviceType, kListOrder[i]);
         addChild(_groups[i].get());
     }
+}
+
+QWidget* Content::createWidget(QWidget* parent)
+{
+    return new ConfigurationContentWidget(this, parent);
 }
 
 Content::~Content() = default;

@@ -16,6 +16,9 @@ public:
     static constexpr int kGroupCount = 6;
 
     Content(unsigned char* image, int deviceType, int reserved);
+
+    // The "Состав" page.
+    QWidget* createWidget(QWidget* parent) override;
     ~Content() override;
 
     // The group of a kind (BlockGroup::Kind), or null for a kind without one.

@@ -1,4 +1,5 @@
 #include "config/multitail.h"
+#include "config/widgets/configurationtailwidget.h"
 
 namespace olma::config {
 
@@ -6,6 +7,11 @@ MultiTail::MultiTail(const QList<TailCommon*>& tails, int deviceType)
     : ConfigItem(nullptr, deviceType, 0), _tails(tails)
 {
     _tails.removeAll(nullptr);
+}
+
+QWidget* MultiTail::createWidget(QWidget* parent)
+{
+    return new ConfigurationTailWidget(this, parent);
 }
 
 template <typename T, typename Getter> T MultiTail::common(Getter get, T neutral) const

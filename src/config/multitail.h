@@ -15,6 +15,9 @@ public:
     // The loops are not owned.
     MultiTail(const QList<TailCommon*>& tails, int deviceType);
 
+    // One page for all the loops.
+    QWidget* createWidget(QWidget* parent) override;
+
     const QList<TailCommon*>& tails() const { return _tails; }
 
     void setTailType(const int& type) override;

@@ -1,6 +1,7 @@
 #include "config/multiuser.h"
 
 #include "common/devicetype.h"
+#include "config/widgets/userwidget.h"
 
 namespace olma::config {
 
@@ -8,6 +9,11 @@ MultiUser::MultiUser(const QList<UserCommon*>& users, int deviceType)
     : ConfigItem(nullptr, deviceType, 0), _users(users)
 {
     _users.removeAll(nullptr);
+}
+
+QWidget* MultiUser::createWidget(QWidget* parent)
+{
+    return new UserWidget(this, parent);
 }
 
 template <typename T, typename Getter> T MultiUser::common(Getter get, T neutral) const

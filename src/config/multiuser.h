@@ -15,6 +15,9 @@ public:
     // The users are not owned; `deviceType` decides loopCount().
     MultiUser(const QList<UserCommon*>& users, int deviceType);
 
+    // One page for all the users.
+    QWidget* createWidget(QWidget* parent) override;
+
     const QList<UserCommon*>& users() const { return _users; }
 
     CipherPassword password() const override;

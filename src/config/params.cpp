@@ -4,6 +4,7 @@
 #include "config/exportmarkup.h"
 #include "config/exporttexts.h"
 #include "config/imagemap.h"
+#include "config/widgets/configurationparamswidget.h"
 
 #include <algorithm>
 
@@ -32,6 +33,11 @@ constexpr unsigned char kPadding = 0x20;
 Params::Params(unsigned char* image, int deviceType, int reserved) : ConfigItem(image, deviceType, reserved)
 {
     loadFromImage();
+}
+
+QWidget* Params::createWidget(QWidget* parent)
+{
+    return new ConfigurationParamsWidget(this, parent);
 }
 
 void Params::setTimer1(quint16 value)

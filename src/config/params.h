@@ -18,6 +18,9 @@ public:
 
     Params(unsigned char* image, int deviceType, int reserved);
 
+    // The "Параметры" page.
+    QWidget* createWidget(QWidget* parent) override;
+
     // Arming/disarming time-outs 1 and 2, seconds (one byte each).
     quint16 timer1() const { return _timer1; }
     void setTimer1(quint16 value);

@@ -4,6 +4,7 @@
 #include "config/exportmarkup.h"
 #include "config/exporttexts.h"
 #include "config/imagemap.h"
+#include "config/widgets/configurationtailwidget.h"
 
 namespace olma::config {
 namespace {
@@ -37,6 +38,11 @@ Tail::Tail(unsigned char* image, int deviceType, int index, int type)
     _xmlTag = QStringLiteral("tail");
     _name = texts::tailName();
     loadFromImage();
+}
+
+QWidget* Tail::createWidget(QWidget* parent)
+{
+    return new ConfigurationTailWidget(this, parent);
 }
 
 void Tail::setTailType(const int& type)

@@ -13,6 +13,9 @@ public:
     // Loop `index` (0..15); `type` is the type held until the loop is attached to an image.
     Tail(unsigned char* image, int deviceType, int index, int type);
 
+    // The loop's page.
+    QWidget* createWidget(QWidget* parent) override;
+
     int index() const { return _index; }
 
     void setTailType(const int& type) override;

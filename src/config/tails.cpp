@@ -3,6 +3,7 @@
 #include "common/devicetype.h"
 #include "config/configtexts.h"
 #include "config/exportmarkup.h"
+#include "config/widgets/configurationtailswidget.h"
 
 namespace olma::config {
 
@@ -10,6 +11,11 @@ Tails::Tails(unsigned char* image, int deviceType, int reserved) : ConfigItem(im
 {
     _name = texts::tailsName();
     buildTails();
+}
+
+QWidget* Tails::createWidget(QWidget* parent)
+{
+    return new ConfigurationTailsWidget(this, parent);
 }
 
 Tails::~Tails()

@@ -14,6 +14,9 @@ class Tails : public ConfigItem
 {
 public:
     Tails(unsigned char* image, int deviceType, int reserved);
+
+    // The "Шлейфы сигнализации" page.
+    QWidget* createWidget(QWidget* parent) override;
     ~Tails() override;
 
     int count() const { return int(_tails.size()); }

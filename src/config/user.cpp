@@ -5,6 +5,7 @@
 #include "config/exportmarkup.h"
 #include "config/exporttexts.h"
 #include "config/imagemap.h"
+#include "config/widgets/userwidget.h"
 
 #include <algorithm>
 
@@ -44,6 +45,11 @@ User::User(unsigned char* image, int deviceType, int number)
     _userKind = (number == kFirstAdministrator || number == kLastAdministrator) ? 0 : 1;
     _name = _userKind == 0 ? texts::administratorName() : texts::userName();
     loadFromImage();
+}
+
+QWidget* User::createWidget(QWidget* parent)
+{
+    return new UserWidget(this, parent);
 }
 
 void User::setPassword(const CipherPassword& password)

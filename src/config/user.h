@@ -17,6 +17,9 @@ public:
     // Record `number` (0..254); users 0 and 254 are administrators.
     User(unsigned char* image, int deviceType, int number);
 
+    // The user's page.
+    QWidget* createWidget(QWidget* parent) override;
+
     using ConfigItem::children;
 
     // 0 for an administrator, 1 for an ordinary user.

@@ -3,6 +3,7 @@
 #include "config/configtexts.h"
 #include "config/exportmarkup.h"
 #include "config/imagemap.h"
+#include "config/widgets/configurationuserswidget.h"
 
 namespace olma::config {
 
@@ -10,6 +11,11 @@ Users::Users(unsigned char* image, int deviceType, int reserved) : ConfigItem(im
 {
     _name = texts::usersName();
     buildUsers();
+}
+
+QWidget* Users::createWidget(QWidget* parent)
+{
+    return new ConfigurationUsersWidget(this, parent);
 }
 
 Users::~Users()

@@ -18,6 +18,9 @@ class Users : public QObject, public ConfigItem
 
 public:
     Users(unsigned char* image, int deviceType, int reserved);
+
+    // The "Пользователи" page.
+    QWidget* createWidget(QWidget* parent) override;
     ~Users() override;
 
     using ConfigItem::children;
