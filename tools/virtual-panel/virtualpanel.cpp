@@ -47,7 +47,6 @@ VirtualPanel::VirtualPanel(QObject* parent)
     setIdentifyAnswer(quint32(kDefaultModelCode) | quint32(kDefaultFirmwareVersion) << 8 |
                       quint32(kDefaultSerialNumber) << 16);
     // Until the configurator sets it, the panel's clock reads the time it was switched on.
-    qToLittleEndian(_identify, _state.data());
     const QDateTime now = QDateTime::currentDateTime();
     const int clock[] = {now.time().second(), now.time().minute(), now.time().hour(),
                          now.date().day(),    now.date().month(),  now.date().year() % 100};
@@ -105,22 +104,24 @@ QString VirtualPanel::portName() const
 
 void VirtualPanel::setModelCode(unsigned char code)
 {
-    _identify = (_identify & 0xFFFFFF00u) | code;
+    setIdentifyAnswer((_identify & 0xFFFFFF00u) | code);
 }
 
 void VirtualPanel::setFirmwareVersion(unsigned char version)
 {
-    _identify = (_identify & 0xFFFF00FFu) | quint32(version) << 8;
+    setIdentifyAnswer((_identify & 0xFFFF00FFu) | quint32(version) << 8);
 }
 
 void VirtualPanel::setSerialNumber(quint16 serial)
 {
-    _identify = (_identify & 0x0000FFFFu) | quint32(serial) << 16;
+    setIdentifyAnswer((_identify & 0x0000FFFFu) | quint32(serial) << 16);
 }
 
 void VirtualPanel::setIdentifyAnswer(quint32 answer)
 {
     _identify = answer;
+    // The state record starts with the same four bytes.
+    qToLittleEndian(_identify, _state.data());
 }
 
 void VirtualPanel::setStateRecord(const QByteArray& record)

@@ -39,15 +39,16 @@ public:
     // The device path the configurator opens.
     QString portName() const;
 
-    // Identify answer: model code (0x04, 0x08, 0x10), firmware version, serial number.
+    // Identify answer: model code (0x04, 0x08, 0x10), firmware version, serial number; also
+    // bytes 0..3 of the state record.
     void setModelCode(unsigned char code);
     void setFirmwareVersion(unsigned char version);
     void setSerialNumber(quint16 serial);
     void setIdentifyAnswer(quint32 answer);
     quint32 identifyAnswer() const { return _identify; }
 
-    // The 84-byte state record served by the two state blocks; bytes 4..9 hold the panel's
-    // clock, which every phase-0 state request sets.
+    // The 84-byte state record served by the two state blocks, as given; bytes 4..9 hold the
+    // panel's clock, which every phase-0 state request sets.
     void setStateRecord(const QByteArray& record);
     QByteArray stateRecord() const { return _state; }
     // The six BCD clock bytes of the last phase-0 state request; empty before the first.
