@@ -36,7 +36,6 @@ ProtocolImpl::ProtocolImpl(const QString& portName, QObject* parent, bool rawRep
 {
     _deadline.setSingleShot(true);
     _deadline.setTimerType(Qt::PreciseTimer);
-    _deadline.setInterval(kReplyTimeoutMs);
     connect(&_deadline, &QTimer::timeout, this, &ProtocolImpl::deadlineReached);
 }
 
@@ -226,8 +225,10 @@ void ProtocolImpl::sendRequest(const Frame& frame)
         sent += n;
     }
     _sinceRequest.start();
-    _deadlinePassed = false;
-    _deadline.start();
+    // The running deadline timer is not re-armed for every request: when it fires it looks at
+    // the time since the latest request and sleeps on if that is not yet over.
+    if (!_deadline.isActive())
+        _deadline.start(kReplyTimeoutMs);
     _received = 0;
 }
 
@@ -258,7 +259,7 @@ bool ProtocolImpl::readReply()
     }
     _received += int(n);
     // Checked whenever the reply is looked at, so a reply must be whole within the time-out.
-    if (_deadlinePassed || _sinceRequest.elapsed() > kReplyTimeoutMs) {
+    if (_sinceRequest.elapsed() > kReplyTimeoutMs) {
         serialFailure();
         return false;
     }
@@ -297,9 +298,15 @@ void ProtocolImpl::portReadyRead()
 
 void ProtocolImpl::deadlineReached()
 {
-    _deadlinePassed = true;
-    if (_port && _replySlot)
-        (this->*_replySlot)();
+    if (!_port || !_replySlot)
+        return;
+    const qint64 elapsed = _sinceRequest.elapsed();
+    if (elapsed <= kReplyTimeoutMs) {
+        _deadline.start(int(kReplyTimeoutMs - elapsed) + 1);
+        return;
+    }
+    // The reply handler finds the time over and ends the operation with code 13.
+    (this->*_replySlot)();
 }
 
 void ProtocolImpl::portFailed()

@@ -116,7 +116,6 @@ private:
     // The reply time-out runs from the moment the request has been written.
     QElapsedTimer _sinceRequest;
     QTimer _deadline;
-    bool _deadlinePassed = false;
     ReplySlot _replySlot = nullptr;
 
     PortFactory _portFactory;

@@ -225,8 +225,17 @@ void VirtualPanel::bytesIn(const char* data, int size, qint64 t)
         _inFrame.append(data, take);
         data += take;
         size -= take;
-        if (_faults.wireSpeed)
-            _inLineFree = std::max(t, _inLineFree) + wireTimeNs(take);
+        if (_faults.wireSpeed) {
+            // The configurator answered a reply that this panel put out late by its own wake-up
+            // delay; that delay is not the line's, so the request is taken as sent that much
+            // earlier, though never before the reply had crossed the line.
+            qint64 start = t;
+            if (_inFrame.size() == take && _replyLateNs > 0) {
+                start = std::max(t - _replyLateNs, _outLineFree);
+                _replyLateNs = 0;
+            }
+            _inLineFree = std::max(start, _inLineFree) + wireTimeNs(take);
+        }
         if (_inFrame.size() == kFrameSize) {
             const QByteArray frame = _inFrame;
             _inFrame.clear();
@@ -290,9 +299,10 @@ void VirtualPanel::deliver(int number, const QByteArray& reply, qint64 t)
             _outLineFree = end;
         }
         const bool last = k == pieces - 1;
-        auto write = [this, piece, last, number] {
+        auto write = [this, piece, last, number, end] {
             writeOut(piece);
             if (last) {
+                _replyLateNs = _faults.wireSpeed ? std::max<qint64>(0, PreciseScheduler::now() - end) : 0;
                 if (_tracing)
                     emit trace(QStringLiteral("-> #%1 %2").arg(number).arg(hex(piece, 12)));
                 emit replySent(number);

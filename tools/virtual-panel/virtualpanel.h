@@ -143,6 +143,7 @@ private:
     qint64 _lastInNs = 0;    // when the last request bytes arrived
     qint64 _inLineFree = 0;  // wire speed: when the line towards the panel is idle again
     qint64 _outLineFree = 0; // wire speed: when the line towards the configurator is idle again
+    qint64 _replyLateNs = 0; // wire speed: how late the last reply was put out
     QByteArray _outPending;  // reply bytes the pseudo-terminal did not take yet
 };
 
