@@ -107,10 +107,10 @@ double floorSeconds(int transactions)
         while (readFrame(master, frame)) {
             // As the virtual panel does, its own lateness with the last reply is not the line's.
             const qint64 due = std::max(monotonicNs() - late, lastDue) + 2 * frameNs;
-            itimerspec spec{};
-            spec.it_value.tv_sec = due / 1000000000;
-            spec.it_value.tv_nsec = due % 1000000000;
-            timerfd_settime(timer, TFD_TIMER_ABSTIME, &spec, nullptr);
+            itimerspec wake{};
+            wake.it_value.tv_sec = due / 1000000000;
+            wake.it_value.tv_nsec = due % 1000000000;
+            timerfd_settime(timer, TFD_TIMER_ABSTIME, &wake, nullptr);
             quint64 expirations = 0;
             if (read(timer, &expirations, sizeof expirations) < 0 || write(master, frame, 64) != 64)
                 break;

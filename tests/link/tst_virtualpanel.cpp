@@ -18,7 +18,7 @@ class TestVirtualPanel : public QObject
 private slots:
     void faultsByName_data()
     {
-        QTest::addColumn<QString>("spec");
+        QTest::addColumn<QString>("fault");
         QTest::addColumn<bool>("valid");
         QTest::newRow("error by command") << "error:code=6,command=3" << true;
         QTest::newRow("error by request, hex") << "error:code=0xFF,request=2" << true;
@@ -31,11 +31,11 @@ private slots:
 
     void faultsByName()
     {
-        QFETCH(QString, spec);
+        QFETCH(QString, fault);
         QFETCH(bool, valid);
         Faults faults;
         QString error;
-        QCOMPARE(faults.add(spec, 5, &error), valid);
+        QCOMPARE(faults.add(fault, 5, &error), valid);
         QCOMPARE(error.isEmpty(), valid);
     }
 

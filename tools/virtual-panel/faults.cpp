@@ -16,19 +16,19 @@ bool parseNumber(const QString& text, int* value)
 
 } // namespace
 
-bool Faults::add(const QString& spec, int nextRequest, QString* error)
+bool Faults::add(const QString& fault, int nextRequest, QString* error)
 {
-    const qsizetype colon = spec.indexOf(QLatin1Char(':'));
-    const QString name = spec.left(colon).trimmed().toLower();
+    const qsizetype colon = fault.indexOf(QLatin1Char(':'));
+    const QString name = fault.left(colon).trimmed().toLower();
     QHash<QString, int> args;
     if (colon >= 0) {
-        const QStringList pairs = spec.mid(colon + 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        const QStringList pairs = fault.mid(colon + 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
         for (const QString& pair : pairs) {
             const QStringList kv = pair.split(QLatin1Char('='));
             int value = 0;
             if (kv.size() != 2 || !parseNumber(kv[1].trimmed(), &value)) {
                 if (error)
-                    *error = QStringLiteral("bad argument \"%1\" in fault \"%2\"").arg(pair, spec);
+                    *error = QStringLiteral("bad argument \"%1\" in fault \"%2\"").arg(pair, fault);
                 return false;
             }
             args.insert(kv[0].trimmed().toLower(), value);
@@ -36,7 +36,7 @@ bool Faults::add(const QString& spec, int nextRequest, QString* error)
     }
     auto fail = [&](const QString& why) {
         if (error)
-            *error = QStringLiteral("fault \"%1\": %2").arg(spec, why);
+            *error = QStringLiteral("fault \"%1\": %2").arg(fault, why);
         return false;
     };
     auto known = [&](const QStringList& keys) {

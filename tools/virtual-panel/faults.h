@@ -42,12 +42,12 @@ struct Faults
     int latencyMs = 0;              // pause between a whole request and its reply
     bool wireSpeed = false;         // every frame takes 5.556 ms on the line, both ways
 
-    // Adds the fault described by `spec`:
+    // Switches on a fault given by name and arguments:
     //   error:code=N[,command=C][,request=R]   patch:byte=I,value=V[,command=C][,request=R]
     //   silent[:from=R]   split:pieces=N[,gap=MS]   latency:ms=MS   wire-speed
     // Numbers are decimal or 0x-hex. `nextRequest` is the number the next request will get
-    // (where `silent` starts by default). False with a message for a spec that makes no sense.
-    bool add(const QString& spec, int nextRequest, QString* error);
+    // (where `silent` starts by default). False with a message for a fault that makes no sense.
+    bool add(const QString& fault, int nextRequest, QString* error);
 
     // The usage text of add(), for the command line.
     static QString help();

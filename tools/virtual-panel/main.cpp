@@ -77,7 +77,7 @@ int main(int argc, char** argv)
                                          QStringLiteral("Where to save each uploaded firmware."),
                                          QStringLiteral("file"));
     const QCommandLineOption fault(QStringLiteral("fault"), QStringLiteral("Switch a fault on (repeatable)."),
-                                   QStringLiteral("spec"));
+                                   QStringLiteral("fault"));
     const QCommandLineOption wireSpeed(QStringLiteral("wire-speed"),
                                        QStringLiteral("Pace every frame as 115200 baud 8N1 would."));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Trace every frame on stderr."));
@@ -129,8 +129,8 @@ int main(int argc, char** argv)
             return usage(error);
         panel.setLogRecords(bytes);
     }
-    for (const QString& spec : parser.values(fault)) {
-        if (!panel.addFault(spec, &error))
+    for (const QString& description : parser.values(fault)) {
+        if (!panel.addFault(description, &error))
             return usage(error);
     }
     panel.setWireSpeed(parser.isSet(wireSpeed) || panel.faults().wireSpeed);

@@ -55,14 +55,14 @@ void PreciseScheduler::rearm()
 {
     if (_fd < 0)
         return;
-    itimerspec spec{};
+    itimerspec wake{};
     if (!_queue.empty()) {
         // An absolute instant does not drift by the time spent getting here; zero would disarm.
         const qint64 due = std::max<qint64>(_queue.begin()->first, 1);
-        spec.it_value.tv_sec = due / kNsPerSecond;
-        spec.it_value.tv_nsec = due % kNsPerSecond;
+        wake.it_value.tv_sec = due / kNsPerSecond;
+        wake.it_value.tv_nsec = due % kNsPerSecond;
     }
-    ::timerfd_settime(_fd, TFD_TIMER_ABSTIME, &spec, nullptr);
+    ::timerfd_settime(_fd, TFD_TIMER_ABSTIME, &wake, nullptr);
 }
 
 void PreciseScheduler::expired()

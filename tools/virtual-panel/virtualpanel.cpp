@@ -144,9 +144,9 @@ void VirtualPanel::setLogRecords(const QByteArray& records)
 
 // ---- faults and records -------------------------------------------------------------------
 
-bool VirtualPanel::addFault(const QString& spec, QString* error)
+bool VirtualPanel::addFault(const QString& fault, QString* error)
 {
-    return _faults.add(spec, requestCount() + 1, error);
+    return _faults.add(fault, requestCount() + 1, error);
 }
 
 void VirtualPanel::replyWithError(int code, RequestMatch match)

@@ -69,7 +69,7 @@ public:
     int restartCount() const { return _restarts; }
 
     // Faults, by name (see Faults::add) or one by one.
-    bool addFault(const QString& spec, QString* error = nullptr);
+    bool addFault(const QString& fault, QString* error = nullptr);
     void replyWithError(int code, RequestMatch match = {});
     void patchReply(int byte, int value, RequestMatch match = {});
     // Nothing is answered from request number `request` on (1 = the first request received).
