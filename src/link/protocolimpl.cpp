@@ -349,22 +349,15 @@ void ProtocolImpl::getStatus_reply()
 
 void ProtocolImpl::readConfig_reply()
 {
-    if (!readReply())
-        return;
-    const unsigned total = unsigned(_blocks->size()) * kFrameSize;
-    const unsigned done = _blockIndex * kFrameSize + unsigned(_received);
-    if (!reportProgress(done, total, done == total) || _received < kFrameSize)
-        return;
-    const BlockRecord& block = (*_blocks)[_blockIndex];
-    if (_imageIn)
-        std::memcpy(_imageIn + block.offset, _reply.data() + kPayloadOffset, size_t(payloadSize(block)));
-    if (++_blockIndex < _blocks->size())
-        sendRequest(configRequest(kCmdReadConfig, (*_blocks)[_blockIndex]));
-    else
-        finish();
+    configReply(kCmdReadConfig);
 }
 
 void ProtocolImpl::writeConfig_reply()
+{
+    configReply(kCmdWriteConfig);
+}
+
+void ProtocolImpl::configReply(unsigned char command)
 {
     if (!readReply())
         return;
@@ -372,9 +365,13 @@ void ProtocolImpl::writeConfig_reply()
     const unsigned done = _blockIndex * kFrameSize + unsigned(_received);
     if (!reportProgress(done, total, done == total) || _received < kFrameSize)
         return;
-    // Any whole reply that is not an error reply accepts the block.
+    // A read takes the block's bytes; for a write any whole reply that is not an error reply
+    // accepts the block.
+    const BlockRecord& block = (*_blocks)[_blockIndex];
+    if (command == kCmdReadConfig && _imageIn)
+        std::memcpy(_imageIn + block.offset, _reply.data() + kPayloadOffset, size_t(payloadSize(block)));
     if (++_blockIndex < _blocks->size())
-        sendRequest(configRequest(kCmdWriteConfig, (*_blocks)[_blockIndex]));
+        sendRequest(configRequest(command, (*_blocks)[_blockIndex]));
     else
         finish();
 }

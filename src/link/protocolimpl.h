@@ -84,6 +84,8 @@ private:
 
     // The shared frame of every operation but restart; `empty` means nothing to transfer.
     bool runOperation(IProtocolCallback* callback, bool empty, ReplySlot slot, const std::function<void()>& start);
+    // The reply handling shared by configuration reads and writes.
+    void configReply(unsigned char command);
     bool openPort();
     void closePort();
     void sendRequest(const Frame& frame);
