@@ -251,15 +251,11 @@ void VirtualPanel::frameIn(const QByteArray& frame, qint64 t)
     if (_tracing)
         emit trace(QStringLiteral("<- #%1 %2").arg(number).arg(hex(frame, 12)));
     emit requestReceived(number, frame);
-    if (!_faults.wireSpeed && _faults.latencyMs == 0) {
-        handle(number, frame, t);
-        return;
-    }
-    const qint64 due = t + _faults.latencyMs * kNsPerMs;
-    _scheduler->at(due, [this, number, frame, due] { handle(number, frame, due); });
+    // The panel answers at once; only the reply's way out waits for the line and the latency.
+    handle(number, frame, t + _faults.latencyMs * kNsPerMs);
 }
 
-void VirtualPanel::handle(int number, const QByteArray& frame, qint64 t)
+void VirtualPanel::handle(int number, const QByteArray& frame, qint64 replyStart)
 {
     if (_faults.silentFrom > 0 && number >= _faults.silentFrom) {
         if (_tracing)
@@ -282,7 +278,7 @@ void VirtualPanel::handle(int number, const QByteArray& frame, qint64 t)
         if (patch.match.matches(number, command))
             reply[patch.byte] = char(patch.value);
     }
-    deliver(number, reply, t);
+    deliver(number, reply, replyStart);
 }
 
 void VirtualPanel::deliver(int number, const QByteArray& reply, qint64 t)

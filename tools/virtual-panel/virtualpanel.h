@@ -103,7 +103,8 @@ private:
     void writable();
     void bytesIn(const char* data, int size, qint64 t);
     void frameIn(const QByteArray& frame, qint64 t);
-    void handle(int number, const QByteArray& frame, qint64 t);
+    // Serves a request whose reply may start on the line at `replyStart`.
+    void handle(int number, const QByteArray& frame, qint64 replyStart);
     // The reply to a request; empty when none is due (restart).
     QByteArray serve(const QByteArray& frame);
     QByteArray errorReply(int code) const;
