@@ -1,0 +1,231 @@
+// Full configuration write and read against a virtual panel that paces every frame as a
+// 115200 baud 8N1 line would. The panel runs as a separate process, so the CPU time measured
+// here is the configurator side's alone.
+//
+// Usage: olma-bench-link [--panel PATH] [--runs N]   (3 runs of each operation by default)
+//
+// On a machine shared with other work the wall time varies from run to run by more than the
+// engine costs; the best run shows the engine, the median the machine, the floor what no
+// configurator can go below on it.
+
+#include "config/imagemap.h"
+#include "link/errorcodes.h"
+#include "link/frame.h"
+#include "link/protocolimpl.h"
+
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QTextStream>
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/resource.h>
+#include <sys/timerfd.h>
+#include <sys/wait.h>
+#include <termios.h>
+#include <time.h>
+#include <unistd.h>
+#include <vector>
+
+namespace {
+
+constexpr double kFrameSeconds = 64.0 * 10 / 115200; // one frame on the line, 8N1
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    auto seconds = [](const timeval& tv) { return double(tv.tv_sec) + double(tv.tv_usec) / 1e6; };
+    return seconds(usage.ru_utime) + seconds(usage.ru_stime);
+}
+
+struct Figures
+{
+    double wall = 0;
+    double cpu = 0;
+};
+
+template <typename Operation> bool measure(Operation operation, Figures* figures)
+{
+    QElapsedTimer wall;
+    const double cpu0 = cpuSeconds();
+    wall.start();
+    const bool ok = operation();
+    figures->wall = double(wall.nsecsElapsed()) / 1e9;
+    figures->cpu = cpuSeconds() - cpu0;
+    return ok;
+}
+
+qint64 monotonicNs()
+{
+    timespec ts{};
+    clock_gettime(CLOCK_MONOTONIC, &ts);
+    return qint64(ts.tv_sec) * 1000000000 + ts.tv_nsec;
+}
+
+bool readFrame(int fd, char* frame)
+{
+    int got = 0;
+    while (got < 64) {
+        pollfd p{fd, POLLIN, 0};
+        if (poll(&p, 1, 2000) <= 0)
+            return false;
+        const ssize_t n = read(fd, frame + got, size_t(64 - got));
+        if (n <= 0 && errno != EAGAIN)
+            return false;
+        got += int(std::max<ssize_t>(n, 0));
+    }
+    return true;
+}
+
+// The same exchange of frames with neither the engine nor Qt: a forked echo paced by a timerfd
+// exactly as the virtual panel paces, and blocking reads and writes on the other side. What
+// this takes beyond the wire time is the machine's own latency (pseudo-terminal wake-ups,
+// timer wake-ups, scheduling), which no configurator can go below. Run before Qt starts.
+double floorSeconds(int transactions)
+{
+    const int master = posix_openpt(O_RDWR | O_NOCTTY);
+    if (master < 0 || grantpt(master) != 0 || unlockpt(master) != 0)
+        return -1;
+    const int slave = open(ptsname(master), O_RDWR | O_NOCTTY);
+    termios raw{};
+    tcgetattr(slave, &raw);
+    cfmakeraw(&raw);
+    tcsetattr(slave, TCSANOW, &raw);
+    const qint64 frameNs = qint64(kFrameSeconds * 1e9);
+    const pid_t child = fork();
+    if (child == 0) {
+        close(slave);
+        const int timer = timerfd_create(CLOCK_MONOTONIC, 0);
+        char frame[64];
+        qint64 lastDue = 0;
+        qint64 late = 0;
+        while (readFrame(master, frame)) {
+            // As the virtual panel does, its own lateness with the last reply is not the line's.
+            const qint64 due = std::max(monotonicNs() - late, lastDue) + 2 * frameNs;
+            itimerspec wake{};
+            wake.it_value.tv_sec = due / 1000000000;
+            wake.it_value.tv_nsec = due % 1000000000;
+            timerfd_settime(timer, TFD_TIMER_ABSTIME, &wake, nullptr);
+            quint64 expirations = 0;
+            if (read(timer, &expirations, sizeof expirations) < 0 || write(master, frame, 64) != 64)
+                break;
+            late = std::max<qint64>(0, monotonicNs() - due);
+            lastDue = due;
+        }
+        _exit(0);
+    }
+    close(master);
+    char frame[64] = {};
+    const qint64 start = monotonicNs();
+    bool ok = true;
+    for (int i = 0; i < transactions && ok; ++i)
+        ok = write(slave, frame, 64) == 64 && readFrame(slave, frame);
+    const qint64 end = monotonicNs();
+    close(slave);
+    waitpid(child, nullptr, 0);
+    return ok ? double(end - start) / 1e9 : -1;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    const int transactions = int(olma::config::blockTable().size());
+    const double floor = floorSeconds(transactions);
+
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+
+    QString panelPath = QCoreApplication::applicationDirPath() + QStringLiteral("/olma-virtual-panel");
+    int runs = 3;
+    const QStringList args = QCoreApplication::arguments();
+    for (int i = 1; i + 1 < args.size(); i += 2) {
+        if (args[i] == QLatin1String("--panel"))
+            panelPath = args[i + 1];
+        else if (args[i] == QLatin1String("--runs"))
+            runs = std::max(1, args[i + 1].toInt());
+    }
+
+    QProcess panel;
+    panel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    panel.start(panelPath, {QStringLiteral("--wire-speed")});
+    if (!panel.waitForStarted(5000)) {
+        err << "cannot start " << panelPath << ": " << panel.errorString() << Qt::endl;
+        return 1;
+    }
+    while (!panel.canReadLine() && panel.waitForReadyRead(5000)) {
+    }
+    const QString port = QString::fromLocal8Bit(panel.readLine()).trimmed();
+    if (port.isEmpty()) {
+        err << "the virtual panel named no port" << Qt::endl;
+        return 1;
+    }
+
+    const std::vector<BlockRecord> blocks = olma::config::blockTable();
+    std::vector<unsigned char> written(olma::config::kImageSize);
+    for (size_t i = 0; i < written.size(); ++i)
+        written[i] = static_cast<unsigned char>(i * 7 + i / 251);
+    std::vector<unsigned char> read(olma::config::kImageSize, 0);
+
+    const int frames = int(blocks.size()) * 2;
+    const double limit = frames * kFrameSeconds;
+    out << "Virtual panel at wire speed on " << port << "\n"
+        << QString::asprintf("Wire-time limit per operation: %d frames x %.3f ms = %.3f s\n", frames,
+                             kFrameSeconds * 1000, limit);
+
+    if (floor > 0)
+        out << QString::asprintf("Machine floor (same exchange, plain C, no engine): %.3f s, ratio %.4f\n", floor,
+                                 floor / limit);
+
+    ProtocolImpl engine(port, nullptr, false, olma::link::standardAcceptedCodes());
+    bool ok = true;
+    std::vector<double> ratios;
+    double worstCpu = 0;
+    auto report = [&](const char* name, const Figures& f) {
+        const double ratio = f.wall / limit;
+        const double cpuShare = 100.0 * f.cpu / f.wall;
+        ratios.push_back(ratio);
+        worstCpu = std::max(worstCpu, cpuShare);
+        out << QString::asprintf("%-13s wall %.3f s   ratio %.4f   CPU %.3f s = %.2f %% of wall\n", name, f.wall, ratio,
+                                 f.cpu, cpuShare);
+        out.flush();
+    };
+    for (int run = 0; run < runs && ok; ++run) {
+        Figures f;
+        if (!measure([&] { return engine.writeConfig(written.data(), blocks, nullptr); }, &f)) {
+            err << "write failed: " << ProtocolImpl::errorText(engine.errorCode()) << Qt::endl;
+            ok = false;
+            break;
+        }
+        report("write-config", f);
+        if (!measure([&] { return engine.readConfig(read.data(), blocks, nullptr); }, &f)) {
+            err << "read failed: " << ProtocolImpl::errorText(engine.errorCode()) << Qt::endl;
+            ok = false;
+            break;
+        }
+        report("read-config", f);
+        if (read != written) {
+            err << "the image read back differs from the one written" << Qt::endl;
+            ok = false;
+        }
+    }
+    if (ok) {
+        std::sort(ratios.begin(), ratios.end());
+        const double best = ratios.front();
+        const double median = ratios[ratios.size() / 2];
+        out << QString::asprintf("Ratio best %.4f, median %.4f, worst %.4f (target <= 1.02); "
+                                 "CPU at most %.2f %% of wall (target <= 3 %%)\n",
+                                 best, median, ratios.back(), worstCpu);
+    }
+
+    panel.terminate();
+    if (!panel.waitForFinished(3000))
+        panel.kill();
+    return ok ? 0 : 1;
+}

@@ -1,0 +1,62 @@
+#pragma once
+
+#include "link/frame.h"
+#include "link/iprotocolcallback.h"
+
+#include <QDialog>
+
+#include <array>
+#include <memory>
+
+class ProtocolImpl;
+class ProtocolImplFactory;
+
+namespace olma {
+
+namespace Ui {
+class SelectDeviceDialog;
+}
+
+// Lists the USB serial ports, probes the chosen one and hands its protocol engine out.
+class SelectDeviceDialog : public QDialog, public IProtocolCallback
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(SelectDeviceDialog)
+
+public:
+    // Fills the port list and probes its first port at once. The factory is not owned.
+    explicit SelectDeviceDialog(ProtocolImplFactory* factory, QWidget* parent = nullptr);
+    // An engine that was not handed out goes with the dialog.
+    ~SelectDeviceDialog() override;
+
+    // The probes run without a progress display and are never cancelled.
+    bool progress(unsigned done, unsigned total, bool finished) override;
+
+    // The engine made for the current port, or null.
+    ProtocolImpl* protocol() const { return _proto; }
+
+signals:
+    void protoChanged(ProtocolImpl* proto);
+    void stateChanged(const unsigned char* state);
+
+public slots:
+    int devicesCount() const;
+    void on__okButton_clicked();
+    void on__cancelButton_clicked();
+    void on__deviceComboBox_activated(int index);
+
+private:
+    void probe();
+
+    std::unique_ptr<Ui::SelectDeviceDialog> _ui;
+    ProtocolImplFactory* _factory = nullptr;
+    ProtocolImpl* _proto = nullptr;
+    bool _handedOut = false;
+    std::array<unsigned char, olma::link::kStateRecordSize> _state{};
+    bool _stateValid = false;
+    // A port chosen while a probe runs is probed once that probe is over.
+    bool _probing = false;
+    bool _probeAgain = false;
+};
+
+} // namespace olma

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "link/iserialport.h"
+
+#include <QSerialPort>
+
+namespace olma::link {
+
+// A serial port of the computer, through QSerialPort.
+class SerialPort : public ISerialPort
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(SerialPort)
+
+public:
+    explicit SerialPort(QObject* parent = nullptr);
+    ~SerialPort() override;
+
+    bool open(const QString& name) override;
+    qint64 write(const char* data, qint64 size) override;
+    qint64 read(char* data, qint64 maxSize) override;
+    qint64 bytesAvailable() const override;
+    bool waitForBytesWritten() override;
+    void close() override;
+    QString errorString() const override;
+
+private:
+    QSerialPort _port;
+    QString _error; // why the last open failed
+};
+
+} // namespace olma::link

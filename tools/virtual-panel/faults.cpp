@@ -1,0 +1,104 @@
+#include "faults.h"
+
+#include <QHash>
+#include <QStringList>
+
+namespace olma::vpanel {
+
+namespace {
+
+bool parseNumber(const QString& text, int* value)
+{
+    bool ok = false;
+    *value = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive) ? text.mid(2).toInt(&ok, 16) : text.toInt(&ok);
+    return ok && *value >= 0;
+}
+
+} // namespace
+
+bool Faults::add(const QString& fault, int nextRequest, QString* error)
+{
+    const qsizetype colon = fault.indexOf(QLatin1Char(':'));
+    const QString name = fault.left(colon).trimmed().toLower();
+    QHash<QString, int> args;
+    if (colon >= 0) {
+        const QStringList pairs = fault.mid(colon + 1).split(QLatin1Char(','), Qt::SkipEmptyParts);
+        for (const QString& pair : pairs) {
+            const QStringList kv = pair.split(QLatin1Char('='));
+            int value = 0;
+            if (kv.size() != 2 || !parseNumber(kv[1].trimmed(), &value)) {
+                if (error)
+                    *error = QStringLiteral("bad argument \"%1\" in fault \"%2\"").arg(pair, fault);
+                return false;
+            }
+            args.insert(kv[0].trimmed().toLower(), value);
+        }
+    }
+    auto fail = [&](const QString& why) {
+        if (error)
+            *error = QStringLiteral("fault \"%1\": %2").arg(fault, why);
+        return false;
+    };
+    auto known = [&](const QStringList& keys) {
+        for (auto it = args.cbegin(); it != args.cend(); ++it) {
+            if (!keys.contains(it.key()))
+                return false;
+        }
+        return true;
+    };
+    auto match = [&] {
+        return RequestMatch{args.value(QStringLiteral("command"), -1), args.value(QStringLiteral("request"), -1)};
+    };
+
+    if (name == QLatin1String("error")) {
+        if (!known({QStringLiteral("code"), QStringLiteral("command"), QStringLiteral("request")}))
+            return fail(QStringLiteral("takes code, command and request"));
+        if (!args.contains(QStringLiteral("code")) || args[QStringLiteral("code")] > 255)
+            return fail(QStringLiteral("needs an error code 0..255"));
+        errors.push_back({match(), args[QStringLiteral("code")]});
+    } else if (name == QLatin1String("patch")) {
+        if (!known({QStringLiteral("byte"), QStringLiteral("value"), QStringLiteral("command"),
+                    QStringLiteral("request")}))
+            return fail(QStringLiteral("takes byte, value, command and request"));
+        const int byte = args.value(QStringLiteral("byte"), -1);
+        const int value = args.value(QStringLiteral("value"), -1);
+        if (byte < 0 || byte > 63 || value < 0 || value > 255)
+            return fail(QStringLiteral("needs byte 0..63 and value 0..255"));
+        patches.push_back({match(), byte, value});
+    } else if (name == QLatin1String("silent")) {
+        if (!known({QStringLiteral("from")}))
+            return fail(QStringLiteral("takes from"));
+        silentFrom = std::max(1, args.value(QStringLiteral("from"), nextRequest));
+    } else if (name == QLatin1String("split")) {
+        if (!known({QStringLiteral("pieces"), QStringLiteral("gap")}))
+            return fail(QStringLiteral("takes pieces and gap"));
+        const int n = args.value(QStringLiteral("pieces"), 2);
+        if (n < 1 || n > 64)
+            return fail(QStringLiteral("needs 1..64 pieces"));
+        pieces = n;
+        gapMs = args.value(QStringLiteral("gap"), 0);
+    } else if (name == QLatin1String("latency")) {
+        if (!known({QStringLiteral("ms")}) || !args.contains(QStringLiteral("ms")))
+            return fail(QStringLiteral("needs ms"));
+        latencyMs = args[QStringLiteral("ms")];
+    } else if (name == QLatin1String("wire-speed")) {
+        if (!args.isEmpty())
+            return fail(QStringLiteral("takes no arguments"));
+        wireSpeed = true;
+    } else {
+        return fail(QStringLiteral("unknown fault"));
+    }
+    return true;
+}
+
+QString Faults::help()
+{
+    return QStringLiteral("error:code=N[,command=C][,request=R]  answer with an error reply\n"
+                          "patch:byte=I,value=V[,command=C][,request=R]  change one reply byte\n"
+                          "silent[:from=R]  answer nothing from request R on\n"
+                          "split:pieces=N[,gap=MS]  write each reply in N pieces\n"
+                          "latency:ms=MS  wait before each reply\n"
+                          "wire-speed  pace every frame as 115200 baud 8N1 would");
+}
+
+} // namespace olma::vpanel

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QString>
+
+#include <vector>
+
+namespace olma::vpanel {
+
+// Which requests a fault applies to: a command code, a request number (1 = the first request
+// the panel received), both, or, with neither, every request.
+struct RequestMatch
+{
+    int command = -1;
+    int request = -1;
+
+    bool matches(int number, int commandCode) const
+    {
+        return (command < 0 || command == commandCode) && (request < 0 || request == number);
+    }
+};
+
+// The ways the panel can misbehave, switched on by name.
+struct Faults
+{
+    struct ErrorReply
+    {
+        RequestMatch match;
+        int code = 0;
+    };
+    struct Patch
+    {
+        RequestMatch match;
+        int byte = 0;
+        int value = 0;
+    };
+
+    std::vector<ErrorReply> errors; // answer with an error reply instead of serving the request
+    std::vector<Patch> patches;     // change one byte of a reply
+    int silentFrom = 0;             // from this request number on nothing is answered; 0: never
+    int pieces = 1;                 // each reply written in this many pieces...
+    int gapMs = 0;                  // ...with this pause between them
+    int latencyMs = 0;              // pause between a whole request and its reply
+    bool wireSpeed = false;         // every frame takes 5.556 ms on the line, both ways
+
+    // Switches on a fault given by name and arguments:
+    //   error:code=N[,command=C][,request=R]   patch:byte=I,value=V[,command=C][,request=R]
+    //   silent[:from=R]   split:pieces=N[,gap=MS]   latency:ms=MS   wire-speed
+    // Numbers are decimal or 0x-hex. `nextRequest` is the number the next request will get
+    // (where `silent` starts by default). False with a message for a fault that makes no sense.
+    bool add(const QString& fault, int nextRequest, QString* error);
+
+    // The usage text of add(), for the command line.
+    static QString help();
+};
+
+} // namespace olma::vpanel
