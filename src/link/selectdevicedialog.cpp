@@ -12,7 +12,7 @@ const char* const kConnected = "Устройство подключено";
 } // namespace
 
 SelectDeviceDialog::SelectDeviceDialog(ProtocolImplFactory* factory, QWidget* parent)
-    : QDialog(parent), _ui(std::make_unique<Ui::SelectDeviceDialog>()), _factory(factory)
+    : QDialog(parent), _ui(std::make_unique<::Ui::SelectDeviceDialog>()), _factory(factory)
 {
     _ui->setupUi(this);
     _ui->_connectionLabel->setText(QString::fromUtf8(kNoConnection));

@@ -11,11 +11,13 @@
 class ProtocolImpl;
 class ProtocolImplFactory;
 
-namespace olma {
-
+// The form's class lives in the global Ui namespace like every other form of the program, so
+// that Ui:: means the same thing inside every olma namespace.
 namespace Ui {
 class SelectDeviceDialog;
 }
+
+namespace olma {
 
 // Lists the USB serial ports, probes the chosen one and hands its protocol engine out.
 class SelectDeviceDialog : public QDialog, public IProtocolCallback
@@ -48,7 +50,7 @@ public slots:
 private:
     void probe();
 
-    std::unique_ptr<Ui::SelectDeviceDialog> _ui;
+    std::unique_ptr<::Ui::SelectDeviceDialog> _ui;
     ProtocolImplFactory* _factory = nullptr;
     ProtocolImpl* _proto = nullptr;
     bool _handedOut = false;
