@@ -19,7 +19,7 @@ using namespace programmpagetest;
 
 namespace {
 
-const QStringList kSingleTabs = {"Параметры",   "Состояние ШС", "Состояние блоков", "Состояние ИП",
+const QStringList kSingleTabs = {"Параметры",    "Состояние ШС", "Состояние блоков", "Состояние ИП",
                                  "Выходы БКВ-А", "Цепи БП-А",    "Описание"};
 
 QTreeWidget* programmsTree(QWidget* page)

@@ -46,21 +46,26 @@ private slots:
         QTest::addColumn<int>("offset");
         QTest::addColumn<int>("shift");
         // Loop 6 of the program: its bytes are at record offsets 16 and 17.
-        QTest::newRow("disarmed") << false << "_takeOffComboBox" << "Снят: " << 16 << 0;
-        QTest::newRow("alarm") << false << "_alarmComboBox" << "Тревога (Пожар-2): " << 16 << 2;
-        QTest::newRow("fire 1") << false << "_fire1ComboBox" << "Пожар-1:" << 16 << 4;
-        QTest::newRow("fault") << false << "_faultComboBox" << "Неисправен: " << 16 << 6;
-        QTest::newRow("violated") << false << "_brokenComboBox" << "Нарушен: " << 17 << 0;
-        QTest::newRow("arming delay") << false << "_guardOnDelayComboBox" << "Задержка на взятие:" << 17 << 2;
-        QTest::newRow("disarming delay") << false << "_guardOffDelayComboBox" << "Задержка на снятие: " << 17 << 4;
-        QTest::newRow("case") << true << "_CorpseOpenComboBox" << "Вскрытие корпуса" << 36 << 0;
-        QTest::newRow("ОП") << true << "_OPFaultComboBox" << "Неисправность ОП" << 36 << 2;
-        QTest::newRow("РП") << true << "_RPFaultComboBox" << "Неисправность РП" << 36 << 4;
-        QTest::newRow("ЗО") << true << "_ZOFaultComboBox" << "Неисправность ЗО" << 36 << 6;
-        QTest::newRow("СО") << true << "_SOFaultComboBox" << "Неисправность СО" << 37 << 0;
-        QTest::newRow("notification") << true << "_NoticeOffFaultComboBox" << "Отключение оповещения" << 37 << 2;
-        QTest::newRow("ext opening") << true << "_extBlockOpeningCombo" << "Вскрытие внешнего блока" << 37 << 4;
-        QTest::newRow("ext failure") << true << "_extBlockAccidentCombo" << "Авария внешнего блока" << 37 << 6;
+        QTest::newRow("disarmed") << false << "_takeOffComboBox" << QStringLiteral("Снят: ") << 16 << 0;
+        QTest::newRow("alarm") << false << "_alarmComboBox" << QStringLiteral("Тревога (Пожар-2): ") << 16 << 2;
+        QTest::newRow("fire 1") << false << "_fire1ComboBox" << QStringLiteral("Пожар-1:") << 16 << 4;
+        QTest::newRow("fault") << false << "_faultComboBox" << QStringLiteral("Неисправен: ") << 16 << 6;
+        QTest::newRow("violated") << false << "_brokenComboBox" << QStringLiteral("Нарушен: ") << 17 << 0;
+        QTest::newRow("arming delay") << false << "_guardOnDelayComboBox" << QStringLiteral("Задержка на взятие:") << 17
+                                      << 2;
+        QTest::newRow("disarming delay") << false << "_guardOffDelayComboBox" << QStringLiteral("Задержка на снятие: ")
+                                         << 17 << 4;
+        QTest::newRow("case") << true << "_CorpseOpenComboBox" << QStringLiteral("Вскрытие корпуса") << 36 << 0;
+        QTest::newRow("ОП") << true << "_OPFaultComboBox" << QStringLiteral("Неисправность ОП") << 36 << 2;
+        QTest::newRow("РП") << true << "_RPFaultComboBox" << QStringLiteral("Неисправность РП") << 36 << 4;
+        QTest::newRow("ЗО") << true << "_ZOFaultComboBox" << QStringLiteral("Неисправность ЗО") << 36 << 6;
+        QTest::newRow("СО") << true << "_SOFaultComboBox" << QStringLiteral("Неисправность СО") << 37 << 0;
+        QTest::newRow("notification") << true << "_NoticeOffFaultComboBox" << QStringLiteral("Отключение оповещения")
+                                      << 37 << 2;
+        QTest::newRow("ext opening") << true << "_extBlockOpeningCombo" << QStringLiteral("Вскрытие внешнего блока")
+                                     << 37 << 4;
+        QTest::newRow("ext failure") << true << "_extBlockAccidentCombo" << QStringLiteral("Авария внешнего блока")
+                                     << 37 << 6;
     }
 
     void rowsWriteTheirBits()
