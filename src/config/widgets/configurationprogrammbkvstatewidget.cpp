@@ -4,19 +4,15 @@
 #include "config/programm/bkvstatecommon.h"
 #include "config/programm/programmrecord.h"
 #include "config/programm/trigger.h"
+#include "config/widgets/pagetexts.h"
 
 namespace olma::config::programm {
-namespace {
-
-const QString kRowText = QStringLiteral("Неисправность Выхода");
-
-} // namespace
 
 ConfigurationProgrammBKVStateWidget::ConfigurationProgrammBKVStateWidget(BKVStateCommon* state, QWidget* parent)
     : QWidget(parent), _ui(std::make_unique<Ui::ConfigurationProgrammBKVStateWidget>()), _state(state)
 {
     _ui->setupUi(this);
-    _ui->_bkvState->setText(kRowText);
+    _ui->_bkvState->setText(pagetexts::kBkvOutputFaultRow);
     _ui->_bkvState->setNumbered(true);
     _ui->_bkvState->setCount(kBkvOutputs);
     if (!_state)

@@ -3,20 +3,15 @@
 
 #include "config/programm/kvostate.h"
 #include "config/programm/trigger.h"
-#include "config/widgets/ycombobox.h"
+#include "config/widgets/pagetexts.h"
 
 namespace olma::config::programm {
-namespace {
-
-const QString kRowText = QStringLiteral("Неисправность ИП");
-
-} // namespace
 
 ConfigurationProgrammKVOStateWidget::ConfigurationProgrammKVOStateWidget(KVOStateCommon* state, QWidget* parent)
     : QWidget(parent), _ui(std::make_unique<Ui::ConfigurationProgrammKVOStateWidget>()), _state(state)
 {
     _ui->setupUi(this);
-    _ui->_kvoState->setText(kRowText);
+    _ui->_kvoState->setText(pagetexts::kIpFaultRow);
     _ui->_kvoState->setNumbered(true);
     if (!_state)
         return;
