@@ -3,6 +3,7 @@
 #include "config/programm/exporttable.h"
 #include "config/programm/programmtexts.h"
 #include "config/programm/trigger.h"
+#include "config/widgets/configurationprogrammbkvstatewidget.h"
 
 namespace olma::config::programm {
 namespace {
@@ -78,6 +79,11 @@ QString BKVState::exportText(int format) const
     table.htmlLabels = withSuffix(table.labels, QStringLiteral(":"));
     table.rtfLabels = table.labels;
     return table.render(format);
+}
+
+QWidget* BKVState::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammBKVStateWidget(this, parent);
 }
 
 } // namespace olma::config::programm

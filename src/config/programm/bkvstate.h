@@ -36,6 +36,7 @@ public:
 
     void setDefault() override;
     void loadFromImage() override;
+    QWidget* createWidget(QWidget* parent) override;
     QString exportText(int format) const override;
 
 signals:

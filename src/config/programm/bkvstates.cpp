@@ -2,6 +2,7 @@
 
 #include "config/programm/exporttable.h"
 #include "config/programm/programmtexts.h"
+#include "config/widgets/configurationprogrammbkvstateswidget.h"
 
 namespace olma::config::programm {
 
@@ -42,6 +43,11 @@ QString BKVStates::exportText(int format) const
 void BKVStates::handleBKVStateChanged(programm::BKVState* /*state*/)
 {
     emit changed(this);
+}
+
+QWidget* BKVStates::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammBKVStatesWidget(this, parent);
 }
 
 } // namespace olma::config::programm

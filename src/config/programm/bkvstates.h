@@ -35,6 +35,7 @@ public:
     // Every block's outputs from the same block of `other`.
     void assign(const BKVStates& other);
 
+    QWidget* createWidget(QWidget* parent) override;
     QString exportText(int format) const override;
 
 signals:

@@ -4,6 +4,7 @@
 #include "config/programm/programmrecord.h"
 #include "config/programm/programmtexts.h"
 #include "config/programm/trigger.h"
+#include "config/widgets/configurationprogrammbpstatewidget.h"
 
 namespace olma::config::programm {
 namespace {
@@ -99,6 +100,11 @@ QString BPState::exportText(int format) const
     for (quint16 value : {_op, _rp, _ch1, _ch2})
         table.values << stateText(value);
     return table.render(format);
+}
+
+QWidget* BPState::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammBPStateWidget(this, parent);
 }
 
 } // namespace olma::config::programm

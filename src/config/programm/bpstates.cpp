@@ -2,6 +2,7 @@
 
 #include "config/programm/exporttable.h"
 #include "config/programm/programmtexts.h"
+#include "config/widgets/configurationprogrammbpstateswidget.h"
 
 namespace olma::config::programm {
 
@@ -42,6 +43,11 @@ QString BPStates::exportText(int format) const
 void BPStates::handleBPStateChanged(programm::BPState* /*state*/)
 {
     emit changed(this);
+}
+
+QWidget* BPStates::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammBPStatesWidget(this, parent);
 }
 
 } // namespace olma::config::programm

@@ -36,6 +36,7 @@ public:
     // Every block's triggers from the same block of `other`.
     void assign(const BPStates& other);
 
+    QWidget* createWidget(QWidget* parent) override;
     QString exportText(int format) const override;
 
 signals:

@@ -1,6 +1,7 @@
 #include "config/programm/description.h"
 
 #include "config/programm/programmtexts.h"
+#include "config/widgets/descriptionwidget.h"
 
 namespace olma::config::programm {
 
@@ -28,6 +29,11 @@ void Description::assign(const Description& other)
 QString Description::exportText(int /*format*/) const
 {
     return QString();
+}
+
+QWidget* Description::createWidget(QWidget* parent)
+{
+    return new DescriptionWidget(this, parent);
 }
 
 } // namespace olma::config::programm

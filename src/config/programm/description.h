@@ -17,6 +17,7 @@ public:
     void setDescription(const QString& text);
     void assign(const Description& other);
 
+    QWidget* createWidget(QWidget* parent) override;
     QString exportText(int format) const override;
 
 private:

@@ -4,6 +4,7 @@
 #include "config/programm/programmrecord.h"
 #include "config/programm/programmtexts.h"
 #include "config/programm/trigger.h"
+#include "config/widgets/configurationprogrammkvostatewidget.h"
 
 namespace olma::config::programm {
 namespace {
@@ -89,6 +90,11 @@ QString KVOState::exportText(int format) const
         table.values << stateText(_states[size_t(i)]);
     }
     return table.render(format);
+}
+
+QWidget* KVOState::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammKVOStateWidget(this, parent);
 }
 
 } // namespace olma::config::programm

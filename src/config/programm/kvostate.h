@@ -39,6 +39,7 @@ public:
 
     void setDefault() override;
     void loadFromImage() override;
+    QWidget* createWidget(QWidget* parent) override;
     QString exportText(int format) const override;
 
 signals:

@@ -1,6 +1,7 @@
 #include "config/programm/multibkvstate.h"
 
 #include "config/programm/trigger.h"
+#include "config/widgets/configurationprogrammbkvstatewidget.h"
 
 namespace olma::config::programm {
 
@@ -30,6 +31,11 @@ void MultiBKVState::resetStates()
 void MultiBKVState::setDefault()
 {
     resetStates();
+}
+
+QWidget* MultiBKVState::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammBKVStateWidget(this, parent);
 }
 
 } // namespace olma::config::programm

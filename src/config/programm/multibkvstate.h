@@ -23,6 +23,7 @@ public:
     // Every output of every selected block inactive.
     void resetStates();
     void setDefault() override;
+    QWidget* createWidget(QWidget* parent) override;
 
 private:
     QList<BKVState*> _blocks;

@@ -1,6 +1,7 @@
 #include "config/programm/multibpstate.h"
 
 #include "config/programm/trigger.h"
+#include "config/widgets/configurationprogrammbpstatewidget.h"
 
 namespace olma::config::programm {
 
@@ -67,6 +68,11 @@ void MultiBPState::resetStates()
 void MultiBPState::setDefault()
 {
     resetStates();
+}
+
+QWidget* MultiBPState::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammBPStateWidget(this, parent);
 }
 
 } // namespace olma::config::programm

@@ -29,6 +29,7 @@ public:
     // Every trigger of every selected block inactive.
     void resetStates();
     void setDefault() override;
+    QWidget* createWidget(QWidget* parent) override;
 
 private:
     using Setter = void (BPStateCommon::*)(const quint16&);

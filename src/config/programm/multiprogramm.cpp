@@ -6,6 +6,7 @@
 #include "config/programm/params.h"
 #include "config/programm/pcstate.h"
 #include "config/programm/tailstates.h"
+#include "config/widgets/configurationprogrammwidget.h"
 
 namespace olma::config {
 namespace {
@@ -133,6 +134,11 @@ void MultiProgramm::resetDefault(bool on)
     _bkvStates->setDefault();
     _bpStates->setDefault();
     _params->resetParams();
+}
+
+QWidget* MultiProgramm::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammWidget(this, parent);
 }
 
 } // namespace olma::config

@@ -28,6 +28,9 @@ public:
 
     const QList<Programm*>& programms() const { return _programms; }
 
+    // The tabbed editor of the selected programs, without a description.
+    QWidget* createWidget(QWidget* parent) override;
+
     programm::Params* params() const { return _params.get(); }
     programm::TailStates* tailStates() const { return _tailStates.get(); }
     programm::PCState* pcState() const { return _pcState.get(); }

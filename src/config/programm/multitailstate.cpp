@@ -1,6 +1,7 @@
 #include "config/programm/multitailstate.h"
 
 #include "config/programm/trigger.h"
+#include "config/widgets/configurationprogrammtailstatewidget.h"
 
 namespace olma::config::programm {
 
@@ -112,6 +113,11 @@ void MultiTailState::resetStates()
 void MultiTailState::setDefault()
 {
     resetStates();
+}
+
+QWidget* MultiTailState::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammTailStateWidget(this, parent);
 }
 
 } // namespace olma::config::programm

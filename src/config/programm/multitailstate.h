@@ -35,6 +35,7 @@ public:
     // Every trigger of every selected loop inactive.
     void resetStates();
     void setDefault() override;
+    QWidget* createWidget(QWidget* parent) override;
 
 private:
     using Getter = quint16 (TailStateCommon::*)() const;

@@ -3,6 +3,7 @@
 #include "config/programm/exporttable.h"
 #include "config/programm/programmrecord.h"
 #include "config/programm/programmtexts.h"
+#include "config/widgets/configurationprogrammparamswidget.h"
 
 namespace olma::config::programm {
 namespace {
@@ -112,6 +113,11 @@ QString Params::exportText(int format) const
         QStringList{texts::tacticWord(_tactic), texts::initStateWord(_initState), QString::number(_workTime)};
     table.csvSeparator = QStringLiteral(";");
     return table.render(format);
+}
+
+QWidget* Params::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammParamsWidget(this, parent);
 }
 
 } // namespace olma::config::programm

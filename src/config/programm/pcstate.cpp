@@ -4,6 +4,7 @@
 #include "config/programm/programmrecord.h"
 #include "config/programm/programmtexts.h"
 #include "config/programm/trigger.h"
+#include "config/widgets/configurationprogrammpcstatewidget.h"
 
 namespace olma::config::programm {
 namespace {
@@ -142,6 +143,11 @@ QString PCState::exportText(int format) const
     // This table's opening tag is not followed by a line break.
     table.htmlTableStart = QStringLiteral("<table width=85%>");
     return table.render(format);
+}
+
+QWidget* PCState::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammPCStateWidget(this, parent);
 }
 
 } // namespace olma::config::programm

@@ -9,6 +9,7 @@
 #include "config/programm/programmrecord.h"
 #include "config/programm/programmtexts.h"
 #include "config/programm/tailstates.h"
+#include "config/widgets/configurationprogrammwidget.h"
 
 namespace olma::config {
 
@@ -127,6 +128,11 @@ void Programm::resetTriggers()
     _kvoState->setDefault();
     _bkvStates->setDefault();
     _bpStates->setDefault();
+}
+
+QWidget* Programm::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammWidget(this, parent);
 }
 
 } // namespace olma::config

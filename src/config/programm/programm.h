@@ -53,6 +53,9 @@ public:
     void setCurrentTab(int tab) override { _currentTab = tab; }
     int currentTab() const override { return _currentTab; }
 
+    // The tabbed editor of the program.
+    QWidget* createWidget(QWidget* parent) override;
+
     // The text of the program's description item.
     QString description() const override;
 

@@ -2,6 +2,7 @@
 
 #include "config/configtexts.h"
 #include "config/programm/programmrecord.h"
+#include "config/widgets/configurationprogrammswidget.h"
 
 namespace olma::config {
 namespace {
@@ -94,6 +95,11 @@ void Programms::buildProgramms()
         adoptChild(p.get());
         _programms.push_back(std::move(p));
     }
+}
+
+QWidget* Programms::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammsWidget(this, parent);
 }
 
 } // namespace olma::config

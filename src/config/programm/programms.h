@@ -27,6 +27,7 @@ public:
     // Builds the programs of the current model anew and decodes them.
     void loadFromImage() override;
     void setImage(unsigned char* image) override;
+    QWidget* createWidget(QWidget* parent) override;
     QString exportText(int format) const override;
 
 private:

@@ -4,6 +4,7 @@
 #include "config/programm/programmrecord.h"
 #include "config/programm/programmtexts.h"
 #include "config/programm/trigger.h"
+#include "config/widgets/configurationprogrammtailstatewidget.h"
 
 namespace olma::config::programm {
 namespace {
@@ -131,6 +132,11 @@ QString TailState::exportText(int format) const
     for (quint16 value : {_guardOffDelay, _guardOnDelay, _broken, _fault, _fire1, _alarm, _takeOff})
         table.values << stateText(value);
     return table.render(format);
+}
+
+QWidget* TailState::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammTailStateWidget(this, parent);
 }
 
 } // namespace olma::config::programm

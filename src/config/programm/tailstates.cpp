@@ -3,6 +3,7 @@
 #include "common/devicetype.h"
 #include "config/programm/exporttable.h"
 #include "config/programm/programmtexts.h"
+#include "config/widgets/configurationprogrammtailsstateswidget.h"
 
 namespace olma::config::programm {
 
@@ -67,6 +68,11 @@ void TailStates::buildLoops(unsigned char* image, int count)
         adoptChild(loop.get());
         _loops.push_back(std::move(loop));
     }
+}
+
+QWidget* TailStates::createWidget(QWidget* parent)
+{
+    return new ConfigurationProgrammTailsStatesWidget(this, parent);
 }
 
 } // namespace olma::config::programm

@@ -29,4 +29,8 @@ inline const QString kConnected = QStringLiteral("Подключено");
 // Check boxes of the loop access group: "ШС-1", "ШС-2", ...
 inline const QString kAccessGroupBase = QStringLiteral("ШС");
 
+// Rows of the ИП and БКВ-А trigger groups: "Неисправность ИП - 1:", "Неисправность Выхода - 1:", ...
+inline const QString kIpFaultRow = QStringLiteral("Неисправность ИП");
+inline const QString kBkvOutputFaultRow = QStringLiteral("Неисправность Выхода");
+
 } // namespace olma::config::pagetexts

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "config/widgets/selectionlistpage.h"
+
+#include <memory>
+
+class QTreeWidgetItem;
+
+namespace Ui {
+class ConfigurationProgrammBKVStatesWidget;
+}
+
+namespace olma::config::programm {
+
+class BKVStates;
+class MultiBKVState;
+
+// "Выходы БКВ-А" of a program: the eight БКВ-А blocks beside the output triggers of the selected block, or
+// of all selected blocks at once (starting from "Неактивно"); blocks are copied with the context menu.
+class ConfigurationProgrammBKVStatesWidget : public SelectionListPage
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(ConfigurationProgrammBKVStatesWidget)
+
+public:
+    ConfigurationProgrammBKVStatesWidget(BKVStates* states, QWidget* parent = nullptr);
+    ~ConfigurationProgrammBKVStatesWidget() override;
+
+public slots:
+    void showBKVStateWidget();
+    void showBKVStateWidget(QTreeWidgetItem* item, int column);
+    void showBKVStateWidget(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    void showPopupMenu(const QPoint& pos);
+
+protected:
+    int rowCount() const override;
+    QString rowTitle(int row) const override;
+    int rememberedRow() const override;
+    void rememberRow(int row) override;
+    QWidget* createRowPage(int row, QWidget* parent) override;
+    QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) override;
+    void paste(int source, int target) override;
+
+private:
+    std::unique_ptr<Ui::ConfigurationProgrammBKVStatesWidget> _ui;
+    BKVStates* _bkvStates = nullptr;
+    std::unique_ptr<MultiBKVState> _multiBkvState;
+};
+
+} // namespace olma::config::programm

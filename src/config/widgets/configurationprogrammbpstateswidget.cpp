@@ -1,0 +1,107 @@
+#include "config/widgets/configurationprogrammbpstateswidget.h"
+#include "ui_configurationprogrammbpstateswidget.h"
+
+#include "config/programm/bpstates.h"
+#include "config/programm/multibpstate.h"
+#include "config/widgets/pagetexts.h"
+
+namespace olma::config::programm {
+namespace {
+
+// The editor takes what the list leaves.
+constexpr int kPageWidth = 600;
+
+} // namespace
+
+ConfigurationProgrammBPStatesWidget::ConfigurationProgrammBPStatesWidget(BPStates* states, QWidget* parent)
+    : SelectionListPage(parent), _ui(std::make_unique<Ui::ConfigurationProgrammBPStatesWidget>()), _bpStates(states)
+{
+    _ui->setupUi(this);
+    if (!_bpStates)
+        return;
+
+    using W = ConfigurationProgrammBPStatesWidget;
+    QTreeWidget* tree = _ui->_bpTreeWidget;
+    connect(tree, &QTreeWidget::currentItemChanged, this,
+            qOverload<QTreeWidgetItem*, QTreeWidgetItem*>(&W::showBPStateWidget));
+    connect(tree, &QTreeWidget::itemActivated, this, qOverload<QTreeWidgetItem*, int>(&W::showBPStateWidget));
+    connect(tree, &QTreeWidget::itemClicked, this, qOverload<QTreeWidgetItem*, int>(&W::showBPStateWidget));
+    connect(tree, &QTreeWidget::itemPressed, this, qOverload<QTreeWidgetItem*, int>(&W::showBPStateWidget));
+    connect(tree, &QTreeWidget::itemChanged, this, qOverload<QTreeWidgetItem*, int>(&W::showBPStateWidget));
+    connect(tree, &QTreeWidget::itemSelectionChanged, this, qOverload<>(&W::showBPStateWidget));
+    connect(tree, &QWidget::customContextMenuRequested, this, &W::showPopupMenu);
+    attach(tree, _ui->_bpStatesStack);
+    _ui->_splitter->setSizes({fittingListWidth(), kPageWidth});
+}
+
+ConfigurationProgrammBPStatesWidget::~ConfigurationProgrammBPStatesWidget()
+{
+    // The page of several rows edits the multi-selection object; it goes first.
+    dropPage();
+}
+
+void ConfigurationProgrammBPStatesWidget::showBPStateWidget()
+{
+    showSelection(false);
+}
+
+void ConfigurationProgrammBPStatesWidget::showBPStateWidget(QTreeWidgetItem* /*item*/, int /*column*/)
+{
+    showSelection(false);
+}
+
+void ConfigurationProgrammBPStatesWidget::showBPStateWidget(QTreeWidgetItem* /*current*/, QTreeWidgetItem* /*previous*/)
+{
+    showSelection(false);
+}
+
+void ConfigurationProgrammBPStatesWidget::showPopupMenu(const QPoint& pos)
+{
+    execMenu(pos);
+}
+
+int ConfigurationProgrammBPStatesWidget::rowCount() const
+{
+    return _bpStates->count();
+}
+
+QString ConfigurationProgrammBPStatesWidget::rowTitle(int row) const
+{
+    return pagetexts::kNumberedRow.arg(_bpStates->bpState(row)->name()).arg(row + 1);
+}
+
+int ConfigurationProgrammBPStatesWidget::rememberedRow() const
+{
+    return _bpStates->currentRow();
+}
+
+void ConfigurationProgrammBPStatesWidget::rememberRow(int row)
+{
+    _bpStates->setCurrentRow(row);
+}
+
+QWidget* ConfigurationProgrammBPStatesWidget::createRowPage(int row, QWidget* parent)
+{
+    return _bpStates->bpState(row)->createWidget(parent);
+}
+
+QWidget* ConfigurationProgrammBPStatesWidget::createMultiPage(const QList<int>& rows, QWidget* parent)
+{
+    _multiBpState.reset();
+    QList<BPState*> selected;
+    selected.reserve(rows.size());
+    for (int row : rows)
+        selected.append(_bpStates->bpState(row));
+    _multiBpState = std::make_unique<MultiBPState>(selected, _bpStates->deviceType());
+    return _multiBpState->createWidget(parent);
+}
+
+void ConfigurationProgrammBPStatesWidget::paste(int source, int target)
+{
+    BPState* from = _bpStates->bpState(source);
+    BPState* to = _bpStates->bpState(target);
+    if (from && to)
+        to->assign(*from);
+}
+
+} // namespace olma::config::programm

@@ -1,0 +1,52 @@
+#pragma once
+
+#include "config/widgets/selectionlistpage.h"
+
+#include <memory>
+
+class QTreeWidgetItem;
+
+namespace Ui {
+class ConfigurationProgrammsWidget;
+}
+
+namespace olma::config {
+
+class MultiProgramm;
+class Programms;
+
+// The "Активация реле (выходов)" page: every relay and output of the panel and its blocks beside
+// the editor of the selected program, or of all selected programs at once; whole programs are
+// copied with the context menu.
+class ConfigurationProgrammsWidget : public SelectionListPage
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(ConfigurationProgrammsWidget)
+
+public:
+    ConfigurationProgrammsWidget(Programms* programms, QWidget* parent = nullptr);
+    ~ConfigurationProgrammsWidget() override;
+
+public slots:
+    void showProgrammWidget();
+    void showProgrammWidget(QTreeWidgetItem* item, int column);
+    void showProgrammWidget(QTreeWidgetItem* current, QTreeWidgetItem* previous);
+    void showPopupMenu(const QPoint& pos);
+
+protected:
+    int rowCount() const override;
+    QString rowTitle(int row) const override;
+    // The list opens on the first program.
+    int rememberedRow() const override { return 0; }
+    void rememberRow(int /*row*/) override {}
+    QWidget* createRowPage(int row, QWidget* parent) override;
+    QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) override;
+    void paste(int source, int target) override;
+
+private:
+    std::unique_ptr<Ui::ConfigurationProgrammsWidget> _ui;
+    Programms* _programms = nullptr;
+    std::unique_ptr<MultiProgramm> _multiProgramm;
+};
+
+} // namespace olma::config

@@ -1,0 +1,114 @@
+#include "config/widgets/configurationprogrammtailsstateswidget.h"
+#include "ui_configurationprogrammtailsstateswidget.h"
+
+#include "config/programm/multitailstate.h"
+#include "config/programm/tailstates.h"
+#include "config/widgets/pagetexts.h"
+
+namespace olma::config::programm {
+namespace {
+
+// The editor takes what the list leaves.
+constexpr int kPageWidth = 600;
+
+} // namespace
+
+ConfigurationProgrammTailsStatesWidget::ConfigurationProgrammTailsStatesWidget(TailStates* states, QWidget* parent)
+    : SelectionListPage(parent), _ui(std::make_unique<Ui::ConfigurationProgrammTailsStatesWidget>()),
+      _tailStates(states)
+{
+    _ui->setupUi(this);
+    if (!_tailStates)
+        return;
+
+    using W = ConfigurationProgrammTailsStatesWidget;
+    QTreeWidget* tree = _ui->_tailsTreeWidget;
+    connect(tree, &QTreeWidget::currentItemChanged, this,
+            qOverload<QTreeWidgetItem*, QTreeWidgetItem*>(&W::showTailStateWidget));
+    connect(tree, &QTreeWidget::itemActivated, this, qOverload<QTreeWidgetItem*, int>(&W::showTailStateWidget));
+    connect(tree, &QTreeWidget::itemClicked, this, qOverload<QTreeWidgetItem*, int>(&W::showTailStateWidget));
+    connect(tree, &QTreeWidget::itemPressed, this, qOverload<QTreeWidgetItem*, int>(&W::showTailStateWidget));
+    connect(tree, &QTreeWidget::itemChanged, this, qOverload<QTreeWidgetItem*, int>(&W::showTailStateWidget));
+    connect(tree, &QTreeWidget::itemSelectionChanged, this, qOverload<>(&W::showTailStateWidget));
+    connect(tree, &QWidget::customContextMenuRequested, this, &W::showPopupMenu);
+    attach(tree, _ui->_tailStatesStack);
+    _ui->_splitter->setSizes({fittingListWidth(), kPageWidth});
+}
+
+ConfigurationProgrammTailsStatesWidget::~ConfigurationProgrammTailsStatesWidget()
+{
+    // The page of several rows edits the multi-selection object; it goes first.
+    dropPage();
+}
+
+void ConfigurationProgrammTailsStatesWidget::showTailStateWidget()
+{
+    showSelection(false);
+}
+
+void ConfigurationProgrammTailsStatesWidget::showTailStateWidget(QTreeWidgetItem* /*item*/, int /*column*/)
+{
+    showSelection(false);
+}
+
+void ConfigurationProgrammTailsStatesWidget::showTailStateWidget(QTreeWidgetItem* /*current*/,
+                                                                 QTreeWidgetItem* /*previous*/)
+{
+    showSelection(false);
+}
+
+void ConfigurationProgrammTailsStatesWidget::showPopupMenu(const QPoint& pos)
+{
+    execMenu(pos);
+}
+
+void ConfigurationProgrammTailsStatesWidget::handleStateNumChanged(int row)
+{
+    refill(row);
+}
+
+int ConfigurationProgrammTailsStatesWidget::rowCount() const
+{
+    return _tailStates->count();
+}
+
+QString ConfigurationProgrammTailsStatesWidget::rowTitle(int row) const
+{
+    return pagetexts::kNumberedRow.arg(_tailStates->tailState(row)->name()).arg(row + 1);
+}
+
+int ConfigurationProgrammTailsStatesWidget::rememberedRow() const
+{
+    return _tailStates->currentRow();
+}
+
+void ConfigurationProgrammTailsStatesWidget::rememberRow(int row)
+{
+    _tailStates->setCurrentRow(row);
+}
+
+QWidget* ConfigurationProgrammTailsStatesWidget::createRowPage(int row, QWidget* parent)
+{
+    return _tailStates->tailState(row)->createWidget(parent);
+}
+
+QWidget* ConfigurationProgrammTailsStatesWidget::createMultiPage(const QList<int>& rows, QWidget* parent)
+{
+    _multiTailState.reset();
+    QList<TailState*> selected;
+    selected.reserve(rows.size());
+    for (int row : rows)
+        selected.append(_tailStates->tailState(row));
+    _multiTailState = std::make_unique<MultiTailState>(selected, _tailStates->deviceType());
+    return _multiTailState->createWidget(parent);
+}
+
+void ConfigurationProgrammTailsStatesWidget::paste(int source, int target)
+{
+    TailState* from = _tailStates->tailState(source);
+    TailState* to = _tailStates->tailState(target);
+    if (from && to)
+        to->assign(*from);
+}
+
+} // namespace olma::config::programm

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QList>
+#include <QWidget>
+
+class QPoint;
+class QStackedWidget;
+class QTreeWidget;
+
+namespace olma::config {
+
+// What the program list and the loop, БКВ-А and БП-А lists of a program have in common: a tree
+// whose selection decides the page shown in the stack beside it (one row its item's page, several
+// rows one page that edits them all) and "Копировать"/"Вставить" in the tree's context menu.
+class SelectionListPage : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(SelectionListPage)
+
+public:
+    ~SelectionListPage() override;
+
+protected:
+    explicit SelectionListPage(QWidget* parent);
+
+    // Called by the page once its form is set up: fills the rows, makes the remembered row current
+    // and shows its page. The tree's signals reach the page's own slots, which call showSelection().
+    void attach(QTreeWidget* tree, QStackedWidget* stack);
+
+    // Shows the page of the selection; an unchanged selection keeps its page unless forced.
+    void showSelection(bool force);
+    // The context menu at `pos` of the tree's viewport.
+    void execMenu(const QPoint& pos);
+    // Rebuilds the rows, makes `current` current and shows its page again.
+    void refill(int current);
+
+    // The rows and what each stands for.
+    virtual int rowCount() const = 0;
+    virtual QString rowTitle(int row) const = 0;
+    // The row shown last, kept by the item the list belongs to.
+    virtual int rememberedRow() const = 0;
+    virtual void rememberRow(int row) = 0;
+    // The page of one row.
+    virtual QWidget* createRowPage(int row, QWidget* parent) = 0;
+    // The page of several rows; the page owns the object that stands for them until the next call.
+    virtual QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) = 0;
+    // Copies row `source` into row `target` (never the same row).
+    virtual void paste(int source, int target) = 0;
+
+    QTreeWidget* tree() const { return _tree; }
+    // A width at which the header and every row read whole, for the first split of the page.
+    int fittingListWidth() const;
+    // The page shown in the stack (null before attach()).
+    QWidget* shownPage() const { return _page; }
+    // Destroys the page shown. A page that owns an object standing for several rows calls it in its
+    // destructor, before that object goes.
+    void dropPage();
+
+private:
+    void fillRows(int current);
+
+    QTreeWidget* _tree = nullptr;
+    QStackedWidget* _stack = nullptr;
+    QWidget* _page = nullptr;
+    QList<int> _shownSelection;
+    int _shownCurrent = -1;
+    int _clipboard = -1;
+};
+
+} // namespace olma::config
