@@ -15,7 +15,6 @@
 #include "link/selectdevicedialog.h"
 
 #include <QAbstractButton>
-#include <QPushButton>
 #include <QTemporaryDir>
 
 namespace {
@@ -136,7 +135,6 @@ private slots:
                                        << QStringLiteral("Доступ к прибору запрещен");
         QTest::newRow("bad block") << QStringLiteral("error:code=3,command=4") << QString() << failed;
         QTest::newRow("escape") << QString() << QStringLiteral("escape") << failed;
-        QTest::newRow("cancel button") << QString() << QStringLiteral("button") << failed;
         QTest::newRow("window closed") << QString() << QStringLiteral("close") << failed;
     }
 
@@ -159,9 +157,6 @@ private slots:
                              QCOMPARE(dialog->windowTitle(), QStringLiteral("Запись конфигурации в прибор"));
                              if (cancel == QLatin1String("escape"))
                                  QTest::keyClick(dialog, Qt::Key_Escape);
-                             else if (cancel == QLatin1String("button"))
-                                 QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("_button")),
-                                                   Qt::LeftButton);
                              else
                                  dialog->close();
                          });
@@ -258,8 +253,8 @@ private slots:
         QTest::newRow("uploaded") << QString() << QStringLiteral("Запись прошивки в прибор завершена");
         QTest::newRow("access denied") << QStringLiteral("error:code=6,command=5")
                                        << QStringLiteral("Доступ к прибору запрещен");
-        QTest::newRow("bad size") << QStringLiteral("error:code=4,command=6")
-                                  << QStringLiteral("Запись прошивки в прибор не произведена!");
+        QTest::newRow("refused end") << QStringLiteral("error:code=4,command=6")
+                                     << QStringLiteral("Запись прошивки в прибор не произведена!");
     }
 
     void firmware()

@@ -323,52 +323,35 @@ private slots:
 
     void logFiles()
     {
+        // The window asks for the name, shows the log's answer and, after a load, the log page.
         DialogInterceptor dialogs;
         MainWindow window(windowOn(QString()));
         QTemporaryDir dir;
         const QString loaded = dir.filePath(QStringLiteral("log.bin"));
         QFile file(loaded);
         QVERIFY(file.open(QIODevice::WriteOnly));
-        const QByteArray twenty = logRecords(3).left(20);
-        file.write(twenty);
+        file.write(logRecords(3).left(20));
         file.close();
+        const auto run = [&](const char* action, const QString& name) {
+            dialogs.setNextFileName(name);
+            window.findChild<QAction*>(QLatin1String(action))->trigger();
+        };
 
-        // Two whole records and a tail; the log page comes up.
-        dialogs.setNextFileName(loaded);
-        window.findChild<QAction*>(QStringLiteral("readLogFromFile"))->trigger();
+        run("readLogFromFile", loaded);
         QCOMPARE(int(window.logView()->logEvents()->events().size()), 2);
         QVERIFY(window.pageButtons()[kLogPage]->isChecked());
-        QCOMPARE(dialogs.fileDialogCaptions().last(), QStringLiteral("Открыть файл журнала"));
-
-        const QString missing = dir.filePath(QStringLiteral("none.bin"));
-        dialogs.setNextFileName(missing);
-        window.findChild<QAction*>(QStringLiteral("readLogFromFile"))->trigger();
-        QCOMPARE(dialogs.messages().last().title, QStringLiteral("Ошибка чтения файла журнала"));
-        QCOMPARE(dialogs.messages().last().text, QStringLiteral("Файл журнала: \"%1\" не наден!").arg(missing));
-        QCOMPARE(int(window.logView()->logEvents()->events().size()), 2);
-
-        // Saved byte for byte; a cancelled dialog is a failed save naming no file.
+        QVERIFY(dialogs.messages().isEmpty());
         const QString saved = dir.filePath(QStringLiteral("saved.bin"));
-        dialogs.setNextFileName(saved);
-        window.findChild<QAction*>(QStringLiteral("writeLogToFile"))->trigger();
+        run("writeLogToFile", saved);
         QCOMPARE(dialogs.messages().last().icon, QMessageBox::Information);
         QCOMPARE(dialogs.messages().last().text, QStringLiteral("Журнал успешно записан в файл: %1!").arg(saved));
-        QFile back(saved);
-        QVERIFY(back.open(QIODevice::ReadOnly));
-        QCOMPARE(back.readAll(), twenty);
-        window.findChild<QAction*>(QStringLiteral("writeLogToFile"))->trigger();
-        QCOMPARE(dialogs.messages().last().icon, QMessageBox::Critical);
-        QCOMPARE(dialogs.messages().last().text, QStringLiteral("Запись журнала в файл  не выполнена!"));
-
-        // Exported by the name's extension.
-        dialogs.setNextFileName(dir.filePath(QStringLiteral("log.csv")));
-        window.findChild<QAction*>(QStringLiteral("exportToFileAction"))->trigger();
-        QCOMPARE(dialogs.messages().last().text, QStringLiteral("Журнал успешно экспортирован!"));
-        QVERIFY(QFileInfo(dir.filePath(QStringLiteral("log.csv"))).size() > 0);
-        dialogs.setNextFileName(dir.filePath(QStringLiteral("log.doc")));
-        window.findChild<QAction*>(QStringLiteral("exportToFileAction"))->trigger();
+        QCOMPARE(QFileInfo(saved).size(), qint64(20));
+        run("exportToFileAction", dir.filePath(QStringLiteral("log.doc")));
         QCOMPARE(dialogs.messages().last().title, QStringLiteral("Экспорт журнала в файл"));
         QCOMPARE(dialogs.messages().last().text, QStringLiteral("Данный тип файлов не поддерживается!"));
+        QCOMPARE(dialogs.fileDialogCaptions(),
+                 (QList<QString>{QStringLiteral("Открыть файл журнала"), QStringLiteral("Файл журнала"),
+                                 QStringLiteral("Имя файла для экспорта")}));
     }
 };
 

@@ -9,11 +9,9 @@
 #include "device/tailsstate.h"
 #include "style/programstyle.h"
 #include "style/spinbox.h"
-#include "style/tabwidget.h"
 #include "virtualpanel.h"
 
 #include <QLineEdit>
-#include <QTabBar>
 #include <QTranslator>
 
 class TestStartup : public QObject
@@ -135,12 +133,6 @@ private slots:
         QTRY_VERIFY(spin->hasFocus());
         QVERIFY(wheel());
         QCOMPARE(spin->value(), 49);
-
-        olma::style::TabWidget tabs;
-        tabs.addTab(new QWidget, QStringLiteral("Параметры программы"));
-        tabs.addTab(new QWidget, QStringLiteral("Триггеры"));
-        QCOMPARE(tabs.tabBar()->count(), 2);
-        QCOMPARE(tabs.tabBar()->elideMode(), Qt::ElideNone);
     }
 };
 
