@@ -22,6 +22,7 @@
 #include <QDesktopServices>
 #include <QEventLoop>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QSpacerItem>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -491,6 +492,10 @@ void MainWindow::leaveBusy()
 
 void MainWindow::runPanelCommand(const PanelCommand& command)
 {
+    // Another command is under way and still waiting for the poll's operation to leave the
+    // engine (its dialogs are modal, so only then can a second one be chosen): one at a time.
+    if (_commandRunning)
+        return;
     if (!_ready) {
         defer(command.code);
         return;
@@ -502,6 +507,8 @@ void MainWindow::runPanelCommand(const PanelCommand& command)
     if (command.prepare && !command.prepare())
         return;
     {
+        _commandRunning = true;
+        const auto done = qScopeGuard([this] { _commandRunning = false; });
         std::optional<BusyMark> busy;
         if (command.marksBusy)
             busy.emplace(*this);

@@ -212,6 +212,7 @@ private:
     QTimer _deferTimer;
     bool _ready = true;
     bool _polling = false;
+    bool _commandRunning = false;
     int _pending = kNoCommand;
     int _ticks = 0;
     // Few ticks before the first poll has run.
