@@ -15,9 +15,20 @@ bool ProgressDialog::progress(unsigned done, unsigned total, bool)
 {
     if (_cancelled)
         return false;
+    // The engine asks for the next block only when this returns, so nothing here may take long:
+    // the bar follows the transfer a few times a second (and always at its start and end), and
+    // is painted later, while the line carries the next reply, instead of at once as a progress
+    // bar does whenever it moves by a pixel.
+    QProgressBar* bar = _ui->_progressBar;
+    const bool newRange = bar->maximum() != int(total);
+    if (!newRange && done < total && _sinceShown.isValid() && _sinceShown.elapsed() < kRefreshMs)
+        return true;
+    bar->setUpdatesEnabled(false);
     // The bar holds ints; byte counts of a transfer stay far below that.
-    _ui->_progressBar->setRange(0, int(total));
-    _ui->_progressBar->setValue(int(done));
+    bar->setRange(0, int(total));
+    bar->setValue(int(done));
+    bar->setUpdatesEnabled(true);
+    _sinceShown.start();
     return true;
 }
 

@@ -3,6 +3,7 @@
 #include "link/iprotocolcallback.h"
 
 #include <QDialog>
+#include <QElapsedTimer>
 
 #include <memory>
 
@@ -37,6 +38,9 @@ private:
     void cancel();
 
     std::unique_ptr<Ui::ProgressDialog> _ui;
+    static constexpr int kRefreshMs = 40;
+
     bool _cancelled = false;
     bool _goOn = true;
+    QElapsedTimer _sinceShown;
 };

@@ -77,7 +77,7 @@ int main(int argc, char** argv)
             QElapsedTimer timer;
             timer.start();
             if (exportConfiguration(configuration, path) != ExportResult::Exported) {
-                std::fprintf(stderr, "bench_export: cannot write %s\n", qPrintable(path));
+                std::fprintf(stderr, "olma-bench-export: cannot write %s\n", qPrintable(path));
                 return 1;
             }
             ms.push_back(timer.nsecsElapsed() / 1e6);

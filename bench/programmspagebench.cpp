@@ -34,7 +34,7 @@ template <typename T> T* child(const QObject* parent, const char* name)
 {
     T* w = parent->findChild<T*>(QString::fromLatin1(name));
     if (!w) {
-        std::fprintf(stderr, "bench_programmspage: no %s\n", name);
+        std::fprintf(stderr, "olma-bench-programmspage: no %s\n", name);
         std::exit(1);
     }
     return w;
@@ -120,7 +120,7 @@ int main(int argc, char** argv)
                 worst(figures.total), kTargetMs);
     std::printf("  reset all (\"Сбросить все\"): %7.2f / %7.2f\n", median(figures.reset), worst(figures.reset));
     if (!allSet) {
-        std::fprintf(stderr, "bench_programmspage: a program did not take the change\n");
+        std::fprintf(stderr, "olma-bench-programmspage: a program did not take the change\n");
         return 1;
     }
     return median(figures.total) <= kTargetMs ? 0 : 2;

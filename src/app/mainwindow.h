@@ -1,0 +1,223 @@
+#pragma once
+
+#include "common/iguisetup.h"
+#include "link/iprotocolcallback.h"
+#include "link/portlist.h"
+
+#include <QHash>
+#include <QList>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+#include <QUrl>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+class ProgressDialog;
+class ProtocolImpl;
+class ProtocolImplFactory;
+class QAbstractButton;
+class QButtonGroup;
+class QLabel;
+
+namespace Ui {
+class MainWindow;
+}
+
+namespace olma::config {
+class Configuration;
+}
+namespace olma::device {
+class Device;
+}
+namespace olma::logview {
+class LogView;
+}
+
+// The program's one window: the page buttons of the device state, the configuration and the
+// event log, the page shown, the status line with the link indicator, the once-a-second poll
+// of the panel and the menu commands.
+class MainWindow : public QMainWindow, public IProtocolCallback
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(MainWindow)
+
+public:
+    // Where the window looks for its panel.
+    struct Options
+    {
+        // Not empty: an engine for this port is made at once and no port is looked for.
+        QString portName;
+        // The ports offered to the automatic connection and the port dialog; empty: the computer's.
+        std::function<QList<olma::link::PortEntry>()> portLister;
+    };
+
+    // The link indicator's four states.
+    enum class Indicator
+    {
+        Undetermined,
+        Linked,
+        NoLink,
+        Busy,
+    };
+
+    // Codes of the commands that wait for a running poll to end.
+    enum PendingCommand
+    {
+        kNoCommand = 0,
+        kReadConfigCommand = 1,
+        kSetPortCommand = 2,
+        kFirmwareCommand = 3,
+        kWriteConfigCommand = 4,
+        kResetCommand = 5,
+        kReadLogCommand = 6,
+    };
+
+    // Opens a document with the desktop's handler; true when that worked.
+    using DocumentOpener = std::function<bool(const QUrl&)>;
+
+    explicit MainWindow(const Options& options = {}, QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // The window follows no operation's progress.
+    bool progress(unsigned done, unsigned total, bool finished) override;
+
+    // Shows the page of the `index`-th page button (0: the first state page), as a click does.
+    void showPage(int index);
+    void setDocumentOpener(DocumentOpener opener);
+
+    // What the status line shows, for tests and tools.
+    Indicator indicator() const { return _indicator; }
+    QString stateText() const;
+    QString versionText() const;
+    QString modelText() const;
+    QString serialText() const;
+    bool versionShown() const;
+    bool serialShown() const;
+    // The record the last poll handed to the device state (empty before the first poll with an engine).
+    const std::vector<unsigned char>& lastStateRecord() const { return _lastRecord; }
+
+    ProtocolImpl* engine() const;
+    ProtocolImplFactory* factory() const { return _factory; }
+    olma::device::Device* device() const { return _device.get(); }
+    olma::config::Configuration* configuration() const { return _configuration.get(); }
+    olma::logview::LogView* logView() const { return _logView; }
+    // The page buttons in panel order, and the page shown (null when none).
+    QList<QAbstractButton*> pageButtons() const { return _buttons; }
+    QWidget* currentPage() const;
+    // False while a poll talks to the panel.
+    bool isReady() const { return _ready; }
+    int pendingCommand() const { return _pending; }
+
+public slots:
+    void toolButtonClick(QAbstractButton* button);
+    void toolButtonClick();
+    void on_makeNewConf_activated();
+    void on_readConfFromFile_activated();
+    void on_writeConfToFile_activated();
+    void on_exitAction_activated();
+    void on_setPort_activated();
+    void handleProtoChanged(ProtocolImpl* proto);
+    void handleProtoChanged();
+    void on_loadFirmWare_activated();
+    void on_writeConfToDevice_activated();
+    void on_readConfFromDevice_activated();
+    void on_requestState_activated();
+    void on_readLogFromDevice_triggered();
+    void on_exportToFileAction_triggered();
+    void on_exportConfToFile_triggered();
+    void on_readLogFromFile_triggered();
+    void on_resetDevice_triggered();
+    void on_showHelp_triggered();
+    void checkStatus();
+    void checkRunning();
+    void on_writeLogToFile_triggered();
+    void on_aboutAction_triggered();
+
+private:
+    // The shape every panel command shares: it waits for a running poll, needs an engine, marks
+    // the window busy, shows a progress dialog while `run` talks to the panel and reports, then
+    // puts everything back. Each step can be left out.
+    struct PanelCommand
+    {
+        PendingCommand code = kNoCommand;
+        QString title;
+        bool needsEngine = true;
+        bool marksBusy = true;
+        // Checks and questions before anything is marked; false ends the command there.
+        std::function<bool()> prepare;
+        // Makes the progress dialog; none when empty.
+        std::function<std::unique_ptr<ProgressDialog>()> progressDialog;
+        // The operation and its report; the dialog is null without one.
+        std::function<void(ProgressDialog*)> run;
+        // After the dialog has gone.
+        std::function<void()> finish;
+    };
+    void runPanelCommand(const PanelCommand& command);
+
+    // Stops the poll, waits for the engine's loop to end, shows the panel as busy; the poll
+    // starts again when the mark is left.
+    class BusyMark;
+    void enterBusy();
+    void leaveBusy();
+
+    void defer(PendingCommand code);
+    void runPending(int code);
+
+    void installPages(olma::IGuiSetup* setup, bool deviceDependent);
+    // Un-presses every page button and removes the page shown; the current button is kept.
+    void closePage();
+    // After the configuration changed wholesale: the current configuration page is rebuilt,
+    // or the first one is shown.
+    void showConfigurationPage();
+    void showLogPage();
+    void setButtonsPressed(QAbstractButton* pressed);
+
+    void connectAutomatically();
+    void setIndicator(Indicator indicator);
+    // Takes an image read from the panel into the configuration.
+    void adoptImage(const std::vector<unsigned char>& image);
+
+    std::unique_ptr<Ui::MainWindow> _ui;
+
+    // The configuration image; the configuration reads and writes it in place.
+    std::vector<unsigned char> _image;
+    std::unique_ptr<olma::device::Device> _device;
+    std::unique_ptr<olma::config::Configuration> _configuration;
+    olma::logview::LogView* _logView = nullptr;
+    ProtocolImplFactory* _factory = nullptr;
+    QPointer<ProtocolImpl> _proto;
+    // Low byte of the last identify answer.
+    unsigned char _modelCode = 0;
+    std::vector<unsigned char> _lastRecord;
+
+    QButtonGroup* _buttonGroup = nullptr;
+    QList<QAbstractButton*> _buttons;
+    QHash<QAbstractButton*, olma::GuiEntry> _entries;
+    QList<QAbstractButton*> _deviceButtons;
+    QList<QAbstractButton*> _configurationButtons;
+    QAbstractButton* _logButton = nullptr;
+    QAbstractButton* _currentButton = nullptr;
+
+    QLabel* _indicatorLabel = nullptr;
+    QLabel* _stateLabel = nullptr;
+    QLabel* _versionLabel = nullptr;
+    QLabel* _modelLabel = nullptr;
+    QLabel* _serialLabel = nullptr;
+    Indicator _indicator = Indicator::Undetermined;
+
+    QTimer _pollTimer;
+    QTimer _deferTimer;
+    bool _ready = true;
+    bool _polling = false;
+    bool _commandRunning = false;
+    int _pending = kNoCommand;
+    int _ticks = 0;
+    // Few ticks before the first poll has run.
+    static constexpr int kStartTickLimit = 10;
+    int _tickLimit = kStartTickLimit;
+
+    DocumentOpener _openDocument;
+};

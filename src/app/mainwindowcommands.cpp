@@ -1,0 +1,323 @@
+#include "app/mainwindow.h"
+
+#include "app/aboutdilog.h"
+#include "app/progressdialog.h"
+#include "app/typeselectdialog.h"
+#include "app/windowtexts.h"
+#include "common/datadir.h"
+#include "common/dialogs.h"
+#include "config/configexport.h"
+#include "config/configtexts.h"
+#include "config/configuration.h"
+#include "config/exporttexts.h"
+#include "device/device.h"
+#include "firmware/firmwareimage.h"
+#include "link/errorcodes.h"
+#include "link/protocolimpl.h"
+#include "link/selectdevicedialog.h"
+#include "logview/logtexts.h"
+#include "logview/logview.h"
+#include "logview/progressdialoglog.h"
+
+#include <QFileInfo>
+
+#include <algorithm>
+
+// The menu commands of the main window.
+
+namespace texts = olma::app::texts;
+
+namespace {
+
+// A log read runs from the first block to the end of the log.
+constexpr unsigned kWholeLog = 0xFFFFFFFFu;
+
+} // namespace
+
+// ---- panel commands -----------------------------------------------------------------------
+
+void MainWindow::on_setPort_activated()
+{
+    PanelCommand command;
+    command.code = kSetPortCommand;
+    command.title = texts::kPortDialogTitle;
+    command.needsEngine = false;
+    command.marksBusy = false;
+    command.run = [this](ProgressDialog*) {
+        // The dialog probes ports with engines of its own; the poll keeps off the line meanwhile.
+        const bool polling = _pollTimer.isActive();
+        _pollTimer.stop();
+        olma::SelectDeviceDialog dialog(_factory, this);
+        dialog.setWindowTitle(texts::kPortDialogTitle);
+        connect(&dialog, &olma::SelectDeviceDialog::protoChanged, this,
+                qOverload<ProtocolImpl*>(&MainWindow::handleProtoChanged));
+        olma::dialogs::exec(&dialog);
+        if (polling)
+            _pollTimer.start();
+    };
+    runPanelCommand(command);
+}
+
+void MainWindow::on_readConfFromDevice_activated()
+{
+    PanelCommand command;
+    command.code = kReadConfigCommand;
+    command.title = texts::kReadConfTitle;
+    command.progressDialog = [this] { return std::make_unique<ProgressDialog>(this); };
+    command.run = [this](ProgressDialog* dialog) {
+        std::vector<unsigned char> image;
+        std::vector<BlockRecord> table;
+        _configuration->blocks(image, table);
+        // A cancelled read counts as done: what arrived replaces the configuration.
+        if (!_proto->readConfig(image.data(), table, dialog)) {
+            olma::dialogs::critical(this, texts::kReadConfTitle, texts::kReadConfFailed);
+            return;
+        }
+        adoptImage(image);
+    };
+    runPanelCommand(command);
+}
+
+void MainWindow::adoptImage(const std::vector<unsigned char>& image)
+{
+    // The pages point into the tree that is about to be rebuilt.
+    closePage();
+    _configuration->setDeviceType(_device->deviceType());
+    std::copy_n(image.begin(), std::min(image.size(), _image.size()), _image.begin());
+    _configuration->setImage(_image.data());
+    _configuration->resetDescriptions();
+    showConfigurationPage();
+}
+
+void MainWindow::on_writeConfToDevice_activated()
+{
+    PanelCommand command;
+    command.code = kWriteConfigCommand;
+    command.title = texts::kWriteConfTitle;
+    command.prepare = [this] {
+        if (_configuration->deviceType() != _device->deviceType()) {
+            olma::dialogs::critical(this, texts::kWriteConfTitle, texts::kWriteConfTypeMismatch);
+            return false;
+        }
+        return true;
+    };
+    command.progressDialog = [this] { return std::make_unique<ProgressDialog>(this); };
+    command.run = [this](ProgressDialog* dialog) {
+        std::vector<unsigned char> image;
+        std::vector<BlockRecord> table;
+        _configuration->blocks(image, table);
+        if (image.empty()) {
+            olma::dialogs::critical(this, texts::kWriteConfTitle, texts::kWriteConfEmpty);
+            return;
+        }
+        const bool written = _proto->writeConfig(image.data(), table, dialog);
+        // A write the user stopped halfway leaves the panel with a mixed configuration.
+        if (!written || !dialog->goOn()) {
+            const bool denied = _proto->errorCode() == olma::link::kErrorAccessDenied;
+            olma::dialogs::critical(this, texts::kWriteConfTitle,
+                                    denied ? texts::kAccessDenied : texts::kWriteConfFailed);
+            return;
+        }
+        olma::dialogs::information(this, texts::kWriteConfTitle, texts::kWriteConfDone);
+        // The panel takes the new configuration when it starts again.
+        _proto->restart();
+    };
+    runPanelCommand(command);
+}
+
+void MainWindow::on_loadFirmWare_activated()
+{
+    std::vector<unsigned char> firmware;
+    PanelCommand command;
+    command.code = kFirmwareCommand;
+    command.title = texts::kFirmwareTitle;
+    command.prepare = [this, &firmware] {
+        const QString name =
+            olma::dialogs::getOpenFileName(this, texts::kFirmwareCaption, texts::kStartDir, texts::kFirmwareFilter);
+        switch (olma::firmware::readImage(name, firmware)) {
+        case olma::firmware::ReadResult::Read:
+            return true;
+        case olma::firmware::ReadResult::NotFound:
+            return false;
+        case olma::firmware::ReadResult::Unreadable:
+            olma::dialogs::critical(this, texts::kFirmwareTitle, texts::kFirmwareUnreadable);
+            return false;
+        }
+        return false;
+    };
+    command.progressDialog = [this] { return std::make_unique<ProgressDialog>(this); };
+    command.run = [this, &firmware](ProgressDialog* dialog) {
+        if (!_proto->writeFirmware(firmware.data(), unsigned(firmware.size()), dialog)) {
+            const bool denied = _proto->errorCode() == olma::link::kErrorAccessDenied;
+            olma::dialogs::critical(this, texts::kFirmwareTitle,
+                                    denied ? texts::kAccessDenied : texts::kFirmwareFailed);
+            return;
+        }
+        olma::dialogs::information(this, texts::kFirmwareTitle, texts::kFirmwareDone);
+    };
+    runPanelCommand(command);
+}
+
+void MainWindow::on_resetDevice_triggered()
+{
+    PanelCommand command;
+    command.code = kResetCommand;
+    command.title = texts::kResetTitle;
+    command.run = [this](ProgressDialog*) {
+        // The restart is not answered: its outcome is that of the write and of the last poll.
+        if (_proto->restart()) {
+            olma::dialogs::information(this, texts::kResetTitle, texts::kResetDone);
+            return;
+        }
+        const int code = _proto->errorCode();
+        if (code == olma::link::kErrorUnknownCommand)
+            olma::dialogs::critical(this, texts::kResetTitle, texts::kResetUnsupported);
+        else if (code == olma::link::kErrorAccessDenied)
+            olma::dialogs::critical(this, texts::kResetTitle, texts::kResetNoAccess);
+        else
+            olma::dialogs::critical(this, texts::kResetTitle, texts::kResetFailed.arg(code));
+    };
+    runPanelCommand(command);
+}
+
+void MainWindow::on_readLogFromDevice_triggered()
+{
+    namespace logtexts = olma::logview::texts;
+    PanelCommand command;
+    command.code = kReadLogCommand;
+    command.title = logtexts::kReadTitle;
+    command.progressDialog = [this]() -> std::unique_ptr<ProgressDialog> {
+        auto dialog = std::make_unique<olma::logview::ProgressDialogLog>(this);
+        _logView->beginDeviceRead(dialog.get());
+        return dialog;
+    };
+    command.run = [this](ProgressDialog* dialog) {
+        auto* logDialog = static_cast<olma::logview::ProgressDialogLog*>(dialog);
+        const bool read = _proto->readLog(static_cast<IProtocolLogCallback*>(logDialog), 0, kWholeLog);
+        olma::logview::showOutcome(this, _logView->endDeviceRead(read));
+    };
+    command.finish = [this] { showLogPage(); };
+    runPanelCommand(command);
+}
+
+void MainWindow::on_requestState_activated()
+{
+    if (!_proto) {
+        olma::dialogs::critical(this, texts::kRequestStateTitle, texts::kNoDevice);
+        return;
+    }
+    checkStatus();
+}
+
+// ---- configuration files ------------------------------------------------------------------
+
+void MainWindow::on_makeNewConf_activated()
+{
+    olma::TypeSelectDialog dialog(this);
+    if (olma::dialogs::exec(&dialog) != QDialog::Accepted)
+        return;
+    closePage();
+    _configuration->newConfiguration(dialog.selectedType());
+    _configuration->resetDescriptions();
+}
+
+void MainWindow::on_readConfFromFile_activated()
+{
+    namespace configtexts = olma::config::texts;
+    olma::TypeSelectDialog typeDialog(this);
+    if (olma::dialogs::exec(&typeDialog) != QDialog::Accepted)
+        return;
+    const QString name = olma::dialogs::getOpenFileName(this, configtexts::readFileTitle(), texts::kStartDir,
+                                                        configtexts::binaryFileFilter());
+    if (name.isEmpty())
+        return;
+
+    QAbstractButton* shown = currentPage() ? _currentButton : nullptr;
+    closePage();
+    const olma::config::FileReadResult result = _configuration->readFromFile(name, typeDialog.selectedType());
+    if (result != olma::config::FileReadResult::Loaded) {
+        olma::dialogs::critical(this, configtexts::readFileTitle(), olma::config::fileReadMessage(result, name));
+        // Nothing was loaded: the page that was shown comes back as it was.
+        if (shown)
+            toolButtonClick(shown);
+        return;
+    }
+    showConfigurationPage();
+}
+
+void MainWindow::on_writeConfToFile_activated()
+{
+    namespace configtexts = olma::config::texts;
+    const QString name = olma::dialogs::getSaveFileName(this, configtexts::writeFileTitle(), texts::kStartDir,
+                                                        configtexts::binaryFileFilter());
+    if (name.isEmpty())
+        return;
+    if (!_configuration->saveToFile(name))
+        olma::dialogs::critical(this, configtexts::writeFileTitle(), texts::kSaveConfFailed.arg(name));
+}
+
+void MainWindow::on_exportConfToFile_triggered()
+{
+    namespace exporttexts = olma::config::exporttexts;
+    const QString name =
+        olma::dialogs::getSaveFileName(this, exporttexts::kCaption, exporttexts::kStartDir, exporttexts::kFilter);
+    if (name.isEmpty())
+        return;
+    const olma::config::ExportResult result = olma::config::exportConfiguration(*_configuration, name);
+    const QString message = olma::config::exportMessage(result);
+    if (result == olma::config::ExportResult::Exported)
+        olma::dialogs::information(this, exporttexts::kTitle, message);
+    else
+        olma::dialogs::critical(this, exporttexts::kTitle, message);
+}
+
+// ---- log files ----------------------------------------------------------------------------
+
+void MainWindow::on_readLogFromFile_triggered()
+{
+    namespace logtexts = olma::logview::texts;
+    const QString name =
+        olma::dialogs::getOpenFileName(this, logtexts::kOpenCaption, logtexts::kStartDir, logtexts::kBinaryFilter);
+    const olma::logview::LogOutcome outcome = _logView->loadLogFile(name);
+    olma::logview::showOutcome(this, outcome);
+    if (outcome.done)
+        showLogPage();
+}
+
+void MainWindow::on_writeLogToFile_triggered()
+{
+    namespace logtexts = olma::logview::texts;
+    const QString name =
+        olma::dialogs::getSaveFileName(this, logtexts::kSaveCaption, logtexts::kStartDir, logtexts::kBinaryFilter);
+    // A cancelled dialog is reported as a failed save, naming no file.
+    olma::logview::showOutcome(this, _logView->writeLogFile(name));
+}
+
+void MainWindow::on_exportToFileAction_triggered()
+{
+    namespace logtexts = olma::logview::texts;
+    const QString name =
+        olma::dialogs::getSaveFileName(this, logtexts::kExportCaption, logtexts::kStartDir, logtexts::kExportFilter);
+    olma::logview::showOutcome(this, _logView->exportLog(name));
+}
+
+// ---- help, About, exit --------------------------------------------------------------------
+
+void MainWindow::on_showHelp_triggered()
+{
+    const QString path = olma::dataFile(texts::kHelpFile);
+    if (!QFileInfo(path).isFile() || !_openDocument || !_openDocument(QUrl::fromLocalFile(path)))
+        olma::dialogs::critical(this, texts::kHelpTitle, texts::kHelpNotFound);
+}
+
+void MainWindow::on_aboutAction_triggered()
+{
+    AboutDilog dialog(this);
+    dialog.setWindowTitle(texts::kAboutTitle);
+    olma::dialogs::exec(&dialog);
+}
+
+void MainWindow::on_exitAction_activated()
+{
+    close();
+}

@@ -1,0 +1,153 @@
+#include "app/startup.h"
+
+#include "app/demopanel.h"
+#include "app/mainwindow.h"
+#include "common/datadir.h"
+#include "style/programstyle.h"
+
+#include <QApplication>
+#include <QCommandLineParser>
+#include <QLibraryInfo>
+#include <QScreen>
+#include <QTextStream>
+#include <QTimer>
+#include <QTranslator>
+
+#include <memory>
+
+namespace olma::app {
+namespace {
+
+// The state page a demo opens with: the alarm loops, in colour.
+constexpr int kDemoPage = 2;
+// A screenshot without an end time is taken once the window has polled a few times.
+constexpr int kDefaultScreenshotDelayMs = 3000;
+
+const char* const kProgramTranslation = "ControlCenter";
+const char* const kQtTranslation = "qtbase_ru";
+
+} // namespace
+
+ParsedCommandLine parseCommandLine(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral("Конфигуратор ППКОП Ольма-Ех"));
+    const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
+                                  QStringLiteral("Показать эту справку и выйти."));
+    const QCommandLineOption port(QStringLiteral("port"),
+                                  QStringLiteral("Работать с прибором на этом порту, не искать порт самому."),
+                                  QStringLiteral("NAME"));
+    const QCommandLineOption demo(QStringLiteral("demo"),
+                                  QStringLiteral("Демонстрация: виртуальный прибор Ольма-16Ех внутри программы."));
+    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
+                                        QStringLiteral("Сохранить снимок главного окна в FILE при завершении."),
+                                        QStringLiteral("FILE"));
+    const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
+                                       QStringLiteral("Завершить работу через SECONDS секунд."),
+                                       QStringLiteral("SECONDS"));
+    parser.addOptions({help, port, demo, screenshot, quitAfter});
+
+    ParsedCommandLine result;
+    const auto fail = [&result](const QString& message) {
+        result.exit = true;
+        result.exitCode = 2;
+        result.output = message + QLatin1Char('\n');
+        return result;
+    };
+    if (!parser.parse(arguments))
+        return fail(parser.errorText());
+    if (parser.isSet(help)) {
+        result.exit = true;
+        result.output = parser.helpText();
+        return result;
+    }
+    if (!parser.positionalArguments().isEmpty())
+        return fail(QStringLiteral("Лишние аргументы: %1").arg(parser.positionalArguments().join(QLatin1Char(' '))));
+
+    StartOptions& options = result.options;
+    options.port = parser.value(port);
+    options.demo = parser.isSet(demo);
+    options.screenshot = parser.value(screenshot);
+    if (parser.isSet(port) && options.port.isEmpty())
+        return fail(QStringLiteral("--port: не указано имя порта"));
+    if (options.demo && !options.port.isEmpty())
+        return fail(QStringLiteral("--demo и --port не используются вместе"));
+    if (parser.isSet(quitAfter)) {
+        bool ok = false;
+        const double seconds = parser.value(quitAfter).toDouble(&ok);
+        if (!ok || seconds < 0)
+            return fail(QStringLiteral("--quit-after: нужно число секунд, а не \"%1\"").arg(parser.value(quitAfter)));
+        options.quitAfterMs = int(seconds * 1000);
+    } else if (!options.screenshot.isEmpty()) {
+        options.quitAfterMs = kDefaultScreenshotDelayMs;
+    }
+    return result;
+}
+
+QStringList installTranslations(QCoreApplication& app)
+{
+    QStringList loaded;
+    const auto install = [&](const QString& name, const QString& dir) {
+        auto translator = std::make_unique<QTranslator>(&app);
+        if (!translator->load(name, dir))
+            return;
+        loaded << translator->filePath();
+        app.installTranslator(translator.release());
+    };
+    install(QString::fromLatin1(kQtTranslation), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    install(QString::fromLatin1(kProgramTranslation), olma::dataFile(QStringLiteral("translations")));
+    return loaded;
+}
+
+int run(QApplication& app)
+{
+    const ParsedCommandLine command = parseCommandLine(app.arguments());
+    if (command.exit) {
+        QTextStream stream(command.exitCode == 0 ? stdout : stderr);
+        stream << command.output;
+        return command.exitCode;
+    }
+    const StartOptions& options = command.options;
+
+    installTranslations(app);
+    olma::style::install();
+
+    MainWindow::Options windowOptions;
+    windowOptions.portName = options.port;
+    std::unique_ptr<DemoPanel> demo;
+    if (options.demo) {
+        demo = std::make_unique<DemoPanel>();
+        QString error;
+        if (!demo->start(&error)) {
+            QTextStream(stderr) << "Демонстрационный прибор не запущен: " << error << '\n';
+            return 1;
+        }
+        const olma::link::PortEntry entry = demo->portEntry();
+        windowOptions.portLister = [entry] { return QList<olma::link::PortEntry>{entry}; };
+    }
+
+    MainWindow window(windowOptions);
+    if (demo)
+        window.showPage(kDemoPage);
+    // Without a window manager (a virtual display) nobody maximises the window: it is given the
+    // screen itself.
+    if (QScreen* screen = window.screen(); screen && !options.screenshot.isEmpty())
+        window.setGeometry(screen->availableGeometry());
+    window.setWindowState(Qt::WindowMaximized);
+    window.show();
+
+    int exitCode = 0;
+    if (options.quitAfterMs >= 0) {
+        QTimer::singleShot(options.quitAfterMs, &window, [&] {
+            if (!options.screenshot.isEmpty() && !window.grab().save(options.screenshot)) {
+                QTextStream(stderr) << "Снимок окна не сохранен: " << options.screenshot << '\n';
+                exitCode = 1;
+            }
+            app.quit();
+        });
+    }
+    const int result = app.exec();
+    return exitCode != 0 ? exitCode : result;
+}
+
+} // namespace olma::app

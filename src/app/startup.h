@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QApplication;
+class QCoreApplication;
+
+// Start-up of olma-configurator: the command line, the translations, the style, the window.
+namespace olma::app {
+
+struct StartOptions
+{
+    QString port;         // --port: this port, no automatic detection
+    bool demo = false;    // --demo: a lively virtual panel in this process
+    QString screenshot;   // --screenshot: a picture of the window, saved when the run ends
+    int quitAfterMs = -1; // --quit-after: the run ends by itself after this long; -1: never
+};
+
+// What the command line asked for: a run with options, or an exit (help, a mistake) with the
+// text to print and the exit code.
+struct ParsedCommandLine
+{
+    StartOptions options;
+    bool exit = false;
+    int exitCode = 0;
+    QString output; // for stdout (help) or, with a non-zero exit code, stderr
+};
+
+// `arguments` includes the program name, as QCoreApplication::arguments() has it.
+ParsedCommandLine parseCommandLine(const QStringList& arguments);
+
+// Installs Qt's own Russian texts (standard dialogs and buttons) and the program's translation
+// "ControlCenter" from the data folder, each when it is present. Returns the files loaded.
+QStringList installTranslations(QCoreApplication& app);
+
+// The whole run of the program: returns its exit code.
+int run(QApplication& app);
+
+} // namespace olma::app

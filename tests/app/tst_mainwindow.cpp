@@ -1,0 +1,359 @@
+// The main window as the engineer meets it: the page buttons, the status line that follows the
+// once-a-second poll, commands chosen while a poll talks to the panel, the restart command and
+// the log menu.
+
+#include "testmain.h"
+#include "windowfixture.h"
+
+#include "common/datadir.h"
+#include "config/configuration.h"
+#include "device/device.h"
+#include "link/protocolimpl.h"
+#include "link/selectdevicedialog.h"
+#include "logview/logevents.h"
+#include "logview/logview.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QStatusBar>
+#include <QTemporaryDir>
+#include <QtEndian>
+
+namespace {
+
+const QStringList kPageTitles = {
+    QStringLiteral("Общие сведения"),
+    QStringLiteral("Неисправности"),
+    QStringLiteral("Состояние ШС"),
+    QStringLiteral("Состояние Зон"),
+    QStringLiteral("Доступ к прибору"),
+    QStringLiteral("Состояние реле (выходов)"),
+    QStringLiteral("Параметры"),
+    QStringLiteral("Состав"),
+    QStringLiteral("Пользователи"),
+    QStringLiteral("Шлейфы сигнализации"),
+    QStringLiteral("Активация реле (выходов)"),
+    QStringLiteral("Журнал событий"),
+};
+constexpr int kStatePages = 6;
+constexpr int kLogPage = 11;
+
+// `count` log records whose parameter B numbers them, so their order can be told.
+QByteArray logRecords(int count)
+{
+    QByteArray log;
+    for (int i = 0; i < count; ++i)
+        log += QByteArray::fromHex("2401154201000001").replace(6, 1, QByteArray(1, char(i % 256)));
+    return log;
+}
+
+QRgb indicatorCentre(MainWindow& window)
+{
+    for (QLabel* label : window.statusBar()->findChildren<QLabel*>()) {
+        const QPixmap pixmap = label->pixmap();
+        if (!pixmap.isNull() && pixmap.size() == QSize(20, 20))
+            return pixmap.toImage().pixel(10, 10) & 0xFFFFFF;
+    }
+    return 0;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void formAndPagesWithoutAPanel()
+    {
+        DialogInterceptor dialogs;
+        MainWindow window(windowOn(QString()));
+        QCOMPARE(window.windowTitle(), QStringLiteral("Конфигуратор ППКОП Ольма-Ех"));
+        QCOMPARE(window.windowIcon().pixmap(32).size(), QSize(32, 32));
+        QVERIFY(window.findChild<QWidget*>(QStringLiteral("_leftPanel")));
+        QVERIFY(window.findChild<QStackedWidget*>(QStringLiteral("_wStack")));
+        QAction* reset = window.findChild<QAction*>(QStringLiteral("resetDevice"));
+        QVERIFY(reset && !reset->isVisible());
+        QCOMPARE(window.findChild<QAction*>(QStringLiteral("readLogFromDevice"))->shortcut(),
+                 QKeySequence(QStringLiteral("Ctrl+Shift+H")));
+
+        // One button per page, the state pages disabled while no panel is connected.
+        QCOMPARE(window.pageButtons().size(), kPageTitles.size());
+        for (int i = 0; i < kPageTitles.size(); ++i) {
+            QCOMPARE(window.pageButtons()[i]->text(), kPageTitles[i]);
+            QCOMPARE(window.pageButtons()[i]->isEnabled(), i >= kStatePages);
+        }
+        QCOMPARE(window.indicator(), MainWindow::Indicator::Undetermined);
+        QCOMPARE(indicatorCentre(window), QRgb(0x7F7F7F));
+        QCOMPARE(window.stateText(), QStringLiteral("Состояние не определено"));
+        QCOMPARE(window.modelText(), QStringLiteral("Тип не определен"));
+
+        // Polls without a port change nothing.
+        QTest::qWait(1100);
+        QCOMPARE(window.indicator(), MainWindow::Indicator::Undetermined);
+        QVERIFY(!window.pageButtons()[0]->isEnabled());
+        QVERIFY(!window.engine());
+
+        // A click builds the page anew and presses only its button.
+        QAbstractButton* params = window.pageButtons()[6];
+        QTest::mouseClick(params, Qt::LeftButton);
+        QWidget* first = window.currentPage();
+        QVERIFY(first);
+        QTest::mouseClick(window.pageButtons()[7], Qt::LeftButton);
+        QTest::mouseClick(params, Qt::LeftButton);
+        QVERIFY(window.currentPage() != first);
+        for (QAbstractButton* button : window.pageButtons())
+            QCOMPARE(button->isChecked(), button == params);
+
+        // Commands that need the panel say so, under their own titles.
+        window.findChild<QAction*>(QStringLiteral("requestState"))->trigger();
+        window.findChild<QAction*>(QStringLiteral("readConfFromDevice"))->trigger();
+        QCOMPARE(dialogs.messages().size(), 2);
+        QCOMPARE(dialogs.messages()[0].title, QStringLiteral("Опрос состояния прибора"));
+        QCOMPARE(dialogs.messages()[1].title, QStringLiteral("Чтение конфигурации из прибора"));
+        for (const auto& message : dialogs.messages()) {
+            QCOMPARE(message.icon, QMessageBox::Critical);
+            QCOMPARE(message.text, QStringLiteral("Не подключен прибор!"));
+        }
+    }
+
+    void statusFollowsTheModel_data()
+    {
+        QTest::addColumn<int>("modelCode");
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("deviceType");
+        QTest::newRow("4 loops") << 0x04 << QStringLiteral("Тип прибора: Ольма-4Ех") << 0;
+        QTest::newRow("8 loops") << 0x08 << QStringLiteral("Тип прибора: Ольма-8Ех") << 1;
+        QTest::newRow("16 loops") << 0x10 << QStringLiteral("Тип прибора: Ольма-16Ех") << 2;
+    }
+
+    void statusFollowsTheModel()
+    {
+        QFETCH(int, modelCode);
+        QFETCH(QString, model);
+        QFETCH(int, deviceType);
+        VirtualPanelFixture vp;
+        QVERIFY2(vp.isRunning(), qPrintable(vp.error()));
+        vp.panel().setModelCode(uchar(modelCode));
+        vp.panel().setFirmwareVersion(12);
+        vp.panel().setSerialNumber(12345);
+        // The record's own first bytes differ from the identify answer: the window puts the answer there.
+        QByteArray record = vp.panel().stateRecord();
+        record.replace(0, 4, QByteArray(4, char(0x55)));
+        vp.panel().setStateRecord(record);
+
+        // The one USB adapter is taken unasked, and the first poll already knows the model.
+        MainWindow window(windowOn(vp.portName()));
+        QVERIFY(window.engine());
+        QCOMPARE(window.indicator(), MainWindow::Indicator::Linked);
+        QCOMPARE(indicatorCentre(window), QRgb(0x3ADA6A));
+        QCOMPARE(window.stateText(), QStringLiteral("Связь с Ольма-Ех установлена"));
+        QCOMPARE(window.modelText(), model);
+        QCOMPARE(window.versionText(), QStringLiteral("Версия ПО: 12"));
+        QCOMPARE(window.serialText(), QStringLiteral("Серийный номер: 12345"));
+        QVERIFY(window.versionShown() && window.serialShown());
+        QCOMPARE(window.configuration()->deviceType(), deviceType);
+        QCOMPARE(window.logView()->deviceType(), deviceType);
+        QCOMPARE(qFromLittleEndian<quint32>(window.lastStateRecord().data()), vp.panel().identifyAnswer());
+        QVERIFY(window.pageButtons()[0]->isEnabled());
+    }
+
+    void indicatorFollowsTheLink()
+    {
+        VirtualPanelFixture vp;
+        QVERIFY2(vp.isRunning(), qPrintable(vp.error()));
+        vp.panel().setModelCode(0x08);
+        MainWindow window(windowOn(QString()));
+        QCOMPARE(window.indicator(), MainWindow::Indicator::Undetermined);
+
+        // An adapter plugged in is found by the next poll, within a second.
+        const QString port = vp.portName();
+        window.factory()->setPortLister([port] { return QList<olma::link::PortEntry>{{port, port, true}}; });
+        QTRY_COMPARE_WITH_TIMEOUT(window.indicator(), MainWindow::Indicator::Linked, 1100);
+        QCOMPARE(window.modelText(), QStringLiteral("Тип прибора: Ольма-8Ех"));
+        QVERIFY(window.pageButtons()[0]->isEnabled());
+
+        // The panel falls silent: the next poll shows the link lost and drops version and serial number.
+        vp.panel().fallSilentFrom(vp.panel().requestCount() + 1);
+        QTRY_COMPARE_WITH_TIMEOUT(window.indicator(), MainWindow::Indicator::NoLink, 4000);
+        QCOMPARE(indicatorCentre(window), QRgb(0xED1C24));
+        QCOMPARE(window.stateText(), QStringLiteral("Нет связи с Ольма-Ех"));
+        QVERIFY(!window.versionShown());
+        QVERIFY(!window.serialShown());
+        // The buttons stay: the engine is kept and the pages show the last state.
+        QVERIFY(window.pageButtons()[0]->isEnabled());
+    }
+
+    void commandChosenDuringAPollRunsAfterIt()
+    {
+        WindowOnPanel w;
+        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
+        w.vp.panel().setLogRecords(logRecords(10));
+        bool chosen = false;
+        bool readyWhenChosen = true;
+        // The user chooses the log read while the poll waits for the panel's first answer.
+        QObject::connect(&w.vp.panel(), &olma::vpanel::VirtualPanel::requestReceived, w.window.get(),
+                         [&](int, const QByteArray& frame) {
+                             if (chosen || frame.at(0) != 1)
+                                 return;
+                             chosen = true;
+                             readyWhenChosen = w.window->isReady();
+                             w.action("readLogFromDevice")->trigger();
+                         });
+        w.vp.panel().clearRequests();
+        QTRY_VERIFY_WITH_TIMEOUT(w.window->logView()->logEvents()->events().size() == 10, 3000);
+        QVERIFY(!readyWhenChosen);
+        QCOMPARE(w.window->pendingCommand(), int(MainWindow::kReadLogCommand));
+        // The poll's state and identify requests went out whole before the first log request.
+        const int logRequest = w.firstRequest(2);
+        QVERIFY(logRequest > 0);
+        QVERIFY(w.firstRequest(0) >= 0 && w.firstRequest(0) < logRequest);
+        QVERIFY(w.window->pageButtons()[kLogPage]->isChecked());
+        QVERIFY(w.dialogs.messages().isEmpty());
+    }
+
+    void commandWaitsNoLongerThanTheTickLimit()
+    {
+        // A poll of a panel that stopped answering takes two time-outs; a command chosen meanwhile
+        // goes ahead after the deferral's tick limit, once the operation under way has left the
+        // engine's loop, without waiting for the rest of the poll.
+        WindowOnPanel w;
+        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
+        w.vp.panel().clearRequests();
+        w.vp.panel().fallSilentFrom(1);
+        bool chosen = false;
+        QObject::connect(&w.vp.panel(), &olma::vpanel::VirtualPanel::requestReceived, w.window.get(),
+                         [&](int, const QByteArray& frame) {
+                             if (chosen || frame.at(0) != 1)
+                                 return;
+                             chosen = true;
+                             w.action("resetDevice")->trigger();
+                         });
+        int identifyRequestsAtMessage = -1;
+        w.dialogs.onMessage = [&] {
+            identifyRequestsAtMessage = int(w.vp.panel().requests().count(QByteArray(64, '\0')));
+        };
+        QTRY_COMPARE_WITH_TIMEOUT(w.window->indicator(), MainWindow::Indicator::NoLink, 5000);
+        QCOMPARE(identifyRequestsAtMessage, 0);
+        QCOMPARE(w.firstRequest(0) >= 0, true);
+        // The engine was still inside the poll: the restart is refused with the poll's error.
+        QCOMPARE(w.dialogs.messages().size(), 1);
+        QCOMPARE(w.dialogs.messages()[0].text,
+                 QStringLiteral("Команда сброса прибора не выполнена! \n Код ошибки: 13"));
+        QCOMPARE(w.vp.panel().restartCount(), 0);
+    }
+
+    void restartMessages_data()
+    {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("done") << QString() << int(QMessageBox::Information)
+                              << QStringLiteral("Команда сброса прибора выполнена!");
+        // No answer is awaited: a panel that has just answered the poll counts as restarted.
+        QTest::newRow("no answer after a good poll")
+            << QStringLiteral("silent-after-poll") << int(QMessageBox::Information)
+            << QStringLiteral("Команда сброса прибора выполнена!");
+        QTest::newRow("lost panel") << QStringLiteral("silent") << int(QMessageBox::Critical)
+                                    << QStringLiteral("Команда сброса прибора не выполнена! \n Код ошибки: 13");
+        QTest::newRow("not supported") << QStringLiteral("error:code=1,command=0") << int(QMessageBox::Critical)
+                                       << QStringLiteral("Команда не поддерживается!");
+        QTest::newRow("no access") << QStringLiteral("error:code=6,command=0") << int(QMessageBox::Critical)
+                                   << QStringLiteral("Нет доступа к прибору!");
+    }
+
+    void restartMessages()
+    {
+        QFETCH(QString, fault);
+        QFETCH(int, icon);
+        QFETCH(QString, text);
+        WindowOnPanel w;
+        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
+        if (fault == QLatin1String("silent-after-poll")) {
+            w.window->checkStatus();
+            w.vp.panel().fallSilentFrom(w.vp.panel().requestCount() + 1);
+        } else if (!fault.isEmpty()) {
+            QVERIFY(w.vp.panel().addFault(fault == QLatin1String("silent") ? QStringLiteral("silent") : fault));
+            // The restart reports what the poll before it found.
+            w.window->checkStatus();
+        }
+        const int restartsBefore = w.vp.panel().restartCount();
+        w.action("resetDevice")->trigger();
+        QCOMPARE(w.dialogs.messages().size(), 1);
+        QCOMPARE(int(w.dialogs.messages()[0].icon), icon);
+        QCOMPARE(w.dialogs.messages()[0].title, QStringLiteral("Сброс прибора"));
+        QCOMPARE(w.dialogs.messages()[0].text, text);
+        if (fault.isEmpty())
+            QTRY_COMPARE(w.vp.panel().restartCount(), restartsBefore + 1);
+        // Busy while it ran; the poll comes back afterwards.
+        QCOMPARE(w.window->indicator(), MainWindow::Indicator::Busy);
+        QCOMPARE(w.window->stateText(), QStringLiteral("Устройство занято"));
+        QTRY_VERIFY_WITH_TIMEOUT(w.window->indicator() != MainWindow::Indicator::Busy, 4000);
+    }
+
+    void logFromThePanel()
+    {
+        WindowOnPanel w;
+        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
+        olma::logview::LogEvents* store = w.window->logView()->logEvents();
+
+        // The whole log: 585 blocks of 7 records, the last record of each block first.
+        const QByteArray full = logRecords(4095);
+        w.vp.panel().setLogRecords(full);
+        w.action("readLogFromDevice")->trigger();
+        QVERIFY(w.dialogs.messages().isEmpty());
+        QCOMPARE(int(store->events().size()), 4095);
+        QCOMPARE(int(store->events().front().paramB), 6);
+        QVERIFY(w.window->pageButtons()[kLogPage]->isChecked());
+        QVERIFY(w.window->currentPage());
+
+        // The line drops in the third block: the first two blocks stay and the user is told.
+        w.vp.panel().setLogRecords(logRecords(35));
+        w.vp.panel().clearRequests();
+        w.vp.panel().fallSilentFrom(3);
+        w.action("readLogFromDevice")->trigger();
+        QCOMPARE(int(store->events().size()), 14);
+        QCOMPARE(w.dialogs.messages().size(), 1);
+        QCOMPARE(w.dialogs.messages()[0].icon, QMessageBox::Critical);
+        QCOMPARE(w.dialogs.messages()[0].title, QStringLiteral("Считывание журнала событий"));
+        QCOMPARE(w.dialogs.messages()[0].text, QStringLiteral("Невозможно считать журнал событий!"));
+        QVERIFY(w.window->pageButtons()[kLogPage]->isChecked());
+    }
+
+    void logFiles()
+    {
+        // The window asks for the name, shows the log's answer and, after a load, the log page.
+        DialogInterceptor dialogs;
+        MainWindow window(windowOn(QString()));
+        QTemporaryDir dir;
+        const QString loaded = dir.filePath(QStringLiteral("log.bin"));
+        QFile file(loaded);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(logRecords(3).left(20));
+        file.close();
+        const auto run = [&](const char* action, const QString& name) {
+            dialogs.setNextFileName(name);
+            window.findChild<QAction*>(QLatin1String(action))->trigger();
+        };
+
+        run("readLogFromFile", loaded);
+        QCOMPARE(int(window.logView()->logEvents()->events().size()), 2);
+        QVERIFY(window.pageButtons()[kLogPage]->isChecked());
+        QVERIFY(dialogs.messages().isEmpty());
+        const QString saved = dir.filePath(QStringLiteral("saved.bin"));
+        run("writeLogToFile", saved);
+        QCOMPARE(dialogs.messages().last().icon, QMessageBox::Information);
+        QCOMPARE(dialogs.messages().last().text, QStringLiteral("Журнал успешно записан в файл: %1!").arg(saved));
+        QCOMPARE(QFileInfo(saved).size(), qint64(20));
+        run("exportToFileAction", dir.filePath(QStringLiteral("log.doc")));
+        QCOMPARE(dialogs.messages().last().title, QStringLiteral("Экспорт журнала в файл"));
+        QCOMPARE(dialogs.messages().last().text, QStringLiteral("Данный тип файлов не поддерживается!"));
+        QCOMPARE(dialogs.fileDialogCaptions(),
+                 (QList<QString>{QStringLiteral("Открыть файл журнала"), QStringLiteral("Файл журнала"),
+                                 QStringLiteral("Имя файла для экспорта")}));
+    }
+};
+
+OLMA_TEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "app/mainwindow.h"
+#include "dialoginterceptor.h"
+#include "link/portlist.h"
+#include "link/protocolimplfactory.h"
+#include "virtualpanelfixture.h"
+
+#include <QApplication>
+#include <QtTest>
+
+#include <functional>
+#include <memory>
+
+// The port list as the window sees it: the virtual panel as the one USB adapter, or no port at all.
+inline MainWindow::Options windowOn(const QString& port)
+{
+    MainWindow::Options options;
+    options.portLister = [port] {
+        QList<olma::link::PortEntry> ports;
+        if (!port.isEmpty())
+            ports.append({port, QStringLiteral("USB Serial"), true});
+        return ports;
+    };
+    return options;
+}
+
+// The interceptor, with a look at the window at the moment a message is shown.
+class WindowDialogs : public DialogInterceptor
+{
+public:
+    void message(QMessageBox::Icon icon, const QString& title, const QString& text) override
+    {
+        DialogInterceptor::message(icon, title, text);
+        if (onMessage)
+            onMessage();
+    }
+
+    std::function<void()> onMessage;
+};
+
+// A virtual panel of the given model, a window that found it on its own, and the interceptor
+// answering the window's dialogs.
+struct WindowOnPanel
+{
+    explicit WindowOnPanel(unsigned char modelCode = 0x10)
+    {
+        vp.panel().setModelCode(modelCode);
+        window = std::make_unique<MainWindow>(windowOn(vp.portName()));
+    }
+
+    // Requests of a command: the first request after `from` with this command code, or -1.
+    int firstRequest(int command, int from = 0)
+    {
+        const QList<QByteArray> requests = vp.panel().requests();
+        for (int i = from; i < requests.size(); ++i) {
+            if (uchar(requests[i].at(0)) == command)
+                return i;
+        }
+        return -1;
+    }
+
+    QAction* action(const char* name) { return window->findChild<QAction*>(QLatin1String(name)); }
+
+    VirtualPanelFixture vp;
+    WindowDialogs dialogs;
+    std::unique_ptr<MainWindow> window;
+};
+
+// The progress dialog on screen, if any.
+template <typename Dialog> Dialog* visibleDialog()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* dialog = qobject_cast<Dialog*>(widget); dialog && dialog->isVisible())
+            return dialog;
+    }
+    return nullptr;
+}
