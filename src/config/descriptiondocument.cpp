@@ -48,11 +48,17 @@ QByteArray serialize(const QDomDocument& document)
     if (document.isNull())
         return emptyDocumentText().toUtf8();
     QByteArray bytes = document.toByteArray(1);
-    // The DOM writes the declaration with single quotes; files have always carried double ones.
-    static const QByteArray singleQuoted = "<?xml version='1.0' encoding='UTF-8'?>";
-    static const QByteArray doubleQuoted = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
-    if (bytes.startsWith(singleQuoted))
-        bytes.replace(0, singleQuoted.size(), doubleQuoted);
+    // The bytes are UTF-8 whatever encoding the declaration of a file read in names (a file made
+    // elsewhere may say windows-1251), and the DOM keeps that declaration: written as it is, it
+    // would garble every description at the next load. Files have always carried this one.
+    static const QByteArray declarationStart = "<?xml ";
+    static const QByteArray declarationEnd = "?>";
+    static const QByteArray utf8Declaration = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>";
+    if (bytes.startsWith(declarationStart)) {
+        const qsizetype end = bytes.indexOf(declarationEnd);
+        if (end >= 0)
+            bytes.replace(0, end + declarationEnd.size(), utf8Declaration);
+    }
     return bytes;
 }
 

@@ -1,3 +1,4 @@
+#include "common/cp1251.h"
 #include "config/configuration.h"
 #include "config/content.h"
 #include "config/params.h"
@@ -244,6 +245,50 @@ private slots:
         const QString again = dir.filePath(QStringLiteral("again.bin"));
         QVERIFY(loaded.saveToFile(again));
         QCOMPARE(readAll(again), readAll(path));
+    }
+
+    void descriptionFilesDeclaringOtherEncodings_data()
+    {
+        QTest::addColumn<QByteArray>("xml");
+        QTest::addColumn<QString>("firstRead"); // user 0's description as loaded; null: not checked
+        const QByteArray body = "<configuration>\n <user id=\"0\">\n  <description>";
+        const QByteArray end = "</description>\n </user>\n</configuration>\n";
+        QTest::newRow("windows-1251") << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n") + body +
+                                             olma::cp1251::encode(QStringLiteral("Дежурный")) + end
+                                      << QStringLiteral("Дежурный");
+        // Found by fuzzing: an encoding the reader does not know; each save and load garbled more.
+        QTest::newRow("UTF-7") << QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-7\"?>\n<configuration>\n <user "
+                                                 "id=\"0\">\n  <description>Дежурнmp; \"К\"</description>\n "
+                                                 "</user>\n <tail id=\"0\n7\"> 0<description>Склад, 2 "
+                                                 "этаж</description>\n </tail>\n</configuration>\n")
+                                      .toUtf8()
+                               << QString();
+    }
+
+    void descriptionFilesDeclaringOtherEncodings()
+    {
+        // Whatever a description file declares, what was loaded from it survives the program's
+        // own save and load, and the saved file is UTF-8 and says so.
+        QFETCH(QByteArray, xml);
+        QFETCH(QString, firstRead);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("conf.bin"));
+        writeFile(path, toBytes(imagebytes::random(5)));
+        writeFile(path + ".xml", xml);
+        auto image = imagebytes::filled(0);
+        Configuration configuration(image.data(), 2);
+        QCOMPARE(configuration.readFromFile(path, 2), FileReadResult::Loaded);
+        const QString loaded = configuration.users()->user(0)->description();
+        if (!firstRead.isNull())
+            QCOMPARE(loaded, firstRead);
+
+        const QString again = dir.filePath(QStringLiteral("again.bin"));
+        for (int round = 0; round < 2; ++round) {
+            QVERIFY(configuration.saveToFile(again));
+            QVERIFY(readAll(again + ".xml").startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
+            QCOMPARE(configuration.readFromFile(again, 2), FileReadResult::Loaded);
+            QCOMPARE(configuration.users()->user(0)->description(), loaded);
+        }
     }
 
     void badDescriptionFilesGiveNoDescriptions_data()

@@ -6,6 +6,7 @@
 #include "testpaths.h"
 #include "virtualpanelfixture.h"
 
+#include <QFile>
 #include <QProcess>
 #include <QSerialPort>
 
@@ -26,6 +27,13 @@ private slots:
         QTest::newRow("error without code") << "error:command=3" << false;
         QTest::newRow("not a number") << "split:pieces=many" << false;
         QTest::newRow("patch outside the frame") << "patch:byte=64,value=1" << false;
+        QTest::newRow("garbage before, seeded") << "garbage-before:bytes=70,seed=9,request=3" << true;
+        QTest::newRow("garbage after a command") << "garbage-after:bytes=1,command=2" << true;
+        QTest::newRow("garbage of nothing") << "garbage-after:bytes=0" << false;
+        QTest::newRow("cut") << "cut:at=17,gap=5,request=2" << true;
+        QTest::newRow("cut outside the frame") << "cut:at=64" << false;
+        QTest::newRow("vanish") << "vanish:request=4,after=10" << true;
+        QTest::newRow("vanish after a whole reply") << "vanish:after=64" << false;
         QTest::newRow("unknown fault") << "flood" << false;
     }
 
@@ -48,6 +56,37 @@ private slots:
         QVERIFY(!engine->getStatus(state, nullptr));
         QCOMPARE(engine->errorCode(), 2);
         QVERIFY(engine->getStatus(state, nullptr));
+    }
+
+    void noiseAndAPulledAdapter()
+    {
+        VirtualPanelFixture vp;
+        vp.panel().setIdentifyAnswer(0x04030201);
+        auto engine = vp.engine();
+        quint32 id = 0;
+
+        // Noise after a reply is left behind; noise before it is taken for the reply, since
+        // nothing but the count of 64 bytes marks a reply.
+        QVERIFY(vp.panel().addFault(QStringLiteral("garbage-after:bytes=5,request=1")));
+        QVERIFY(engine->getId(&id, nullptr));
+        QCOMPARE(id, 0x04030201u);
+        vp.panel().clearFaults();
+        vp.panel().addGarbage(QByteArray(4, 0x11) + QByteArray(4, 0x22) + QByteArray(60, 0x33), true);
+        QVERIFY(engine->getId(&id, nullptr));
+        QCOMPARE(id, 0x22222222u);
+        QCOMPARE(vp.panel().sentBytes().size(), 3 * 64 + 5 + 4);
+
+        // The adapter is pulled with half a reply out: a serial failure; afterwards the port
+        // cannot be opened at all and the code of the failure stays.
+        vp.panel().clearFaults();
+        const QString port = vp.portName();
+        QVERIFY(vp.panel().addFault(QStringLiteral("vanish:after=30")));
+        QVERIFY(!engine->getId(&id, nullptr));
+        QCOMPARE(engine->errorCode(), 13);
+        QTRY_VERIFY(!vp.panel().isRunning());
+        QVERIFY(!QFile::exists(port));
+        QVERIFY(!engine->getId(&id, nullptr));
+        QCOMPARE(engine->errorCode(), 13);
     }
 
     void pacing()

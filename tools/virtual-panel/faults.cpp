@@ -7,6 +7,20 @@ namespace olma::vpanel {
 
 namespace {
 
+// Bytes of no meaning, the same for the same seed.
+QByteArray noise(int size, quint32 seed)
+{
+    QByteArray bytes(size, '\0');
+    quint32 x = seed * 2654435761u + 1;
+    for (char& b : bytes) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        b = char(x >> 24);
+    }
+    return bytes;
+}
+
 bool parseNumber(const QString& text, int* value)
 {
     bool ok = false;
@@ -81,6 +95,30 @@ bool Faults::add(const QString& fault, int nextRequest, QString* error)
         if (!known({QStringLiteral("ms")}) || !args.contains(QStringLiteral("ms")))
             return fail(QStringLiteral("needs ms"));
         latencyMs = args[QStringLiteral("ms")];
+    } else if (name == QLatin1String("garbage-before") || name == QLatin1String("garbage-after")) {
+        if (!known({QStringLiteral("bytes"), QStringLiteral("seed"), QStringLiteral("command"),
+                    QStringLiteral("request")}))
+            return fail(QStringLiteral("takes bytes, seed, command and request"));
+        const int size = args.value(QStringLiteral("bytes"), 0);
+        if (size < 1 || size > 4096)
+            return fail(QStringLiteral("needs 1..4096 bytes"));
+        garbage.push_back({match(), noise(size, quint32(args.value(QStringLiteral("seed"), 1))),
+                           name == QLatin1String("garbage-before")});
+    } else if (name == QLatin1String("cut")) {
+        if (!known({QStringLiteral("at"), QStringLiteral("gap"), QStringLiteral("command"), QStringLiteral("request")}))
+            return fail(QStringLiteral("takes at, gap, command and request"));
+        const int at = args.value(QStringLiteral("at"), 0);
+        if (at < 1 || at > 63)
+            return fail(QStringLiteral("needs a cut at byte 1..63"));
+        cuts.push_back({match(), {at}, args.value(QStringLiteral("gap"), 0)});
+    } else if (name == QLatin1String("vanish")) {
+        if (!known({QStringLiteral("request"), QStringLiteral("after")}))
+            return fail(QStringLiteral("takes request and after"));
+        const int after = args.value(QStringLiteral("after"), 0);
+        if (after > 63)
+            return fail(QStringLiteral("needs after 0..63"));
+        vanishAt = std::max(1, args.value(QStringLiteral("request"), nextRequest));
+        vanishAfter = after;
     } else if (name == QLatin1String("wire-speed")) {
         if (!args.isEmpty())
             return fail(QStringLiteral("takes no arguments"));
@@ -98,7 +136,11 @@ QString Faults::help()
                           "silent[:from=R]  answer nothing from request R on\n"
                           "split:pieces=N[,gap=MS]  write each reply in N pieces\n"
                           "latency:ms=MS  wait before each reply\n"
-                          "wire-speed  pace every frame as 115200 baud 8N1 would");
+                          "wire-speed  pace every frame as 115200 baud 8N1 would\n"
+                          "garbage-before:bytes=N[,seed=S][,command=C][,request=R]  noise before a reply\n"
+                          "garbage-after:bytes=N[,seed=S][,command=C][,request=R]  noise after a reply\n"
+                          "cut:at=N[,gap=MS][,command=C][,request=R]  write a reply in two pieces\n"
+                          "vanish[:request=R][,after=B]  the port disappears at request R, B reply bytes out");
 }
 
 } // namespace olma::vpanel

@@ -8,8 +8,10 @@
 
 #include <QDateTime>
 #include <QSocketNotifier>
+#include <QTimer>
 #include <QtEndian>
 
+#include <algorithm>
 #include <cerrno>
 #include <unistd.h>
 
@@ -70,6 +72,7 @@ bool VirtualPanel::start(QString* error)
     stop();
     if (!_pty.open(error))
         return false;
+    _vanishing = false;
     _readNotifier = new QSocketNotifier(_pty.masterFd(), QSocketNotifier::Read, this);
     connect(_readNotifier, &QSocketNotifier::activated, this, &VirtualPanel::readable);
     _writeNotifier = new QSocketNotifier(_pty.masterFd(), QSocketNotifier::Write, this);
@@ -180,6 +183,24 @@ void VirtualPanel::setWireSpeed(bool on)
     _faults.wireSpeed = on;
 }
 
+void VirtualPanel::addGarbage(const QByteArray& bytes, bool before, RequestMatch match)
+{
+    _faults.garbage.push_back({match, bytes, before});
+}
+
+void VirtualPanel::cutReplies(std::vector<int> at, int gapMs, RequestMatch match)
+{
+    std::sort(at.begin(), at.end());
+    at.erase(std::unique(at.begin(), at.end()), at.end());
+    _faults.cuts.push_back({match, std::move(at), std::max(0, gapMs)});
+}
+
+void VirtualPanel::vanishAt(int request, int afterBytes)
+{
+    _faults.vanishAt = std::max(1, request);
+    _faults.vanishAfter = std::clamp(afterBytes, 0, kFrameSize - 1);
+}
+
 void VirtualPanel::clearFaults()
 {
     _faults = Faults();
@@ -257,6 +278,8 @@ void VirtualPanel::frameIn(const QByteArray& frame, qint64 t)
 
 void VirtualPanel::handle(int number, const QByteArray& frame, qint64 replyStart)
 {
+    if (_vanishing)
+        return;
     if (_faults.silentFrom > 0 && number >= _faults.silentFrom) {
         if (_tracing)
             emit trace(QStringLiteral("   #%1 not answered").arg(number));
@@ -272,22 +295,54 @@ void VirtualPanel::handle(int number, const QByteArray& frame, qint64 replyStart
     }
     if (reply.isEmpty())
         reply = serve(frame);
+    if (_faults.vanishAt > 0 && number >= _faults.vanishAt) {
+        _vanishing = true;
+        if (_tracing)
+            emit trace(QStringLiteral("   #%1 the port disappears").arg(number));
+        writeOut(reply.left(_faults.vanishAfter));
+        // Not from inside the read notification that brought the request.
+        QTimer::singleShot(0, this, [this] { stop(); });
+        return;
+    }
     if (reply.isEmpty())
         return;
     for (const Faults::Patch& patch : _faults.patches) {
         if (patch.match.matches(number, command))
             reply[patch.byte] = char(patch.value);
     }
-    deliver(number, reply, replyStart);
+    for (const Faults::Garbage& noise : _faults.garbage) {
+        if (noise.match.matches(number, command))
+            reply = noise.before ? noise.bytes + reply : reply + noise.bytes;
+    }
+    deliver(number, command, reply, replyStart);
 }
 
-void VirtualPanel::deliver(int number, const QByteArray& reply, qint64 t)
+void VirtualPanel::deliver(int number, int command, const QByteArray& reply, qint64 t)
 {
-    const int pieces = std::clamp(_faults.pieces, 1, kFrameSize);
+    // Where the pieces end: at the chosen cuts, or evenly.
+    const int size = int(reply.size());
+    std::vector<int> ends;
+    int gapMs = _faults.gapMs;
+    const auto cut = std::find_if(_faults.cuts.cbegin(), _faults.cuts.cend(),
+                                  [&](const Faults::Cut& c) { return c.match.matches(number, command); });
+    if (cut != _faults.cuts.cend()) {
+        for (const int at : cut->at) {
+            if (at > (ends.empty() ? 0 : ends.back()) && at < size)
+                ends.push_back(at);
+        }
+        gapMs = cut->gapMs;
+    } else {
+        const int pieces = std::clamp(_faults.pieces, 1, size);
+        for (int k = 1; k < pieces; ++k)
+            ends.push_back(k * size / pieces);
+    }
+    ends.push_back(size);
+
     qint64 start = t;
+    const int pieces = int(ends.size());
     for (int k = 0; k < pieces; ++k) {
-        const int from = k * kFrameSize / pieces;
-        const QByteArray piece = reply.mid(from, (k + 1) * kFrameSize / pieces - from);
+        const int from = k == 0 ? 0 : ends[size_t(k - 1)];
+        const QByteArray piece = reply.mid(from, ends[size_t(k)] - from);
         qint64 end = start;
         if (_faults.wireSpeed) {
             // A piece is in the configurator's hands when its last byte has crossed the line.
@@ -308,7 +363,7 @@ void VirtualPanel::deliver(int number, const QByteArray& reply, qint64 t)
             write();
         else
             _scheduler->at(end, write);
-        start = end + _faults.gapMs * kNsPerMs;
+        start = end + gapMs * kNsPerMs;
     }
 }
 
@@ -316,6 +371,7 @@ void VirtualPanel::writeOut(const QByteArray& bytes)
 {
     if (!_pty.isOpen())
         return;
+    _sent.append(bytes);
     _outPending.append(bytes);
     writable();
 }

@@ -16,7 +16,8 @@ class PreciseScheduler;
 
 // A panel on a pseudo-terminal: answers the configurator's 64-byte requests from its own
 // identify answer, state record, configuration image, event log and firmware store, and
-// misbehaves on request (error replies, silence, replies in pieces, latency, wire speed).
+// misbehaves on request (error replies, silence, replies in pieces, latency, wire speed,
+// noise on the line, the port disappearing).
 // It runs on the Qt event loop of the thread that owns it, so it can live in the same
 // process as the configurator. Every request frame is recorded.
 class VirtualPanel : public QObject
@@ -77,12 +78,23 @@ public:
     void splitReplies(int pieces, int gapMs);
     void setLatency(int ms);
     void setWireSpeed(bool on);
+    // Noise put on the line just before or just after the replies to matching requests.
+    void addGarbage(const QByteArray& bytes, bool before, RequestMatch match = {});
+    // Matching replies (noise included) go out in pieces ending at the given byte counts,
+    // `gapMs` apart.
+    void cutReplies(std::vector<int> at, int gapMs, RequestMatch match = {});
+    // At request number `request` the panel puts `afterBytes` bytes of its reply on the line
+    // and its port disappears, as a pulled adapter does: the pseudo-terminal closes and its
+    // device path is gone.
+    void vanishAt(int request, int afterBytes = 0);
     void clearFaults();
     const Faults& faults() const { return _faults; }
 
     // Every request frame received, in order; request number n is requests()[n - 1].
     QList<QByteArray> requests() const { return _requests; }
     int requestCount() const { return int(_requests.size()); }
+    // Every byte put on the line towards the configurator, in order: replies and noise.
+    QByteArray sentBytes() const { return _sent; }
     // Forgets the recorded requests; numbering starts again at 1.
     void clearRequests();
 
@@ -108,7 +120,7 @@ private:
     // The reply to a request; empty when none is due (restart).
     QByteArray serve(const QByteArray& frame);
     QByteArray errorReply(int code) const;
-    void deliver(int number, const QByteArray& reply, qint64 t);
+    void deliver(int number, int command, const QByteArray& reply, qint64 t);
     void writeOut(const QByteArray& bytes);
     QByteArray identifyBytes() const;
 
@@ -129,6 +141,8 @@ private:
 
     Faults _faults;
     QList<QByteArray> _requests;
+    QByteArray _sent;
+    bool _vanishing = false; // the port is about to disappear: nothing more is served
     bool _tracing = false;
 
     // (group << 8 | index) -> where the block lies in the image.

@@ -1,0 +1,118 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+#include <map>
+#include <vector>
+
+// A fault campaign on the link: panel operations against the virtual panel, each under a fault
+// schedule drawn at random from a seed, and for every run the checks a field engineer relies
+// on: the operation ends within the reply time-out, the port is closed and released, the error
+// code is the one the fault calls for, a failed configuration read changes nothing, the bytes
+// that arrived are the ones the panel sent, and nothing crashes or hangs.
+namespace olma::campaign {
+
+enum class Operation
+{
+    ReadConfig,
+    WriteConfig,
+    ReadLog,
+    Firmware,
+    Poll, // state, then identify, as the window's once-a-second poll
+    Count
+};
+
+enum class Fault
+{
+    None,
+    Silence,    // nothing answered from one request on
+    ErrorReply, // one request answered with an error reply of any code
+    SlowReply,  // one reply split, its rest coming after the time-out
+    Garbage,    // noise on the line before or after one reply
+    Vanish,     // the port disappears at one request, part of its reply out
+    Unplugged,  // the port is gone before the operation starts
+    Count
+};
+
+QString operationName(Operation operation);
+QString faultName(Fault fault);
+
+// One run: what the panel holds, which operation runs, what goes wrong and where.
+struct Schedule
+{
+    int number = 0;
+    Operation operation = Operation::Poll;
+    Fault fault = Fault::None;
+
+    // The panel.
+    unsigned char modelCode = 0x10;
+    QByteArray image;
+    QByteArray state;
+    QByteArray log;
+    // The operation.
+    unsigned logFirst = 0;
+    unsigned logCount = 0xFFFFFFFFu;
+    QByteArray firmware;
+    int replies = 0; // requests awaiting a reply when nothing goes wrong
+
+    // The fault: the request it hits (1 = the first the panel receives) and its details.
+    int request = 0;
+    int code = 0;        // error reply code; for Unplugged the code the operation before left
+    QByteArray garbage;  // Garbage
+    bool before = false; // Garbage: before the reply, not after
+    int cutAt = 0;       // SlowReply: bytes of the reply that come in time
+    int lateMs = 0;      // SlowReply: when the rest comes
+    int vanishAfter = 0; // Vanish: bytes of the reply on the line before the port goes
+
+    // Replies in pieces on the side: (request, cut points, gap in ms).
+    struct Cut
+    {
+        int request = 0;
+        std::vector<int> at;
+        int gapMs = 0;
+    };
+    std::vector<Cut> cuts;
+
+    QString describe() const;
+};
+
+struct Settings
+{
+    quint64 seed = 0x0A15E2026ull;
+    int runs = 30;
+    int only = -1;      // replay this schedule alone
+    int marginMs = 500; // allowance over the reply time-out for a loaded machine
+    bool verbose = false;
+
+    // OLMA_CAMPAIGN_SEED, OLMA_CAMPAIGN_RUNS, OLMA_CAMPAIGN_ONLY, OLMA_CAMPAIGN_MARGIN_MS,
+    // OLMA_CAMPAIGN_VERBOSE over the defaults.
+    static Settings fromEnvironment(int defaultRuns);
+    // How to run one schedule again.
+    QString replayHint(int number) const;
+};
+
+struct Tally
+{
+    int run = 0;
+    int survived = 0;
+    // "operation / fault" -> (run, survived)
+    std::map<QString, std::pair<int, int>> byKind;
+    QStringList failures;
+};
+
+// Draws schedule `number` of the seed: the same schedule for the same seed and number.
+Schedule drawSchedule(quint64 seed, int number);
+
+// Runs one schedule against a fresh virtual panel in this thread; the problems found, none
+// when the link and the program behaved.
+QStringList runSchedule(const Schedule& schedule, const Settings& settings);
+
+// Runs the campaign the settings ask for, printing a line per failure (and per schedule when
+// verbose) through `print`. A schedule that hangs or crashes stops the process with the way to
+// replay it.
+Tally runCampaign(const Settings& settings, const std::function<void(const QString&)>& print);
+
+} // namespace olma::campaign
