@@ -20,17 +20,7 @@ ConfigurationProgrammBKVStatesWidget::ConfigurationProgrammBKVStatesWidget(BKVSt
     if (!_bkvStates)
         return;
 
-    using W = ConfigurationProgrammBKVStatesWidget;
-    QTreeWidget* tree = _ui->_bkvTreeWidget;
-    connect(tree, &QTreeWidget::currentItemChanged, this,
-            qOverload<QTreeWidgetItem*, QTreeWidgetItem*>(&W::showBKVStateWidget));
-    connect(tree, &QTreeWidget::itemActivated, this, qOverload<QTreeWidgetItem*, int>(&W::showBKVStateWidget));
-    connect(tree, &QTreeWidget::itemClicked, this, qOverload<QTreeWidgetItem*, int>(&W::showBKVStateWidget));
-    connect(tree, &QTreeWidget::itemPressed, this, qOverload<QTreeWidgetItem*, int>(&W::showBKVStateWidget));
-    connect(tree, &QTreeWidget::itemChanged, this, qOverload<QTreeWidgetItem*, int>(&W::showBKVStateWidget));
-    connect(tree, &QTreeWidget::itemSelectionChanged, this, qOverload<>(&W::showBKVStateWidget));
-    connect(tree, &QWidget::customContextMenuRequested, this, &W::showPopupMenu);
-    attach(tree, _ui->_bkvStatesStack);
+    attach(_ui->_bkvTreeWidget, _ui->_bkvStatesStack);
     _ui->_splitter->setSizes({fittingListWidth(), kPageWidth});
 }
 

@@ -20,17 +20,7 @@ ConfigurationProgrammBPStatesWidget::ConfigurationProgrammBPStatesWidget(BPState
     if (!_bpStates)
         return;
 
-    using W = ConfigurationProgrammBPStatesWidget;
-    QTreeWidget* tree = _ui->_bpTreeWidget;
-    connect(tree, &QTreeWidget::currentItemChanged, this,
-            qOverload<QTreeWidgetItem*, QTreeWidgetItem*>(&W::showBPStateWidget));
-    connect(tree, &QTreeWidget::itemActivated, this, qOverload<QTreeWidgetItem*, int>(&W::showBPStateWidget));
-    connect(tree, &QTreeWidget::itemClicked, this, qOverload<QTreeWidgetItem*, int>(&W::showBPStateWidget));
-    connect(tree, &QTreeWidget::itemPressed, this, qOverload<QTreeWidgetItem*, int>(&W::showBPStateWidget));
-    connect(tree, &QTreeWidget::itemChanged, this, qOverload<QTreeWidgetItem*, int>(&W::showBPStateWidget));
-    connect(tree, &QTreeWidget::itemSelectionChanged, this, qOverload<>(&W::showBPStateWidget));
-    connect(tree, &QWidget::customContextMenuRequested, this, &W::showPopupMenu);
-    attach(tree, _ui->_bpStatesStack);
+    attach(_ui->_bpTreeWidget, _ui->_bpStatesStack);
     _ui->_splitter->setSizes({fittingListWidth(), kPageWidth});
 }
 

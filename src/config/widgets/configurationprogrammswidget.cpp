@@ -19,17 +19,7 @@ ConfigurationProgrammsWidget::ConfigurationProgrammsWidget(Programms* programms,
     if (!_programms)
         return;
 
-    using W = ConfigurationProgrammsWidget;
-    QTreeWidget* tree = _ui->_programmsTreeWidget;
-    connect(tree, &QTreeWidget::currentItemChanged, this,
-            qOverload<QTreeWidgetItem*, QTreeWidgetItem*>(&W::showProgrammWidget));
-    connect(tree, &QTreeWidget::itemActivated, this, qOverload<QTreeWidgetItem*, int>(&W::showProgrammWidget));
-    connect(tree, &QTreeWidget::itemClicked, this, qOverload<QTreeWidgetItem*, int>(&W::showProgrammWidget));
-    connect(tree, &QTreeWidget::itemPressed, this, qOverload<QTreeWidgetItem*, int>(&W::showProgrammWidget));
-    connect(tree, &QTreeWidget::itemChanged, this, qOverload<QTreeWidgetItem*, int>(&W::showProgrammWidget));
-    connect(tree, &QTreeWidget::itemSelectionChanged, this, qOverload<>(&W::showProgrammWidget));
-    connect(tree, &QWidget::customContextMenuRequested, this, &W::showPopupMenu);
-    attach(tree, _ui->_programmPropertyStack);
+    attach(_ui->_programmsTreeWidget, _ui->_programmPropertyStack);
     _ui->_splitter->setSizes({fittingListWidth(), kPageWidth});
 }
 

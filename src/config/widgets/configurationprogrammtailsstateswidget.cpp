@@ -21,17 +21,7 @@ ConfigurationProgrammTailsStatesWidget::ConfigurationProgrammTailsStatesWidget(T
     if (!_tailStates)
         return;
 
-    using W = ConfigurationProgrammTailsStatesWidget;
-    QTreeWidget* tree = _ui->_tailsTreeWidget;
-    connect(tree, &QTreeWidget::currentItemChanged, this,
-            qOverload<QTreeWidgetItem*, QTreeWidgetItem*>(&W::showTailStateWidget));
-    connect(tree, &QTreeWidget::itemActivated, this, qOverload<QTreeWidgetItem*, int>(&W::showTailStateWidget));
-    connect(tree, &QTreeWidget::itemClicked, this, qOverload<QTreeWidgetItem*, int>(&W::showTailStateWidget));
-    connect(tree, &QTreeWidget::itemPressed, this, qOverload<QTreeWidgetItem*, int>(&W::showTailStateWidget));
-    connect(tree, &QTreeWidget::itemChanged, this, qOverload<QTreeWidgetItem*, int>(&W::showTailStateWidget));
-    connect(tree, &QTreeWidget::itemSelectionChanged, this, qOverload<>(&W::showTailStateWidget));
-    connect(tree, &QWidget::customContextMenuRequested, this, &W::showPopupMenu);
-    attach(tree, _ui->_tailStatesStack);
+    attach(_ui->_tailsTreeWidget, _ui->_tailStatesStack);
     _ui->_splitter->setSizes({fittingListWidth(), kPageWidth});
 }
 

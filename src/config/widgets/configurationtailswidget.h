@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QList>
-#include <QPoint>
-#include <QWidget>
+#include "config/widgets/selectionlistpage.h"
 
 #include <memory>
 
@@ -19,7 +17,7 @@ class Tails;
 
 // The "Шлейфы сигнализации" page: the loops of the model beside the page of the selected loop, or
 // of all selected loops at once; loops are copied with the context menu.
-class ConfigurationTailsWidget : public QWidget
+class ConfigurationTailsWidget : public SelectionListPage
 {
     Q_OBJECT
     Q_DISABLE_COPY(ConfigurationTailsWidget)
@@ -34,20 +32,19 @@ public slots:
     void showTailWidget(QTreeWidgetItem* current, QTreeWidgetItem* previous);
     void showPopupMenu(const QPoint& pos);
 
-private:
-    void fillList();
-    // Shows the page of the selection; an unchanged selection keeps its page unless forced.
-    void showSelection(bool force);
-    void copy();
-    void paste();
+protected:
+    int rowCount() const override;
+    QString rowTitle(int row) const override;
+    int rememberedRow() const override;
+    void rememberRow(int row) override;
+    QWidget* createRowPage(int row, QWidget* parent) override;
+    QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) override;
+    void paste(int source, int target) override;
 
+private:
     std::unique_ptr<Ui::ConfigurationTailsWidget> _ui;
     Tails* _tails = nullptr;
     std::unique_ptr<MultiTail> _multiTail;
-    QWidget* _page = nullptr;
-    QList<int> _shownSelection;
-    int _shownCurrent = -1;
-    int _clipboard = -1;
 };
 
 } // namespace olma::config

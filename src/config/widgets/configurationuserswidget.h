@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QList>
-#include <QPoint>
-#include <QWidget>
+#include "config/widgets/selectionlistpage.h"
 
 #include <memory>
 
@@ -15,12 +13,11 @@ class ConfigurationUsersWidget;
 namespace olma::config {
 
 class MultiUser;
-class User;
 class Users;
 
 // The "Пользователи" page: the 255 users (those without password or key greyed) beside the page
 // of the selected user, or of all selected users at once; users are copied with the context menu.
-class ConfigurationUsersWidget : public QWidget
+class ConfigurationUsersWidget : public SelectionListPage
 {
     Q_OBJECT
     Q_DISABLE_COPY(ConfigurationUsersWidget)
@@ -37,23 +34,23 @@ public slots:
     void userDescriptionChangedHandler(int num, const QString& descr);
     void userKeyOrPasswordChangedHandler(int num);
 
+protected:
+    int rowCount() const override;
+    QString rowTitle(int row) const override;
+    int rememberedRow() const override;
+    void rememberRow(int row) override;
+    QWidget* createRowPage(int row, QWidget* parent) override;
+    QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) override;
+    void paste(int source, int target) override;
+    // The first line of the description beside the name; users without password or key greyed.
+    void decorateRow(QTreeWidgetItem* item, int row) override;
+
 private:
-    void fillList();
-    void colourRow(QTreeWidgetItem* item, const User* user);
-    QTreeWidgetItem* rowOf(int num) const;
-    // Shows the page of the selection; an unchanged selection keeps its page unless forced.
-    void showSelection(bool force);
-    void copy();
-    void paste();
+    void refreshRow(int num);
 
     std::unique_ptr<Ui::ConfigurationUsersWidget> _ui;
     Users* _users = nullptr;
     std::unique_ptr<MultiUser> _multiUser;
-    QWidget* _page = nullptr;
-    // The users the page shows, and which of them was current.
-    QList<int> _shownSelection;
-    int _shownCurrent = -1;
-    int _clipboard = -1;
 };
 
 } // namespace olma::config

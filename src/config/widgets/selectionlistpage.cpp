@@ -28,8 +28,23 @@ void SelectionListPage::attach(QTreeWidget* tree, QStackedWidget* stack)
 {
     _tree = tree;
     _stack = stack;
+    // Clicks, key presses and selection changes all end up here; an unchanged selection keeps its page.
+    const auto show = [this] { showSelection(false); };
+    connect(tree, &QTreeWidget::currentItemChanged, this, show);
+    connect(tree, &QTreeWidget::itemActivated, this, show);
+    connect(tree, &QTreeWidget::itemClicked, this, show);
+    connect(tree, &QTreeWidget::itemPressed, this, show);
+    connect(tree, &QTreeWidget::itemChanged, this, show);
+    connect(tree, &QTreeWidget::itemSelectionChanged, this, show);
+    connect(tree, &QWidget::customContextMenuRequested, this, &SelectionListPage::execMenu);
     fillRows(rememberedRow());
     showSelection(true);
+}
+
+QTreeWidgetItem* SelectionListPage::rowItem(int row) const
+{
+    QTreeWidgetItem* item = _tree ? _tree->topLevelItem(row) : nullptr;
+    return indexOf(item) == row ? item : nullptr;
 }
 
 void SelectionListPage::fillRows(int current)
@@ -43,6 +58,7 @@ void SelectionListPage::fillRows(int current)
         auto* item = new QTreeWidgetItem;
         item->setText(0, rowTitle(row));
         item->setData(0, kIndexRole, row);
+        decorateRow(item, row);
         rows.append(item);
     }
     _tree->addTopLevelItems(rows);

@@ -6,10 +6,12 @@
 class QPoint;
 class QStackedWidget;
 class QTreeWidget;
+class QTreeWidgetItem;
 
 namespace olma::config {
 
-// What the program list and the loop, БКВ-А and БП-А lists of a program have in common: a tree
+// What the user and loop lists, the program list and the loop, БКВ-А and БП-А lists of a program
+// have in common: a tree
 // whose selection decides the page shown in the stack beside it (one row its item's page, several
 // rows one page that edits them all) and "Копировать"/"Вставить" in the tree's context menu.
 class SelectionListPage : public QWidget
@@ -24,7 +26,8 @@ protected:
     explicit SelectionListPage(QWidget* parent);
 
     // Called by the page once its form is set up: fills the rows, makes the remembered row current
-    // and shows its page. The tree's signals reach the page's own slots, which call showSelection().
+    // and shows its page. From then on every change of the tree's current row or selection shows
+    // the page of the selection, and the tree's context menu copies and pastes rows.
     void attach(QTreeWidget* tree, QStackedWidget* stack);
 
     // Shows the page of the selection; an unchanged selection keeps its page unless forced.
@@ -46,8 +49,12 @@ protected:
     virtual QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) = 0;
     // Copies row `source` into row `target` (never the same row).
     virtual void paste(int source, int target) = 0;
+    // Fills the row's other columns and colours; the title is in place already.
+    virtual void decorateRow(QTreeWidgetItem* /*item*/, int /*row*/) {}
 
     QTreeWidget* tree() const { return _tree; }
+    // The tree's row of node `row`; null when there is none.
+    QTreeWidgetItem* rowItem(int row) const;
     // A width at which the header and every row read whole, for the first split of the page.
     int fittingListWidth() const;
     // The page shown in the stack (null before attach()).
