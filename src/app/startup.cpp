@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QScreen>
 #include <QTextStream>
@@ -58,7 +59,9 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         return fail(parser.errorText());
     if (parser.isSet(help)) {
         result.exit = true;
-        result.output = parser.helpText();
+        // Without an application object yet, Qt writes a placeholder for the program's name.
+        result.output = parser.helpText().replace(QStringLiteral("<executable_name>"),
+                                                  QFileInfo(arguments.value(0)).fileName());
         return result;
     }
     if (!parser.positionalArguments().isEmpty())
