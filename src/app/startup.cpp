@@ -46,7 +46,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
                                        QStringLiteral("Завершить работу через SECONDS секунд."),
                                        QStringLiteral("SECONDS"));
-    parser.addOptions({help, port, demo, screenshot, quitAfter});
+    const QCommandLineOption page(QStringLiteral("page"),
+                                  QStringLiteral("Открыть страницу с этим номером (1 - \"Общие сведения\", по порядку кнопок)."),
+                                  QStringLiteral("N"));
+    parser.addOptions({help, port, demo, screenshot, quitAfter, page});
 
     ParsedCommandLine result;
     const auto fail = [&result](const QString& message) {
@@ -75,6 +78,13 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         return fail(QStringLiteral("--port: не указано имя порта"));
     if (options.demo && !options.port.isEmpty())
         return fail(QStringLiteral("--demo и --port не используются вместе"));
+    if (parser.isSet(page)) {
+        bool ok = false;
+        const int number = parser.value(page).toInt(&ok);
+        if (!ok || number < 1)
+            return fail(QStringLiteral("--page: нужен номер страницы от 1, а не \"%1\"").arg(parser.value(page)));
+        options.page = number - 1;
+    }
     if (parser.isSet(quitAfter)) {
         bool ok = false;
         const double seconds = parser.value(quitAfter).toDouble(&ok);
@@ -130,7 +140,9 @@ int run(QApplication& app)
     }
 
     MainWindow window(windowOptions);
-    if (demo)
+    if (options.page >= 0)
+        window.showPage(options.page);
+    else if (demo)
         window.showPage(kDemoPage);
     // Without a window manager (a virtual display) nobody maximises the window: it is given the
     // screen itself.

@@ -15,6 +15,7 @@ struct StartOptions
     bool demo = false;    // --demo: a lively virtual panel in this process
     QString screenshot;   // --screenshot: a picture of the window, saved when the run ends
     int quitAfterMs = -1; // --quit-after: the run ends by itself after this long; -1: never
+    int page = -1;        // --page: the page shown first, counted from 0 down the page buttons; -1: the default
 };
 
 // What the command line asked for: a run with options, or an exit (help, a mistake) with the
