@@ -267,7 +267,7 @@ private slots:
             QVERIFY(run.out.contains(message));
             QCOMPARE(vp.panel().image(), image);
             // The panel takes the configuration when it starts again.
-            QCOMPARE(vp.panel().restartCount(), 1);
+            QTRY_COMPARE(vp.panel().restartCount(), 1);
         } else {
             QVERIFY2(run.err.contains(message, Qt::CaseInsensitive), qPrintable(run.err));
             QCOMPARE(vp.panel().image(), before);
@@ -303,13 +303,15 @@ private slots:
         VirtualPanelFixture vp;
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("olma.iex"));
-        const QByteArray firmware = patternImage(63 * 5);
+        const QByteArray firmware = patternImage(130);
         writeFile(file, firmware);
 
         Run run = cli({"firmware", "--port", vp.portName(), file});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QStringLiteral("Запись прошивки в прибор завершена\n"));
-        QCOMPARE(vp.panel().firmware(), firmware);
+        // Of each 64-byte chunk of the file the first 63 bytes travel.
+        QCOMPARE(vp.panel().firmware(), firmware.mid(0, 63) + firmware.mid(64, 63));
+        QCOMPARE(vp.panel().firmwareEndCount(), 1);
 
         run = cli({"firmware", "--port", vp.portName(), dir.filePath("none.iex")});
         QCOMPARE(run.status, olma::cli::kExitFailed);
@@ -320,7 +322,7 @@ private slots:
         run = cli({"restart", "--port", vp.portName()});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QStringLiteral("Команда сброса прибора выполнена!\n"));
-        QCOMPARE(vp.panel().restartCount(), restarts + 1);
+        QTRY_COMPARE(vp.panel().restartCount(), restarts + 1);
 
         vp.panel().replyWithError(6);
         run = cli({"restart", "--port", vp.portName()});
@@ -490,7 +492,6 @@ private slots:
         } else {
             QVERIFY(run.out.startsWith(shown));
             QVERIFY(run.out.endsWith(QLatin1String("</body></html>\n")));
-            QVERIFY(run.out.contains(QLatin1String("<tr>")));
         }
 
         writeFile(file, record.left(64));
