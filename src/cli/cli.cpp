@@ -5,7 +5,6 @@
 #include "cli/terminalprogress.h"
 #include "common/devicetype.h"
 #include "config/configexport.h"
-#include "config/configtexts.h"
 #include "config/configuration.h"
 #include "config/imagemap.h"
 #include "device/accessstate.h"
@@ -50,7 +49,7 @@ public:
     QString port() const { return value(QStringLiteral("port")); }
     QString out() const { return value(QStringLiteral("out")); }
     // The model index of "--model {4,8,16}"; checked by the parser.
-    int deviceType() const { return value(QStringLiteral("model")).toInt() / 8; }
+    int deviceType() const;
 
     QString operand;
 
@@ -103,6 +102,12 @@ const QString kVersionCaption = QStringLiteral("Версия ПО: ");
 const QString kTypeCaption = QStringLiteral("Тип прибора: ");
 const QString kSerialCaption = QStringLiteral("Серийный номер: ");
 const QString kClockCaption = QStringLiteral("Время и дата: ");
+
+// "--model" values by model index: the 4-, 8- and 16-loop panels.
+int Options::deviceType() const
+{
+    return int(std::max<qsizetype>(0, kModels.indexOf(value(QStringLiteral("model")))));
+}
 
 ProtocolImpl* makeEngine(const Options& options, QObject* parent)
 {
@@ -464,7 +469,7 @@ const std::vector<Command>& commands()
         {"read-log",
          "read-log --port PORT --out FILE.bin",
          "Read the whole event log from the panel into FILE.bin "
-         "(8-byte records, newest first).",
+         "(the raw 8-byte records).",
          {port, out},
          {},
          {},
