@@ -2,6 +2,7 @@
 #include "ui_mainwindow.h"
 
 #include "app/actionactivation.h"
+#include "app/panelflows.h"
 #include "app/progressdialog.h"
 #include "app/windowtexts.h"
 #include "common/datadir.h"
@@ -11,7 +12,6 @@
 #include "config/imagemap.h"
 #include "device/device.h"
 #include "link/errorcodes.h"
-#include "link/frame.h"
 #include "link/protocolimpl.h"
 #include "link/protocolimplfactory.h"
 #include "link/selectdevicedialog.h"
@@ -26,7 +26,6 @@
 #include <QSpacerItem>
 #include <QToolButton>
 #include <QVBoxLayout>
-#include <QtEndian>
 
 #include <optional>
 
@@ -379,11 +378,10 @@ void MainWindow::checkStatus()
 
     _polling = true;
     _ready = false;
-    std::vector<unsigned char> record(olma::link::kStateRecordSize, 0);
-    const bool stateRead = _proto->getStatus(record.data(), nullptr);
-    quint32 id = 0;
-    // The engine may have been replaced while the state was read.
-    const bool identified = _proto && _proto->getId(&id, nullptr);
+    const olma::app::StatePoll poll = olma::app::pollState(_proto);
+    const std::vector<unsigned char>& record = poll.record;
+    const bool stateRead = poll.stateRead;
+    const bool identified = poll.identified;
 
     if (!identified) {
         setIndicator(Indicator::NoLink);
@@ -395,10 +393,8 @@ void MainWindow::checkStatus()
         _stateLabel->setText(texts::kStateLinked);
         _versionLabel->show();
         _serialLabel->show();
-        if (stateRead) {
-            qToLittleEndian(id, record.data());
-            _modelCode = static_cast<unsigned char>(id & 0xFF);
-        }
+        if (stateRead)
+            _modelCode = static_cast<unsigned char>(poll.id & 0xFF);
     }
 
     // A failed state read still shows what arrived before the failure.

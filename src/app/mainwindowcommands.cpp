@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutdilog.h"
+#include "app/panelflows.h"
 #include "app/progressdialog.h"
 #include "app/typeselectdialog.h"
 #include "app/windowtexts.h"
@@ -12,7 +13,6 @@
 #include "config/exporttexts.h"
 #include "device/device.h"
 #include "firmware/firmwareimage.h"
-#include "link/errorcodes.h"
 #include "link/protocolimpl.h"
 #include "link/selectdevicedialog.h"
 #include "logview/logtexts.h"
@@ -26,13 +26,6 @@
 // The menu commands of the main window.
 
 namespace texts = olma::app::texts;
-
-namespace {
-
-// A log read runs from the first block to the end of the log.
-constexpr unsigned kWholeLog = 0xFFFFFFFFu;
-
-} // namespace
 
 // ---- panel commands -----------------------------------------------------------------------
 
@@ -113,9 +106,7 @@ void MainWindow::on_writeConfToDevice_activated()
         const bool written = _proto->writeConfig(image.data(), table, dialog);
         // A write the user stopped halfway leaves the panel with a mixed configuration.
         if (!written || !dialog->goOn()) {
-            const bool denied = _proto->errorCode() == olma::link::kErrorAccessDenied;
-            olma::dialogs::critical(this, texts::kWriteConfTitle,
-                                    denied ? texts::kAccessDenied : texts::kWriteConfFailed);
+            olma::dialogs::critical(this, texts::kWriteConfTitle, olma::app::writeConfigFailure(_proto->errorCode()));
             return;
         }
         olma::dialogs::information(this, texts::kWriteConfTitle, texts::kWriteConfDone);
@@ -148,9 +139,7 @@ void MainWindow::on_loadFirmWare_activated()
     command.progressDialog = [this] { return std::make_unique<ProgressDialog>(this); };
     command.run = [this, &firmware](ProgressDialog* dialog) {
         if (!_proto->writeFirmware(firmware.data(), unsigned(firmware.size()), dialog)) {
-            const bool denied = _proto->errorCode() == olma::link::kErrorAccessDenied;
-            olma::dialogs::critical(this, texts::kFirmwareTitle,
-                                    denied ? texts::kAccessDenied : texts::kFirmwareFailed);
+            olma::dialogs::critical(this, texts::kFirmwareTitle, olma::app::firmwareFailure(_proto->errorCode()));
             return;
         }
         olma::dialogs::information(this, texts::kFirmwareTitle, texts::kFirmwareDone);
@@ -169,13 +158,7 @@ void MainWindow::on_resetDevice_triggered()
             olma::dialogs::information(this, texts::kResetTitle, texts::kResetDone);
             return;
         }
-        const int code = _proto->errorCode();
-        if (code == olma::link::kErrorUnknownCommand)
-            olma::dialogs::critical(this, texts::kResetTitle, texts::kResetUnsupported);
-        else if (code == olma::link::kErrorAccessDenied)
-            olma::dialogs::critical(this, texts::kResetTitle, texts::kResetNoAccess);
-        else
-            olma::dialogs::critical(this, texts::kResetTitle, texts::kResetFailed.arg(code));
+        olma::dialogs::critical(this, texts::kResetTitle, olma::app::resetFailure(_proto->errorCode()));
     };
     runPanelCommand(command);
 }
@@ -193,7 +176,7 @@ void MainWindow::on_readLogFromDevice_triggered()
     };
     command.run = [this](ProgressDialog* dialog) {
         auto* logDialog = static_cast<olma::logview::ProgressDialogLog*>(dialog);
-        const bool read = _proto->readLog(static_cast<IProtocolLogCallback*>(logDialog), 0, kWholeLog);
+        const bool read = _proto->readLog(static_cast<IProtocolLogCallback*>(logDialog), 0, olma::app::kWholeLog);
         olma::logview::showOutcome(this, _logView->endDeviceRead(read));
     };
     command.finish = [this] { showLogPage(); };

@@ -1,31 +1,57 @@
 #include "cli/cli.h"
 
+#include "app/panelflows.h"
+#include "app/windowtexts.h"
+#include "cli/terminalprogress.h"
 #include "common/devicetype.h"
+#include "config/configexport.h"
+#include "config/configuration.h"
 #include "config/imagemap.h"
+#include "device/accessstate.h"
+#include "device/commonstate.h"
+#include "device/device.h"
+#include "device/faultstate.h"
+#include "device/releysstates.h"
+#include "device/tailsstate.h"
+#include "device/zonesstate.h"
+#include "firmware/firmwareimage.h"
 #include "link/errorcodes.h"
 #include "link/frame.h"
 #include "link/portlist.h"
 #include "link/protocolimpl.h"
+#include "logview/logview.h"
 
-#include <QCryptographicHash>
+#include <QFile>
 #include <QHash>
+#include <QPointer>
 #include <QSaveFile>
 #include <QTextStream>
 
-#include <array>
+#include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace olma::cli {
 
 namespace {
 
-// Options of one command line: "--name value" or "--name=value"; flags have no value.
+namespace wtexts = olma::app::texts;
+
+// Options of one command line: "--name value" or "--name=value"; flags have no value; at most
+// one operand (a file name).
 class Options
 {
 public:
     bool has(const QString& name) const { return _values.contains(name); }
     QString value(const QString& name) const { return _values.value(name); }
     void set(const QString& name, const QString& value) { _values.insert(name, value); }
+
+    QString port() const { return value(QStringLiteral("port")); }
+    QString out() const { return value(QStringLiteral("out")); }
+    // The model index of "--model {4,8,16}"; checked by the parser.
+    int deviceType() const;
+
+    QString operand;
 
 private:
     QHash<QString, QString> _values;
@@ -36,11 +62,22 @@ struct Context
     QTextStream& out;
     QTextStream& err;
     QString command;
+    bool progressBar = false;
 
     int fail(const QString& message)
     {
         err << "olma-cli " << command << ": " << message << Qt::endl;
         return kExitFailed;
+    }
+    int done(const QString& message)
+    {
+        out << message << Qt::endl;
+        return kExitOk;
+    }
+    // The bar for a transfer, or none.
+    std::unique_ptr<TerminalProgress> progress()
+    {
+        return progressBar ? std::make_unique<TerminalProgress>(err) : nullptr;
     }
 };
 
@@ -48,54 +85,61 @@ struct Command
 {
     const char* name;
     const char* synopsis;
-    const char* summary;
+    const char* help;
     QStringList required; // options that take a value and must be given
     QStringList optional; // options that take a value
     QStringList flags;    // options without a value
+    const char* operand;  // the one file operand, or null when the command takes none
     int (*run)(const Options&, Context&);
 };
 
-QString modelName(unsigned code)
-{
-    switch (olma::deviceTypeFromModelCode(code)) {
-    case 2:
-        return QStringLiteral("Ольма-16Ех");
-    case 1:
-        return QStringLiteral("Ольма-8Ех");
-    default:
-        return QStringLiteral("Ольма-4Ех");
-    }
-}
+const QStringList kModels = {QStringLiteral("4"), QStringLiteral("8"), QStringLiteral("16")};
+const QStringList kStatePages = {QStringLiteral("common"), QStringLiteral("faults"), QStringLiteral("loops"),
+                                 QStringLiteral("zones"),  QStringLiteral("access"), QStringLiteral("relays")};
 
-// Why an operation of `engine` failed, in the program's own words.
-QString failure(const ProtocolImpl& engine)
+// The captions of the common state page, in its order.
+const QString kVersionCaption = QStringLiteral("Версия ПО: ");
+const QString kTypeCaption = QStringLiteral("Тип прибора: ");
+const QString kSerialCaption = QStringLiteral("Серийный номер: ");
+const QString kClockCaption = QStringLiteral("Время и дата: ");
+
+// "--model" values by model index: the 4-, 8- and 16-loop panels.
+int Options::deviceType() const
 {
-    if (!engine.openErrorString().isEmpty())
-        return QStringLiteral("cannot open %1: %2").arg(engine.portName(), engine.openErrorString());
-    const QString text = ProtocolImpl::errorText(engine.errorCode());
-    return text.isEmpty() ? QStringLiteral("error %1").arg(engine.errorCode())
-                          : QStringLiteral("%1 (%2)").arg(text).arg(engine.errorCode());
+    return int(std::max<qsizetype>(0, kModels.indexOf(value(QStringLiteral("model")))));
 }
 
 ProtocolImpl* makeEngine(const Options& options, QObject* parent)
 {
-    return new ProtocolImpl(options.value(QStringLiteral("port")), parent, false, olma::link::standardAcceptedCodes());
+    // The engine the port dialog would make for this port.
+    return new ProtocolImpl(options.port(), parent, false, olma::link::standardAcceptedCodes());
 }
 
-void hexDump(QTextStream& out, const unsigned char* bytes, int size)
+// What went wrong on the line, naming the port: the window's message is said before it.
+QString lineTrouble(const ProtocolImpl& engine)
 {
-    constexpr int kPerLine = 16;
-    for (int line = 0; line < size; line += kPerLine) {
-        out << QStringLiteral("%1 ").arg(line, 4, 16, QLatin1Char('0'));
-        for (int i = line; i < std::min(size, line + kPerLine); ++i)
-            out << QStringLiteral(" %1").arg(bytes[i], 2, 16, QLatin1Char('0'));
-        out << '\n';
+    if (!engine.openErrorString().isEmpty())
+        return QStringLiteral("cannot open %1: %2").arg(engine.portName(), engine.openErrorString());
+    const QString text = ProtocolImpl::errorText(engine.errorCode());
+    return QStringLiteral("%1: %2 (%3)")
+        .arg(engine.portName(), text.isEmpty() ? QStringLiteral("error") : text)
+        .arg(engine.errorCode());
+}
+
+QString withTrouble(const QString& message, const ProtocolImpl& engine)
+{
+    return message + QStringLiteral(" [") + lineTrouble(engine) + QLatin1Char(']');
+}
+
+bool readWhole(const QString& name, QByteArray* bytes, QString* error)
+{
+    QFile file(name);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read %1: %2").arg(name, file.errorString());
+        return false;
     }
-}
-
-int bcd(unsigned char byte, unsigned char mask)
-{
-    return ((byte & mask) >> 4) * 10 + (byte & 0x0F);
+    *bytes = file.readAll();
+    return true;
 }
 
 bool saveFile(const QString& name, const QByteArray& bytes, QString* error)
@@ -108,7 +152,23 @@ bool saveFile(const QString& name, const QByteArray& bytes, QString* error)
     return true;
 }
 
-// ---- the commands -------------------------------------------------------------------------
+void commonLines(QTextStream& out, const olma::device::Device& device, bool captions)
+{
+    const olma::device::CommonStateLines lines = olma::device::commonStateLines(*device.commonState());
+    if (captions) {
+        out << kVersionCaption << lines.version << '\n'
+            << kTypeCaption << lines.type << '\n'
+            << kSerialCaption << lines.serialNumber << '\n'
+            << kClockCaption << lines.clock << '\n';
+    } else {
+        out << "Firmware version: " << lines.version << '\n'
+            << "Model: " << lines.type << '\n'
+            << "Serial number: " << lines.serialNumber << '\n'
+            << "Clock: " << lines.clock << '\n';
+    }
+}
+
+// ---- the panel ----------------------------------------------------------------------------
 
 int ports(const Options& options, Context& ctx)
 {
@@ -132,12 +192,12 @@ int identify(const Options& options, Context& ctx)
     ProtocolImpl* engine = makeEngine(options, &owner);
     quint32 answer = 0;
     if (!engine->getId(&answer, nullptr))
-        return ctx.fail(failure(*engine));
+        return ctx.fail(withTrouble(wtexts::kStateNoLink, *engine));
     const unsigned code = answer & 0xFF;
-    ctx.out << "Model: " << modelName(code) << QStringLiteral(" (code 0x%1)\n").arg(code, 2, 16, QLatin1Char('0'))
+    ctx.out << "Model: " << olma::device::modelName(olma::deviceTypeFromModelCode(code))
+            << QStringLiteral(" (code 0x%1)\n").arg(code, 2, 16, QLatin1Char('0'))
             << "Firmware version: " << ((answer >> 8) & 0xFF) << '\n'
-            << "Serial number: " << ((answer >> 16) & 0xFFFF) << '\n'
-            << QStringLiteral("Identify answer: 0x%1\n").arg(answer, 8, 16, QLatin1Char('0'));
+            << "Serial number: " << ((answer >> 16) & 0xFFFF) << '\n';
     ctx.out.flush();
     return kExitOk;
 }
@@ -145,90 +205,361 @@ int identify(const Options& options, Context& ctx)
 int state(const Options& options, Context& ctx)
 {
     QObject owner;
-    ProtocolImpl* engine = makeEngine(options, &owner);
-    std::array<unsigned char, olma::link::kStateRecordSize> record{};
-    if (!engine->getStatus(record.data(), nullptr))
-        return ctx.fail(failure(*engine));
-    // The panel's clock: BCD seconds, minutes, hours, day, month, year in record bytes 4..9.
-    const unsigned char* clock = record.data() + 4;
-    ctx.out << QString::asprintf("Clock: %02d:%02d:%02d %02d.%02d.%04d\n", bcd(clock[2], 0x3F), bcd(clock[1], 0x7F),
-                                 bcd(clock[0], 0x7F), bcd(clock[3], 0x3F), bcd(clock[4], 0x1F),
-                                 2000 + bcd(clock[5], 0xFF))
-            << "State record:\n";
-    hexDump(ctx.out, record.data(), int(record.size()));
-    ctx.out.flush();
+    QPointer<ProtocolImpl> engine = makeEngine(options, &owner);
+    const olma::app::StatePoll poll = olma::app::pollState(engine);
+    if (!poll.stateRead || !poll.identified)
+        return ctx.fail(withTrouble(wtexts::kStateNoLink, *engine));
     if (options.has(QStringLiteral("out"))) {
         QString error;
-        if (!saveFile(options.value(QStringLiteral("out")),
-                      QByteArray(reinterpret_cast<const char*>(record.data()), int(record.size())), &error))
+        const QByteArray bytes(reinterpret_cast<const char*>(poll.record.data()), int(poll.record.size()));
+        if (!saveFile(options.out(), bytes, &error))
             return ctx.fail(error);
     }
+    olma::device::Device device;
+    device.setData(poll.record);
+    ctx.out << wtexts::kStateLinked << '\n';
+    commonLines(ctx.out, device, false);
+    ctx.out.flush();
     return kExitOk;
 }
 
 int readConfig(const Options& options, Context& ctx)
 {
+    std::vector<unsigned char> image(olma::config::kImageSize, 0);
+    olma::config::Configuration configuration(image.data(), 0);
     QObject owner;
     ProtocolImpl* engine = makeEngine(options, &owner);
-    std::vector<unsigned char> image(olma::config::kImageSize, 0);
-    const std::vector<BlockRecord> blocks = olma::config::blockTable();
-    if (!engine->readConfig(image.data(), blocks, nullptr))
-        return ctx.fail(failure(*engine));
-    const QByteArray bytes(reinterpret_cast<const char*>(image.data()), int(image.size()));
-    const QString name = options.value(QStringLiteral("out"));
-    QString error;
-    if (!saveFile(name, bytes, &error))
-        return ctx.fail(error);
-    ctx.out << "Configuration: " << bytes.size() << " bytes in " << blocks.size() << " blocks written to " << name
-            << '\n'
-            << "SHA-256: " << QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex() << '\n';
+
+    std::vector<unsigned char> copy;
+    std::vector<BlockRecord> table;
+    configuration.blocks(copy, table);
+    const auto bar = ctx.progress();
+    if (!engine->readConfig(copy.data(), table, bar.get()))
+        return ctx.fail(withTrouble(wtexts::kReadConfFailed, *engine));
+    std::copy_n(copy.begin(), std::min(copy.size(), image.size()), image.begin());
+    configuration.setImage(image.data());
+    configuration.resetDescriptions();
+
+    const QString name = options.out();
+    if (!configuration.saveToFile(name))
+        return ctx.fail(wtexts::kSaveConfFailed.arg(name));
+    ctx.out << "Configuration: " << image.size() << " bytes in " << table.size() << " blocks written to " << name
+            << '\n';
     ctx.out.flush();
     return kExitOk;
 }
 
+int writeConfig(const Options& options, Context& ctx)
+{
+    std::vector<unsigned char> image(olma::config::kImageSize, 0);
+    olma::config::Configuration configuration(image.data(), options.deviceType());
+    const olma::config::FileReadResult read = configuration.readFromFile(options.operand, options.deviceType());
+    if (read != olma::config::FileReadResult::Loaded)
+        return ctx.fail(olma::config::fileReadMessage(read, options.operand));
+
+    // The model the panel reports, as the window's poll finds it.
+    QObject owner;
+    QPointer<ProtocolImpl> engine = makeEngine(options, &owner);
+    const olma::app::StatePoll poll = olma::app::pollState(engine);
+    if (!poll.identified || !poll.stateRead)
+        return ctx.fail(withTrouble(wtexts::kWriteConfFailed, *engine));
+    olma::device::Device device;
+    device.setData(poll.record);
+    if (configuration.deviceType() != device.deviceType())
+        return ctx.fail(wtexts::kWriteConfTypeMismatch);
+
+    std::vector<unsigned char> copy;
+    std::vector<BlockRecord> table;
+    configuration.blocks(copy, table);
+    if (copy.empty())
+        return ctx.fail(wtexts::kWriteConfEmpty);
+    const auto bar = ctx.progress();
+    if (!engine->writeConfig(copy.data(), table, bar.get()))
+        return ctx.fail(withTrouble(olma::app::writeConfigFailure(engine->errorCode()), *engine));
+    ctx.done(wtexts::kWriteConfDone);
+    // The panel takes the new configuration when it starts again.
+    if (!engine->restart())
+        ctx.err << "olma-cli " << ctx.command << ": " << olma::app::resetFailure(engine->errorCode()) << Qt::endl;
+    return kExitOk;
+}
+
+int readLog(const Options& options, Context& ctx)
+{
+    // Records go straight into the log store, as the window's log progress dialog hands them on.
+    class Sink : public IProtocolLogCallback
+    {
+    public:
+        Sink(olma::logview::LogView& log, TerminalProgress* bar) : _log(log), _bar(bar) {}
+        bool progress(unsigned done, unsigned total, bool finished) override
+        {
+            return !_bar || _bar->progress(done, total, finished);
+        }
+        void logRecord(unsigned block, const unsigned char* record) override { _log.messageBlockAdd(block, record); }
+
+    private:
+        olma::logview::LogView& _log;
+        TerminalProgress* _bar;
+    };
+
+    olma::logview::LogView log;
+    QObject owner;
+    ProtocolImpl* engine = makeEngine(options, &owner);
+    const auto bar = ctx.progress();
+    Sink sink(log, bar.get());
+    log.clearContent();
+    const bool read = engine->readLog(&sink, 0, olma::app::kWholeLog);
+    const olma::logview::LogOutcome outcome = log.endDeviceRead(read);
+    if (!outcome.done)
+        return ctx.fail(withTrouble(outcome.text, *engine));
+    const olma::logview::LogOutcome saved = log.writeLogFile(options.out());
+    return saved.done ? ctx.done(saved.text) : ctx.fail(saved.text);
+}
+
+int firmware(const Options& options, Context& ctx)
+{
+    std::vector<unsigned char> bytes;
+    if (olma::firmware::readImage(options.operand, bytes) != olma::firmware::ReadResult::Read)
+        return ctx.fail(wtexts::kFirmwareUnreadable + QStringLiteral(" [") + options.operand + QLatin1Char(']'));
+    QObject owner;
+    ProtocolImpl* engine = makeEngine(options, &owner);
+    const auto bar = ctx.progress();
+    if (!engine->writeFirmware(bytes.data(), unsigned(bytes.size()), bar.get()))
+        return ctx.fail(withTrouble(olma::app::firmwareFailure(engine->errorCode()), *engine));
+    return ctx.done(wtexts::kFirmwareDone);
+}
+
+int restart(const Options& options, Context& ctx)
+{
+    QObject owner;
+    QPointer<ProtocolImpl> engine = makeEngine(options, &owner);
+    // The restart awaits no answer; like the window's, it reports what the poll before it found.
+    olma::app::pollState(engine);
+    if (!engine->restart()) {
+        const QString message = olma::app::resetFailure(engine->errorCode());
+        return ctx.fail(engine->openErrorString().isEmpty() ? message : withTrouble(message, *engine));
+    }
+    return ctx.done(wtexts::kResetDone);
+}
+
+// ---- files --------------------------------------------------------------------------------
+
+int newConfig(const Options& options, Context& ctx)
+{
+    std::vector<unsigned char> image(olma::config::kImageSize, 0);
+    olma::config::Configuration configuration(image.data(), options.deviceType());
+    configuration.newConfiguration(options.deviceType());
+    configuration.resetDescriptions();
+    if (!configuration.saveToFile(options.out()))
+        return ctx.fail(wtexts::kSaveConfFailed.arg(options.out()));
+    return kExitOk;
+}
+
+int exportConfig(const Options& options, Context& ctx)
+{
+    std::vector<unsigned char> image(olma::config::kImageSize, 0);
+    olma::config::Configuration configuration(image.data(), options.deviceType());
+    const olma::config::FileReadResult read = configuration.readFromFile(options.operand, options.deviceType());
+    if (read != olma::config::FileReadResult::Loaded)
+        return ctx.fail(olma::config::fileReadMessage(read, options.operand));
+    const olma::config::ExportResult result = olma::config::exportConfiguration(configuration, options.out());
+    const QString message = olma::config::exportMessage(result);
+    return result == olma::config::ExportResult::Exported ? ctx.done(message) : ctx.fail(message);
+}
+
+int exportLog(const Options& options, Context& ctx)
+{
+    // A file that is there but cannot be read leaves the window silent; here that is a failure.
+    QFile probe(options.operand);
+    if (probe.exists() && !probe.open(QIODevice::ReadOnly))
+        return ctx.fail(QStringLiteral("cannot read %1: %2").arg(options.operand, probe.errorString()));
+    probe.close();
+    olma::logview::LogView log;
+    const olma::logview::LogOutcome loaded = log.loadLogFile(options.operand);
+    if (!loaded.done)
+        return ctx.fail(loaded.text);
+    const olma::logview::LogOutcome exported = log.exportLog(options.out());
+    return exported.done ? ctx.done(exported.text) : ctx.fail(exported.text);
+}
+
+int renderState(const Options& options, Context& ctx)
+{
+    QByteArray bytes;
+    QString error;
+    if (!readWhole(options.operand, &bytes, &error))
+        return ctx.fail(error);
+    if (bytes.size() != olma::link::kStateRecordSize)
+        return ctx.fail(QStringLiteral("%1: a state record has %2 bytes, this file %3")
+                            .arg(options.operand)
+                            .arg(olma::link::kStateRecordSize)
+                            .arg(bytes.size()));
+    olma::device::Device device;
+    device.setData(std::vector<unsigned char>(bytes.begin(), bytes.end()));
+
+    const QString page = options.value(QStringLiteral("page"));
+    if (page == QLatin1String("common"))
+        commonLines(ctx.out, device, true);
+    else if (page == QLatin1String("faults"))
+        ctx.out << device.faultState()->pageHtml();
+    else if (page == QLatin1String("loops"))
+        ctx.out << device.tailsState()->pageHtml();
+    else if (page == QLatin1String("zones"))
+        ctx.out << device.zonesState()->pageHtml();
+    else if (page == QLatin1String("access"))
+        ctx.out << device.accessState()->pageHtml();
+    else
+        ctx.out << device.releysStates()->pageHtml();
+    ctx.out.flush();
+    return kExitOk;
+}
+
+// ---- the table ----------------------------------------------------------------------------
+
 const std::vector<Command>& commands()
 {
+    const QString port = QStringLiteral("port");
+    const QString out = QStringLiteral("out");
+    const QString model = QStringLiteral("model");
     static const std::vector<Command> table = {
         {"ports",
          "ports [--usb]",
-         "list the serial ports (system name, name, bus)",
+         "List the serial ports: system name, name, USB or not (\"-\").",
          {},
          {},
          {QStringLiteral("usb")},
+         nullptr,
          &ports},
         {"identify",
          "identify --port PORT",
-         "model, firmware version and serial number of the panel",
-         {QStringLiteral("port")},
+         "Print the panel's model and model code, firmware version and serial "
+         "number.",
+         {port},
          {},
          {},
+         nullptr,
          &identify},
         {"state",
          "state --port PORT [--out FILE]",
-         "the panel's clock and 84-byte state record",
-         {QStringLiteral("port")},
-         {QStringLiteral("out")},
+         "Poll the panel once, as the window does every second: print its "
+         "version, model, serial number and clock,\nand write the 84-byte state record (bytes 0..3 hold the identify "
+         "answer) to FILE.",
+         {port},
+         {out},
          {},
+         nullptr,
          &state},
         {"read-config",
-         "read-config --port PORT --out FILE",
-         "read the configuration image into FILE",
-         {QStringLiteral("port"), QStringLiteral("out")},
+         "read-config --port PORT --out FILE.bin",
+         "Read the configuration from the panel into FILE.bin "
+         "(and an empty description file FILE.bin.xml).",
+         {port, out},
          {},
          {},
+         nullptr,
          &readConfig},
+        {"write-config",
+         "write-config --port PORT --model {4,8,16} FILE.bin",
+         "Write the configuration file "
+         "(read as a configuration of the given model) to the panel,\nthen restart the panel. Refused when the "
+         "panel is of another model.",
+         {port, model},
+         {},
+         {},
+         "FILE.bin",
+         &writeConfig},
+        {"read-log",
+         "read-log --port PORT --out FILE.bin",
+         "Read the whole event log from the panel into FILE.bin "
+         "(the raw 8-byte records).",
+         {port, out},
+         {},
+         {},
+         nullptr,
+         &readLog},
+        {"firmware",
+         "firmware --port PORT FILE.iex",
+         "Load the firmware image FILE.iex into the panel.",
+         {port},
+         {},
+         {},
+         "FILE.iex",
+         &firmware},
+        {"restart", "restart --port PORT", "Restart the panel.", {port}, {}, {}, nullptr, &restart},
+        {"new-config",
+         "new-config --model {4,8,16} --out FILE.bin",
+         "Write a new configuration (the default one) "
+         "for the given model to FILE.bin.",
+         {model, out},
+         {},
+         {},
+         nullptr,
+         &newConfig},
+        {"export-config",
+         "export-config FILE.bin --model {4,8,16} --out OUT.{txt,text,log,csv,htm,html,rtf}",
+         "Export a configuration file (with its FILE.bin.xml descriptions when present) as a document;\nthe "
+         "extension of OUT chooses text, CSV, HTML or RTF.",
+         {model, out},
+         {},
+         {},
+         "FILE.bin",
+         &exportConfig},
+        {"export-log",
+         "export-log FILE.bin --out OUT.{txt,text,log,csv,htm,html,rtf}",
+         "Export an event log file as "
+         "a document; the extension of OUT chooses text, CSV, HTML or RTF.",
+         {out},
+         {},
+         {},
+         "FILE.bin",
+         &exportLog},
+        {"render-state",
+         "render-state RECORD.bin --page {common,faults,loops,zones,access,relays}",
+         "Print a "
+         "state page for an 84-byte state record: the page's HTML, or for \"common\"\nits four lines (version, "
+         "type, serial number, clock).",
+         {QStringLiteral("page")},
+         {},
+         {},
+         "RECORD.bin",
+         &renderState},
     };
     return table;
+}
+
+QString commandHelp(const Command& command)
+{
+    return QStringLiteral("Usage: olma-cli %1\n\n%2\n")
+        .arg(QLatin1String(command.synopsis), QString::fromUtf8(command.help));
+}
+
+// Checks the values the commands rely on; false with a message otherwise.
+bool checkValues(const Options& options, QString* error)
+{
+    if (options.has(QStringLiteral("model")) && !kModels.contains(options.value(QStringLiteral("model")))) {
+        *error = QStringLiteral("--model takes 4, 8 or 16, not \"%1\"").arg(options.value(QStringLiteral("model")));
+        return false;
+    }
+    if (options.has(QStringLiteral("page")) && !kStatePages.contains(options.value(QStringLiteral("page")))) {
+        *error = QStringLiteral("--page takes one of %1, not \"%2\"")
+                     .arg(kStatePages.join(QStringLiteral(", ")), options.value(QStringLiteral("page")));
+        return false;
+    }
+    return true;
 }
 
 // Fills `options` from the arguments after the command name; false with a message otherwise.
 bool parseOptions(const Command& command, const QStringList& args, Options* options, QString* error)
 {
+    bool operandGiven = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
         if (!arg.startsWith(QLatin1String("--"))) {
-            *error = QStringLiteral("unexpected argument \"%1\"").arg(arg);
-            return false;
+            if (!command.operand || operandGiven) {
+                *error = QStringLiteral("unexpected argument \"%1\"").arg(arg);
+                return false;
+            }
+            options->operand = arg;
+            operandGiven = true;
+            continue;
         }
         QString name = arg.mid(2);
         QString value;
@@ -267,7 +598,11 @@ bool parseOptions(const Command& command, const QStringList& args, Options* opti
             return false;
         }
     }
-    return true;
+    if (command.operand && !operandGiven) {
+        *error = QStringLiteral("%1 is required").arg(QLatin1String(command.operand));
+        return false;
+    }
+    return checkValues(*options, error);
 }
 
 } // namespace
@@ -276,32 +611,46 @@ QString usage()
 {
     QString text = QStringLiteral("Usage: olma-cli <command> [options]\n\nCommands:\n");
     for (const Command& command : commands())
-        text += QStringLiteral("  %1\n      %2\n").arg(QLatin1String(command.synopsis), QLatin1String(command.summary));
-    text += QStringLiteral("\nExit status: 0 done, 1 failed (the reason is printed), 2 bad command line.\n");
+        text += QStringLiteral("  %1\n").arg(QLatin1String(command.synopsis));
+    text += QStringLiteral("\n\"olma-cli <command> --help\" tells more about a command.\n"
+                           "Exit status: 0 done, 1 failed (the reason is printed), 2 bad command line.\n");
     return text;
 }
 
-int run(const QStringList& arguments, QTextStream& out, QTextStream& err)
+int run(const QStringList& arguments, QTextStream& out, QTextStream& err, bool progressBar)
 {
     if (arguments.isEmpty()) {
         err << usage() << Qt::flush;
         return kExitUsage;
     }
-    const QString name = arguments.first();
-    if (name == QLatin1String("--help") || name == QLatin1String("-h") || name == QLatin1String("help")) {
-        out << usage() << Qt::flush;
-        return kExitOk;
+    QString name = arguments.first();
+    QStringList rest = arguments.mid(1);
+    const auto isHelp = [](const QString& arg) {
+        return arg == QLatin1String("--help") || arg == QLatin1String("-h") || arg == QLatin1String("help");
+    };
+    if (isHelp(name)) {
+        if (rest.isEmpty()) {
+            out << usage() << Qt::flush;
+            return kExitOk;
+        }
+        // "help <command>" is "<command> --help".
+        name = rest.first();
+        rest = {QStringLiteral("--help")};
     }
     for (const Command& command : commands()) {
         if (name != QLatin1String(command.name))
             continue;
+        if (rest.contains(QLatin1String("--help")) || rest.contains(QLatin1String("-h"))) {
+            out << commandHelp(command) << Qt::flush;
+            return kExitOk;
+        }
         Options options;
         QString error;
-        if (!parseOptions(command, arguments.mid(1), &options, &error)) {
-            err << "olma-cli " << name << ": " << error << "\n\n" << usage() << Qt::flush;
+        if (!parseOptions(command, rest, &options, &error)) {
+            err << "olma-cli " << name << ": " << error << "\n\n" << commandHelp(command) << Qt::flush;
             return kExitUsage;
         }
-        Context ctx{out, err, name};
+        Context ctx{out, err, name, progressBar};
         return command.run(options, ctx);
     }
     err << "olma-cli: unknown command \"" << name << "\"\n\n" << usage() << Qt::flush;

@@ -4,8 +4,9 @@
 
 class QTextStream;
 
-// olma-cli: talks to a panel from the command line (list ports, identify, state, read the
-// configuration). Each subcommand is one entry of a table and shares the option parser.
+// olma-cli: the window's commands from the command line, for scripts. Each subcommand is one
+// entry of a table, shares the option parser and goes through the same library calls as the
+// window; what the window would say in a message box goes to standard error.
 namespace olma::cli {
 
 constexpr int kExitOk = 0;
@@ -13,7 +14,8 @@ constexpr int kExitFailed = 1; // the panel or a file let us down; the reason is
 constexpr int kExitUsage = 2;  // the command line makes no sense; the usage text is on stderr
 
 // Runs the tool with its arguments (without the program name). Needs a QCoreApplication.
-int run(const QStringList& arguments, QTextStream& out, QTextStream& err);
+// `progressBar`: long transfers draw a bar on `err` (for a terminal).
+int run(const QStringList& arguments, QTextStream& out, QTextStream& err, bool progressBar = false);
 
 // The usage text.
 QString usage();

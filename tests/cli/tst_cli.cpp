@@ -1,0 +1,542 @@
+// olma-cli: what it prints, the files it writes and its exit status, against the virtual panel
+// (in process, and the two executables side by side), and its exports beside the window's.
+
+#include "../logview/logrecords.h"
+#include "dialoginterceptor.h"
+#include "testmain.h"
+#include "virtualpanelfixture.h"
+
+#include "app/mainwindow.h"
+#include "app/typeselectdialog.h"
+#include "cli/cli.h"
+#include "config/configuration.h"
+#include "config/imagemap.h"
+#include "config/tail.h"
+#include "config/tails.h"
+#include "link/portlist.h"
+
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QtEndian>
+
+#include <memory>
+
+namespace {
+
+struct Run
+{
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+Run cli(const QStringList& args, bool progressBar = false)
+{
+    Run run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
+    run.status = olma::cli::run(args, out, err, progressBar);
+    out.flush();
+    err.flush();
+    return run;
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+// An image that is not the default one anywhere: every node has something of its own to say.
+QByteArray patternImage(int size = olma::config::kImageSize)
+{
+    QByteArray image(size, '\0');
+    quint32 x = 2463534242u;
+    for (char& byte : image) {
+        x ^= x << 13;
+        x ^= x >> 17;
+        x ^= x << 5;
+        byte = char(x);
+    }
+    return image;
+}
+
+QByteArray sampleLog()
+{
+    QByteArray log;
+    for (int i = 0; i < 10; ++i)
+        log += logtest::record(2023, 1 + i % 12, 1 + i, i % 24, 5 * i, i % 4, 1 + i * 3, i, 2 * i);
+    return log;
+}
+
+// The window with no panel, its dialogs answered by the interceptor.
+struct Window
+{
+    DialogInterceptor dialogs;
+    std::unique_ptr<MainWindow> window;
+
+    Window()
+    {
+        MainWindow::Options options;
+        options.portLister = [] { return QList<olma::link::PortEntry>(); };
+        window = std::make_unique<MainWindow>(options);
+    }
+};
+
+const QString kSerialFailure = QStringLiteral("Ошибка последовательного порта");
+
+} // namespace
+
+class TestCli : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void commandLine_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("shown"); // on stdout for help, on stderr for a usage error
+        QTest::newRow("help") << QStringList{"--help"} << 0 << "export-log FILE.bin --out";
+        QTest::newRow("command help") << QStringList{"write-config", "--help"} << 0
+                                      << "Usage: olma-cli write-config --port PORT --model {4,8,16} FILE.bin";
+        QTest::newRow("help command") << QStringList{"help", "render-state"} << 0 << "--page {common,faults";
+        QTest::newRow("nothing") << QStringList{} << 2 << "Usage: olma-cli <command>";
+        QTest::newRow("unknown command") << QStringList{"bogus"} << 2 << "unknown command \"bogus\"";
+        QTest::newRow("port missing") << QStringList{"identify"} << 2 << "--port is required";
+        QTest::newRow("stray argument") << QStringList{"state", "--port=/dev/x", "extra"} << 2 << "\"extra\"";
+        QTest::newRow("flag with a value") << QStringList{"ports", "--usb=1"} << 2 << "--usb takes no value";
+        QTest::newRow("no file") << QStringList{"firmware", "--port", "/dev/x"} << 2 << "FILE.iex is required";
+        QTest::newRow("two files") << QStringList{"export-log", "a.bin", "b.bin", "--out", "x.txt"} << 2
+                                   << "unexpected argument \"b.bin\"";
+        QTest::newRow("model 5") << QStringList{"new-config", "--model", "5", "--out", "x.bin"} << 2
+                                 << "--model takes 4, 8 or 16";
+        QTest::newRow("unknown page") << QStringList{"render-state", "r.bin", "--page", "users"} << 2
+                                      << "--page takes one of common,";
+    }
+
+    void commandLine()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, status);
+        QFETCH(QString, shown);
+        const Run run = cli(args);
+        QCOMPARE(run.status, status);
+        if (status == olma::cli::kExitOk) {
+            QVERIFY2(run.out.contains(shown), qPrintable(run.out));
+            QVERIFY(run.err.isEmpty());
+        } else {
+            QVERIFY2(run.err.contains(shown), qPrintable(run.err));
+            QVERIFY(run.err.contains(QLatin1String("Usage: olma-cli")));
+            QVERIFY(run.out.isEmpty());
+        }
+    }
+
+    void silentPanel_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("identify") << QStringList{"identify"} << "Нет связи с Ольма-Ех";
+        QTest::newRow("state") << QStringList{"state", "--out", "@/state.bin"} << "Нет связи с Ольма-Ех";
+        QTest::newRow("read-config") << QStringList{"read-config", "--out", "@/conf.bin"} << "Конфигурация не считана!";
+        QTest::newRow("write-config") << QStringList{"write-config", "--model", "16", "@/in.bin"}
+                                      << "Запись конфигурации в прибор не произведена!";
+        QTest::newRow("read-log") << QStringList{"read-log", "--out", "@/log.bin"}
+                                  << "Невозможно считать журнал событий!";
+        QTest::newRow("firmware") << QStringList{"firmware", "@/fw.iex"} << "Запись прошивки в прибор не произведена!";
+        QTest::newRow("restart") << QStringList{"restart"} << "Команда сброса прибора не выполнена! \n Код ошибки: 13";
+    }
+
+    void silentPanel()
+    {
+        // A panel that answers nothing: the command's own message, naming the port, and no file.
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        VirtualPanelFixture vp;
+        QTemporaryDir dir;
+        writeFile(dir.filePath("in.bin"), patternImage());
+        writeFile(dir.filePath("fw.iex"), QByteArray(100, 'f'));
+        vp.panel().fallSilentFrom(1);
+        args.replaceInStrings(QStringLiteral("@"), dir.path());
+        const Run run = cli(args + QStringList{"--port", vp.portName()});
+        QCOMPARE(run.status, olma::cli::kExitFailed);
+        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY(run.out.isEmpty());
+        if (args.first() != QLatin1String("restart")) {
+            QVERIFY(run.err.contains(vp.portName()));
+            QVERIFY(run.err.contains(kSerialFailure));
+        }
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"fw.iex", "in.bin"}));
+    }
+
+    void identifyAndState()
+    {
+        VirtualPanelFixture vp;
+        vp.panel().setModelCode(0x08);
+        vp.panel().setFirmwareVersion(12);
+        vp.panel().setSerialNumber(12345);
+        QTemporaryDir dir;
+
+        Run run = cli({"identify", "--port", vp.portName()});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QStringLiteral("Model: Ольма-8Ех (code 0x08)\nFirmware version: 12\nSerial number: 12345\n"));
+
+        // The record as the window's poll builds it: the identify answer in bytes 0..3, the
+        // clock the tool sent now held by the panel.
+        const QString stateFile = dir.filePath(QStringLiteral("state.bin"));
+        run = cli({"state", "--port=" + vp.portName(), "--out", stateFile});
+        QCOMPARE(run.status, 0);
+        const QByteArray record = readAll(stateFile);
+        QCOMPARE(record.size(), 84);
+        QCOMPARE(qFromLittleEndian<quint32>(record.constData()), vp.panel().identifyAnswer());
+        QCOMPARE(record.mid(4, 6), vp.panel().receivedClock());
+        QVERIFY(run.out.contains(QStringLiteral("Model: Ольма-8Ех\n")));
+        QVERIFY(run.out.contains(QLatin1String("Serial number: 12345\n")));
+
+        // The panel answered, but the record has nowhere to go.
+        run = cli({"state", "--port", vp.portName(), "--out", dir.filePath("missing/state.bin")});
+        QCOMPARE(run.status, olma::cli::kExitFailed);
+        QVERIFY(run.err.contains(QLatin1String("cannot write ") + dir.filePath("missing/state.bin")));
+
+        run = cli({"identify", "--port", QStringLiteral("/dev/no-such-port")});
+        QCOMPARE(run.status, olma::cli::kExitFailed);
+        QVERIFY(run.err.contains(QLatin1String("cannot open /dev/no-such-port")));
+    }
+
+    void readConfig()
+    {
+        VirtualPanelFixture vp;
+        const QByteArray image = patternImage();
+        vp.panel().setImage(image);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("conf.bin"));
+
+        Run run = cli({"read-config", "--port", vp.portName(), "--out", file}, true);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(readAll(file), image);
+        QVERIFY(QFile::exists(file + ".xml"));
+        // The bar ends full, on a line of its own.
+        QVERIFY(run.err.startsWith(QLatin1String("\r[")));
+        QVERIFY(run.err.endsWith(QLatin1String("] 100%\n")));
+
+        run = cli({"read-config", "--port", vp.portName(), "--out", dir.filePath("missing/conf.bin")});
+        QCOMPARE(run.status, olma::cli::kExitFailed);
+        QVERIFY(run.err.contains(
+            QStringLiteral("Невозможно записать конфигурацию в файл: \"%1\"!").arg(dir.filePath("missing/conf.bin"))));
+    }
+
+    void writeConfig_data()
+    {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<int>("fileSize");
+        QTest::addColumn<int>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("same model") << "8" << olma::config::kImageSize << 0 << "Запись конфигурации в прибор завершена";
+        QTest::newRow("model mismatch") << "16" << olma::config::kImageSize << 1
+                                        << "Тип конфигурации и тип прибора не ссовпадают!";
+        QTest::newRow("wrong size") << "8" << 10000 << 1 << "имеет неправильный размер!";
+        QTest::newRow("no file") << "8" << -1 << 1 << "не наден!";
+    }
+
+    void writeConfig()
+    {
+        QFETCH(QString, model);
+        QFETCH(int, fileSize);
+        QFETCH(int, status);
+        QFETCH(QString, message);
+        VirtualPanelFixture vp;
+        vp.panel().setModelCode(0x08);
+        const QByteArray before = vp.panel().image();
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("conf.bin"));
+        const QByteArray image = patternImage(std::max(fileSize, 0));
+        if (fileSize >= 0)
+            writeFile(file, image);
+
+        const Run run = cli({"write-config", "--port", vp.portName(), "--model", model, file});
+        QCOMPARE(run.status, status);
+        if (status == 0) {
+            QVERIFY(run.out.contains(message));
+            QCOMPARE(vp.panel().image(), image);
+            // The panel takes the configuration when it starts again.
+            QTRY_COMPARE(vp.panel().restartCount(), 1);
+        } else {
+            QVERIFY2(run.err.contains(message, Qt::CaseInsensitive), qPrintable(run.err));
+            QCOMPARE(vp.panel().image(), before);
+            QCOMPARE(vp.panel().restartCount(), 0);
+        }
+    }
+
+    void readLog()
+    {
+        VirtualPanelFixture vp;
+        const QByteArray log = sampleLog();
+        vp.panel().setLogRecords(log);
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("log.bin"));
+
+        Run run = cli({"read-log", "--port", vp.portName(), "--out", file});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QStringLiteral("Журнал успешно записан в файл: %1!\n").arg(file));
+        // Every record of the panel is in the file, once.
+        const QByteArray saved = readAll(file);
+        QCOMPARE(saved.size(), log.size());
+        for (int i = 0; i < log.size(); i += 8)
+            QCOMPARE(saved.count(log.mid(i, 8)), 1);
+
+        run = cli({"read-log", "--port", vp.portName(), "--out", dir.filePath("missing/log.bin")});
+        QCOMPARE(run.status, olma::cli::kExitFailed);
+        QVERIFY(run.err.contains(
+            QStringLiteral("Запись журнала в файл %1 не выполнена!").arg(dir.filePath("missing/log.bin"))));
+    }
+
+    void firmwareAndRestart()
+    {
+        VirtualPanelFixture vp;
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("olma.iex"));
+        const QByteArray firmware = patternImage(130);
+        writeFile(file, firmware);
+
+        Run run = cli({"firmware", "--port", vp.portName(), file});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QStringLiteral("Запись прошивки в прибор завершена\n"));
+        // Of each 64-byte chunk of the file the first 63 bytes travel.
+        QCOMPARE(vp.panel().firmware(), firmware.mid(0, 63) + firmware.mid(64, 63));
+        QCOMPARE(vp.panel().firmwareEndCount(), 1);
+
+        run = cli({"firmware", "--port", vp.portName(), dir.filePath("none.iex")});
+        QCOMPARE(run.status, olma::cli::kExitFailed);
+        QVERIFY(
+            run.err.contains(QStringLiteral("Невозможно прочитать файл прошивки! [%1]").arg(dir.filePath("none.iex"))));
+
+        const int restarts = vp.panel().restartCount();
+        run = cli({"restart", "--port", vp.portName()});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QStringLiteral("Команда сброса прибора выполнена!\n"));
+        QTRY_COMPARE(vp.panel().restartCount(), restarts + 1);
+
+        vp.panel().replyWithError(6);
+        run = cli({"restart", "--port", vp.portName()});
+        QCOMPARE(run.status, olma::cli::kExitFailed);
+        QVERIFY(run.err.contains(QStringLiteral("Нет доступа к прибору!")));
+    }
+
+    void newConfig()
+    {
+        QTemporaryDir dir;
+        const QString file = dir.filePath(QStringLiteral("new.bin"));
+        Run run = cli({"new-config", "--model", "16", "--out", file});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(readAll(file), readAll(olma::dataFile(QStringLiteral("config/default.bin"))));
+        QVERIFY(QFile::exists(file + ".xml"));
+
+        run = cli({"new-config", "--model", "4", "--out", dir.filePath("missing/new.bin")});
+        QCOMPARE(run.status, olma::cli::kExitFailed);
+        QVERIFY(run.err.contains(dir.filePath("missing/new.bin")));
+    }
+
+    void exportConfig_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        QTest::addColumn<QString>("model");
+        for (const char* suffix : {"txt", "text", "log", "csv", "htm", "html", "rtf"})
+            QTest::newRow(suffix) << suffix << "16";
+        QTest::newRow("4 loops") << "txt"
+                                 << "4";
+        QTest::newRow("upper case") << "CSV"
+                                    << "8";
+    }
+
+    void exportConfig()
+    {
+        // The document is the one the window writes for the same file and model, byte for byte.
+        QFETCH(QString, suffix);
+        QFETCH(QString, model);
+        QTemporaryDir dir;
+        const QString input = dir.filePath(QStringLiteral("object.bin"));
+        {
+            std::vector<unsigned char> image(olma::config::kImageSize);
+            const QByteArray pattern = patternImage();
+            std::copy(pattern.begin(), pattern.end(), image.begin());
+            olma::config::Configuration configuration(image.data(), 2);
+            configuration.setImage(image.data());
+            configuration.tails()->tail(3)->setDescription(QStringLiteral("Склад «Север»"));
+            QVERIFY(configuration.saveToFile(input));
+        }
+        const QString ours = dir.filePath("cli." + suffix);
+        const Run run = cli({"export-config", input, "--model", model, "--out", ours});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QStringLiteral("Конфигурация успешно экспортированна в файл!\n"));
+
+        Window w;
+        w.dialogs.setNextDialogAction([model](QDialog* dialog) {
+            static_cast<olma::TypeSelectDialog*>(dialog)->typeChanged(model.toInt() / 8);
+            return int(QDialog::Accepted);
+        });
+        w.dialogs.setNextFileName(input);
+        w.window->on_readConfFromFile_activated();
+        const QString theirs = dir.filePath("window." + suffix);
+        w.dialogs.setNextFileName(theirs);
+        w.window->on_exportConfToFile_triggered();
+        QCOMPARE(w.dialogs.lastText(), QStringLiteral("Конфигурация успешно экспортированна в файл!"));
+
+        const QByteArray document = readAll(ours);
+        QVERIFY(document.size() > 1000);
+        QCOMPARE(document, readAll(theirs));
+    }
+
+    void exportFailures_data()
+    {
+        QTest::addColumn<QStringList>("args"); // @: the folder with conf.bin, short.bin and log.bin
+        QTest::addColumn<QString>("message");
+        QTest::newRow("config as .doc") << QStringList{"export-config", "@/conf.bin", "--model", "4",
+                                                       "--out",         "@/c.doc"}
+                                        << "Выбранный тип файлов не поддерживается!";
+        QTest::newRow("config too short")
+            << QStringList{"export-config", "@/short.bin", "--model", "4", "--out", "@/c.txt"}
+            << "имеет неправильный размер!";
+        QTest::newRow("config folder gone")
+            << QStringList{"export-config", "@/conf.bin", "--model", "4", "--out", "@/missing/c.txt"}
+            << "Невозможно экспортировать конфигурацию!";
+        QTest::newRow("log as .doc") << QStringList{"export-log", "@/log.bin", "--out", "@/l.doc"}
+                                     << "Данный тип файлов не поддерживается!";
+        QTest::newRow("log not there") << QStringList{"export-log", "@/none.bin", "--out", "@/l.txt"}
+                                       << "Файл журнала: \"@/none.bin\" не наден!";
+        QTest::newRow("log folder gone") << QStringList{"export-log", "@/log.bin", "--out", "@/missing/l.txt"}
+                                         << "Записи журнала не экспортированы!";
+    }
+
+    void exportFailures()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QString, message);
+        QTemporaryDir dir;
+        writeFile(dir.filePath("conf.bin"), patternImage());
+        writeFile(dir.filePath("short.bin"), patternImage(100));
+        writeFile(dir.filePath("log.bin"), sampleLog());
+        args.replaceInStrings(QStringLiteral("@"), dir.path());
+        message.replace(QStringLiteral("@"), dir.path());
+        const Run run = cli(args);
+        QCOMPARE(run.status, olma::cli::kExitFailed);
+        QVERIFY2(run.err.contains(message, Qt::CaseInsensitive), qPrintable(run.err));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"conf.bin", "log.bin", "short.bin"}));
+    }
+
+    void exportLog_data()
+    {
+        QTest::addColumn<QString>("suffix");
+        for (const char* suffix : {"txt", "text", "log", "csv", "htm", "html", "rtf"})
+            QTest::newRow(suffix) << suffix;
+    }
+
+    void exportLog()
+    {
+        QFETCH(QString, suffix);
+        QTemporaryDir dir;
+        const QString input = dir.filePath(QStringLiteral("log.bin"));
+        writeFile(input, sampleLog());
+        const QString ours = dir.filePath("cli." + suffix);
+        const Run run = cli({"export-log", input, "--out", ours});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.out, QStringLiteral("Журнал успешно экспортирован!\n"));
+
+        Window w;
+        w.dialogs.setNextFileName(input);
+        w.window->on_readLogFromFile_triggered();
+        const QString theirs = dir.filePath("window." + suffix);
+        w.dialogs.setNextFileName(theirs);
+        w.window->on_exportToFileAction_triggered();
+        QCOMPARE(w.dialogs.lastText(), QStringLiteral("Журнал успешно экспортирован!"));
+
+        const QByteArray document = readAll(ours);
+        QVERIFY(document.size() > 500);
+        QCOMPARE(document, readAll(theirs));
+    }
+
+    void renderState_data()
+    {
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("common") << "common"
+                                << "Версия ПО: 7\nТип прибора: Ольма-16Ех\nСерийный номер: 513\n"
+                                   "Время и дата: 21:45:30 31.12.2024\n";
+        for (const char* page : {"faults", "loops", "zones", "access", "relays"})
+            QTest::newRow(page) << page << "<html>\n<body>\n";
+    }
+
+    void renderState()
+    {
+        QFETCH(QString, page);
+        QFETCH(QString, shown);
+        QTemporaryDir dir;
+        QByteArray record(84, '\0');
+        // Identify answer: model 0x10, version 7, serial 513; the clock in BCD, seconds first.
+        const QByteArray head("\x10\x07\x01\x02\x30\x45\x21\x31\x12\x24", 10);
+        record.replace(0, head.size(), head);
+        const QString file = dir.filePath(QStringLiteral("state.bin"));
+        writeFile(file, record);
+
+        Run run = cli({"render-state", file, "--page", page});
+        QCOMPARE(run.status, 0);
+        if (page == QLatin1String("common")) {
+            QCOMPARE(run.out, shown);
+        } else {
+            QVERIFY(run.out.startsWith(shown));
+            QVERIFY(run.out.endsWith(QLatin1String("</body></html>\n")));
+        }
+
+        writeFile(file, record.left(64));
+        run = cli({"render-state", file, "--page", page});
+        QCOMPARE(run.status, olma::cli::kExitFailed);
+        QVERIFY(run.err.contains(file + QLatin1String(": a state record has 84 bytes, this file 64")));
+    }
+
+    void executables()
+    {
+        // The shipped programs side by side: a panel on a pseudo-terminal and the tool, whose
+        // standard error is no terminal here, so it draws no bar.
+        QProcess panel;
+        QTemporaryDir dir;
+        writeFile(dir.filePath("image.bin"), patternImage());
+        panel.start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-virtual-panel"),
+                    {"--model", "0x10", "--image", dir.filePath("image.bin")});
+        QVERIFY(panel.waitForStarted());
+        QTRY_VERIFY(panel.canReadLine());
+        const QString port = QString::fromLocal8Bit(panel.readLine()).trimmed();
+
+        const auto tool = [](const QStringList& args) {
+            QProcess process;
+            process.start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-cli"), args);
+            process.waitForFinished(30000);
+            return Run{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                       QString::fromUtf8(process.readAllStandardError())};
+        };
+        Run run = tool({"read-config", "--port", port, "--out", dir.filePath("conf.bin")});
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+        QCOMPARE(readAll(dir.filePath("conf.bin")), patternImage());
+
+        run = tool({"export-config", dir.filePath("conf.bin"), "--model", "4", "--out", dir.filePath("c.pdf")});
+        QCOMPARE(run.status, 1);
+        QCOMPARE(run.err, QStringLiteral("olma-cli export-config: Выбранный тип файлов не поддерживается!\n"));
+
+        run = tool({});
+        QCOMPARE(run.status, 2);
+        QVERIFY(run.err.startsWith(QLatin1String("Usage: olma-cli")));
+
+        panel.terminate();
+        QVERIFY(panel.waitForFinished());
+    }
+};
+
+OLMA_TEST_MAIN(TestCli)
+#include "tst_cli.moc"
