@@ -38,9 +38,6 @@ private slots:
         QTest::newRow("demo and port") << QStringList{QStringLiteral("--demo"), QStringLiteral("--port=x")} << 2
                                        << QString() << false << -1;
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast")} << 2 << QString() << false << -1;
-        QTest::newRow("stray argument") << QStringList{QStringLiteral("conf.bin")} << 2 << QString() << false << -1;
-        QTest::newRow("bad seconds") << QStringList{QStringLiteral("--quit-after"), QStringLiteral("soon")} << 2
-                                     << QString() << false << -1;
     }
 
     void commandLine()
