@@ -392,15 +392,20 @@ private slots:
         QCOMPARE(combo->text(), label);
         QCOMPARE(shownTriggers(page).size(), panel ? 8 : 7);
 
+        // The row's colour follows its value: red for a ban, green for active, plain otherwise.
+        const QColor plain = combo->palette().color(QPalette::Button);
         chooseTrigger(combo, 2);
         QCOMPARE(recordByte(config, kProgramm, offset), 2 << shift);
         QCOMPARE(recordByte(config, kProgramm, offset ^ 1), 0);
+        QCOMPARE(combo->palette().color(QPalette::Button), QColor(255, 192, 192));
         chooseTrigger(combo, 1);
         QCOMPARE(recordByte(config, kProgramm, offset), 1 << shift);
+        QCOMPARE(combo->palette().color(QPalette::Button), QColor(192, 255, 192));
 
         drop(page);
         QCOMPARE(recordByte(config, kProgramm, offset), 0);
         QCOMPARE(combo->value(), 0);
+        QCOMPARE(combo->palette().color(QPalette::Button), plain);
     }
 
     void loopList()
