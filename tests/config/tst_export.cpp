@@ -3,8 +3,17 @@
 #include "config/configuration.h"
 #include "config/content.h"
 #include "config/exporttexts.h"
+#include "config/iconfigitem.h"
 #include "config/params.h"
+#include "config/programm/bkvstates.h"
+#include "config/programm/bpstates.h"
+#include "config/programm/description.h"
+#include "config/programm/kvostate.h"
+#include "config/programm/params.h"
+#include "config/programm/pcstate.h"
 #include "config/programm/programms.h"
+#include "config/programm/tailstates.h"
+#include "config/programm/trigger.h"
 #include "config/tails.h"
 #include "config/users.h"
 #include "imagebytes.h"
@@ -13,6 +22,10 @@
 #include <QTemporaryDir>
 
 using namespace olma::config;
+using olma::config::programm::BPState;
+using olma::config::programm::PCState;
+using olma::config::programm::stateText;
+using olma::config::programm::TailState;
 
 namespace {
 
@@ -208,6 +221,73 @@ void fillFourLoops(Configuration& c)
     setLoop(c.tails()->tail(3), {4, 1, 1, true, true, true, true, true, true, true});
 }
 
+// The heading row of an RTF table.
+QString rtfHeading(const QString& text)
+{
+    return "{\\trowd\n"
+           "\\clbrdrt\\brdrs\\clbrdrl\\brdrs\\clbrdrb\\brdrs\\clbrdrr\\brdrs\\cellx10800\n"
+           "{\\pard\\qc\\intbl\n"
+           "{{" +
+           text +
+           "}\\cell}\n"
+           "}\\row}\n";
+}
+
+const IConfigItemPriv* priv(const IConfigItem* item)
+{
+    return dynamic_cast<const IConfigItemPriv*>(item);
+}
+
+constexpr int kProgramm = 10;
+
+// Program 10 of an 8-loop panel with values that tell every line apart.
+struct ProgrammFixture
+{
+    ProgrammFixture() : image(imagebytes::filled(0)), programms(image.data(), 1, 0)
+    {
+        Programm* p = programms.programmByIndex(kProgramm);
+        p->params()->setTimeout(300);
+        p->params()->setTactic(1);
+        p->params()->setInitState(true);
+        p->params()->setWorkTime(9999);
+
+        TailState* loop = p->tailStates()->tailState(2);
+        loop->setGuardOffDelay(1);
+        loop->setGuardOnDelay(2);
+        loop->setBroken(3);
+        loop->setFault(0);
+        loop->setFire1(1);
+        loop->setAlarm(2);
+        loop->setTakeOff(1);
+
+        PCState* panel = p->pcState();
+        panel->setCorpseOpen(1);
+        panel->setOpFault(2);
+        panel->setRpFault(0);
+        panel->setZoFault(3);
+        panel->setSoFault(1);
+        panel->setNoticeOff(0);
+        panel->setExtBlockOpening(2);
+        panel->setExtBlockAccident(1);
+
+        for (int i = 0; i < 4; ++i)
+            p->kvoState()->setState(i, QList<quint16>{1, 0, 2, 3}.at(i));
+        for (int i = 0; i < 4; ++i)
+            p->bkvStates()->bkvState(1)->setState(i, QList<quint16>{2, 1, 0, 1}.at(i));
+
+        BPState* power = p->bpStates()->bpState(2);
+        power->setOp(1);
+        power->setRp(2);
+        power->setCh2(1);
+        power->setCh1(0);
+    }
+
+    Programm* programm() const { return programms.programmByIndex(kProgramm); }
+
+    imagebytes::Image image;
+    Programms programms;
+};
+
 } // namespace
 
 class TestExport : public QObject
@@ -356,6 +436,134 @@ private slots:
 
         clearCredentials(configuration.users());
         QCOMPARE(configuration.users()->exportText(format), heading);
+    }
+
+    // One program of every kind of group with values that tell every line apart, in each format;
+    // the description adds nothing.
+    void programmDocuments_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("text") << int(ExportText) << "programm10-text.expected";
+        QTest::newRow("CSV") << int(ExportCsv) << "programm10-csv.expected";
+        QTest::newRow("HTML") << int(ExportHtml) << "programm10-html.expected";
+        QTest::newRow("RTF") << int(ExportRtf) << "programm10-rtf.expected";
+    }
+
+    void programmDocuments()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, expected);
+        const ProgrammFixture fixture;
+        Programm* p = fixture.programm();
+        p->descriptionItem()->setDescription(QStringLiteral("не экспортируется"));
+        const QString wanted = readNotation(expected);
+        QVERIFY2(!wanted.isEmpty(), qPrintable(expected));
+        const QString difference =
+            firstDifference(olma::cp1251::encode(priv(p)->exportText(format)), olma::cp1251::encode(wanted));
+        QVERIFY2(difference.isEmpty(), qPrintable(difference));
+        QCOMPARE(priv(p)->exportText(4), QString());
+    }
+
+    void valuesWithoutWords()
+    {
+        auto image = imagebytes::filled(0);
+        Programms programms(image.data(), 0, 0);
+        Programm* p = programms.programmByIndex(0);
+        // A tactic other than automatic or lamp has no word; a trigger value of 3 reads as inactive.
+        p->params()->setTactic(2);
+        p->tailStates()->tailState(0)->setFault(3);
+        p->kvoState()->setState(1, 3);
+        QVERIFY(p->params()->exportText(0).contains("\r\nТактика: \r\n"));
+        QVERIFY(p->params()->exportText(3).contains("\r\nТактика;\r\n"));
+        QVERIFY(p->params()->exportText(2).contains("<td width=30%></td>"));
+        QVERIFY(p->tailStates()->tailState(0)->exportText(0).contains("\r\nНеисправен: Неактивно\r\n"));
+        QVERIFY(p->kvoState()->exportText(0).endsWith("\r\nСостояние ИП 2: Неактивно\r\n"));
+        QCOMPARE(stateText(3), QStringLiteral("Неактивно"));
+        QCOMPARE(stateText(1), QStringLiteral("Активно"));
+        QCOMPARE(stateText(2), QStringLiteral("Запрет активации"));
+    }
+
+    void programTitles_data()
+    {
+        QTest::addColumn<unsigned>("index");
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("title");
+        const QList<QPair<unsigned, QString>> oneOfEachKind = {
+            {0, "Встроенное реле - К1"}, {10, "Контролируемый выход (ИП) - 1"}, {113, "БВИ-А 4 С/Д-8"}};
+        for (const auto& [index, title] : oneOfEachKind) {
+            QTest::addRow("%u, text", index) << index << 0 << "\r\n" + title + "\r\n";
+            QTest::addRow("%u, RTF", index) << index << 1 << "{\\pard\\qc{" + title + "}\n\\par}\n";
+            QTest::addRow("%u, HTML", index) << index << 2 << "\r\n<br><b>" + title + "</b>\r\n";
+            QTest::addRow("%u, CSV", index) << index << 3 << "\r\n" + title + "\r\n";
+        }
+    }
+
+    // Each program's block in the section is its title, then its own export.
+    void programTitles()
+    {
+        QFETCH(unsigned, index);
+        QFETCH(int, format);
+        QFETCH(QString, title);
+        auto image = imagebytes::random(31);
+        Programms programms(image.data(), 0, 0);
+        const Programm* p = programms.programmByIndex(index);
+        QVERIFY(p);
+        const QString section = programms.exportText(format);
+        QVERIFY(section.contains(title + priv(p)->exportText(format)));
+    }
+
+    void section_data()
+    {
+        QTest::addColumn<int>("format");
+        QTest::addColumn<QString>("start");
+        QTest::newRow("text") << 0 << "Активация реле (выходов):\r\n\r\nВстроенное реле - К1\r\n\r\nПараметры:\r\n";
+        QTest::newRow("RTF") << 1
+                             << "{\\pard\\qc{Активация реле (выходов):}\n\\par}\n"
+                                "{\\pard\\qc{Встроенное реле - К1}\n\\par}\n" +
+                                    rtfHeading("Параметры");
+        // No section heading in HTML: the section starts with the first program.
+        QTest::newRow("HTML") << 2 << "\r\n<br><b>Встроенное реле - К1</b>\r\n\r\n<br><b>Параметры:</b>\r\n";
+        QTest::newRow("CSV") << 3 << "Активация реле (выходов)\r\n\r\nВстроенное реле - К1\r\n\r\nПараметры\r\n";
+    }
+
+    void section()
+    {
+        QFETCH(int, format);
+        QFETCH(QString, start);
+        auto image = imagebytes::random(32);
+        Programms programms(image.data(), 0, 0);
+        const QString text = programms.exportText(format);
+        QVERIFY2(text.startsWith(start), qPrintable(text.left(start.size())));
+        QCOMPARE(programms.exportText(4), QString());
+    }
+
+    // A 4-loop panel: 108 programs, each with 4 loops, 2 ИП lines, 8 БКВ-А and 4 БП-А blocks.
+    void wholeSectionOfTheSmallPanel()
+    {
+        auto image = imagebytes::random(33);
+        Programms programms(image.data(), 0, 0);
+        const QString text = programms.exportText(0);
+
+        // Every program in index order, each opening with its title and its parameters.
+        QCOMPARE(programms.count(), 108);
+        int position = 0;
+        for (int row = 0; row < programms.count(); ++row) {
+            const QString title = "\r\n" + programms.programm(row)->title() + "\r\n";
+            const int found = text.indexOf(title + "\r\nПараметры:\r\n", position);
+            QVERIFY2(found >= position, qPrintable(title));
+            position = found + 1;
+        }
+        QCOMPARE(text.count("\r\nПараметры:\r\n"), 108);
+        QCOMPARE(text.count("\r\nШлейф сигнализации "), 108 * 4);
+        QCOMPARE(text.count("\r\nШлейф сигнализации 4:\r\n"), 108);
+        QCOMPARE(text.count("\r\nСостояние ИП 1: "), 108);
+        QCOMPARE(text.count("\r\nСостояние ИП 2: "), 108);
+        QCOMPARE(text.count("\r\nСостояние ИП 3: "), 0);
+        QCOMPARE(text.count("\r\nВыход БКВ-А - "), 108 * 8);
+        QCOMPARE(text.count("\r\nБлок питания БП-А "), 108 * 4);
+        QVERIFY(!text.contains("Контролируемый выход (ИП) - 3"));
+        QVERIFY(text.contains("\r\nБКВ-А 2 Выход-1\r\n"));
     }
 };
 

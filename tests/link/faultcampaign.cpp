@@ -21,13 +21,9 @@
 #include <QtEndian>
 
 #include <atomic>
-#include <chrono>
-#include <condition_variable>
 #include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <mutex>
-#include <thread>
 #include <unistd.h>
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -738,53 +734,14 @@ void onFatalSignal(int signal)
     std::raise(signal);
 }
 
-// Aborts the process with the replay line when one schedule runs far too long.
-class Watchdog
+// A schedule that runs far too long: the replay line, then an abort.
+void onHang(int)
 {
-public:
-    Watchdog()
-        : _thread([this] {
-              std::unique_lock<std::mutex> lock(_mutex);
-              while (!_stop) {
-                  if (_armed && std::chrono::steady_clock::now() > _deadline) {
-                      const char hung[] = "fault campaign: a schedule hung\n";
-                      [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, hung, sizeof hung - 1);
-                      writeReplay();
-                      std::abort();
-                  }
-                  _wake.wait_for(lock, std::chrono::milliseconds(500));
-              }
-          })
-    {}
-    ~Watchdog()
-    {
-        {
-            std::lock_guard<std::mutex> lock(_mutex);
-            _stop = true;
-        }
-        _wake.notify_all();
-        _thread.join();
-    }
-    void arm(int seconds)
-    {
-        std::lock_guard<std::mutex> lock(_mutex);
-        _armed = true;
-        _deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
-    }
-    void disarm()
-    {
-        std::lock_guard<std::mutex> lock(_mutex);
-        _armed = false;
-    }
-
-private:
-    std::mutex _mutex;
-    std::condition_variable _wake;
-    bool _stop = false;
-    bool _armed = false;
-    std::chrono::steady_clock::time_point _deadline;
-    std::thread _thread;
-};
+    const char hung[] = "fault campaign: a schedule hung\n";
+    [[maybe_unused]] const ssize_t n = ::write(STDERR_FILENO, hung, sizeof hung - 1);
+    writeReplay();
+    std::abort();
+}
 
 quint64 environmentNumber(const char* name, quint64 fallback)
 {
@@ -802,38 +759,16 @@ quint64 environmentNumber(const char* name, quint64 fallback)
 
 QString operationName(Operation operation)
 {
-    switch (operation) {
-    case Operation::ReadConfig:
-        return QStringLiteral("read configuration");
-    case Operation::WriteConfig:
-        return QStringLiteral("write configuration");
-    case Operation::ReadLog:
-        return QStringLiteral("read log");
-    case Operation::Firmware:
-        return QStringLiteral("firmware upload");
-    default:
-        return QStringLiteral("poll");
-    }
+    static const char* const kNames[] = {"read configuration", "write configuration", "read log", "firmware upload",
+                                         "poll"};
+    return QString::fromLatin1(kNames[std::min(int(operation), int(Operation::Poll))]);
 }
 
 QString faultName(Fault fault)
 {
-    switch (fault) {
-    case Fault::None:
-        return QStringLiteral("no fault");
-    case Fault::Silence:
-        return QStringLiteral("silence");
-    case Fault::ErrorReply:
-        return QStringLiteral("error reply");
-    case Fault::SlowReply:
-        return QStringLiteral("slow reply");
-    case Fault::Garbage:
-        return QStringLiteral("garbage");
-    case Fault::Vanish:
-        return QStringLiteral("port vanishes");
-    default:
-        return QStringLiteral("unplugged");
-    }
+    static const char* const kNames[] = {"no fault", "silence",       "error reply", "slow reply",
+                                         "garbage",  "port vanishes", "unplugged"};
+    return QString::fromLatin1(kNames[std::min(int(fault), int(Fault::Unplugged))]);
 }
 
 QString Schedule::describe() const
@@ -985,7 +920,7 @@ Tally runCampaign(const Settings& settings, const std::function<void(const QStri
 #ifdef OLMA_CAMPAIGN_ASAN
     __sanitizer_set_death_callback(writeReplay);
 #endif
-    Watchdog watchdog;
+    std::signal(SIGALRM, onHang);
 
     Tally tally;
     const int first = settings.only >= 0 ? settings.only : 0;
@@ -994,11 +929,11 @@ Tally runCampaign(const Settings& settings, const std::function<void(const QStri
         const Schedule schedule = drawSchedule(settings.seed, number);
         setReplay(QStringLiteral("fault campaign: schedule %1 died; replay with %2")
                       .arg(schedule.describe(), settings.replayHint(number)));
-        watchdog.arm(kHangSeconds);
+        ::alarm(kHangSeconds);
         QElapsedTimer elapsed;
         elapsed.start();
         const QStringList problems = runSchedule(schedule, settings);
-        watchdog.disarm();
+        ::alarm(0);
 
         const QString kind = operationName(schedule.operation) + QStringLiteral(" / ") + faultName(schedule.fault);
         auto& [run, survived] = tally.byKind[kind];

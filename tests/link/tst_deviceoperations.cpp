@@ -1,15 +1,28 @@
 // Every panel operation against the virtual panel on a pseudo-terminal, through the real
 // serial port layer: the request bytes, what is taken from the replies, errors and time-outs.
-
-#include "fakeserialport.h"
-#include "testmain.h"
-#include "virtualpanelfixture.h"
+// Then, on a fake line, the engine's own rules the virtual panel cannot reach: port failures,
+// partial writes, odd byte streams, exact progress numbers and no port at all for empty work.
+// Then the virtual panel's own behaviour (noise, a pulled adapter, pacing, answers to requests
+// the engine never sends, the executable) and last the port list, the factory that turns a
+// listed port into an engine, and the port-selection dialog that probes the port.
 
 #include "common/devicetype.h"
 #include "config/imagemap.h"
+#include "fakeserialport.h"
+#include "link/protocolimplfactory.h"
+#include "link/selectdevicedialog.h"
+#include "testmain.h"
+#include "testpaths.h"
+#include "virtualpanelfixture.h"
 
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QProcess>
+#include <QPushButton>
 #include <QSerialPort>
-
+#include <QSignalSpy>
 #include <vector>
 
 using Report = ProgressLog::Report;
@@ -38,6 +51,45 @@ QByteArray logRecords(int count)
     for (int i = 1; i <= count; ++i)
         bytes += QByteArray(1, char(i)) + QByteArray(7, char(0xA0 + i % 16));
     return bytes;
+}
+
+} // namespace
+
+namespace {
+
+// Answers every request with one whole normal reply: a full log block, four payload bytes 1..4.
+std::shared_ptr<FakeLine> answeringLine(int pieces = 1)
+{
+    auto line = std::make_shared<FakeLine>();
+    line->respond = [pieces](const QByteArray& request) {
+        const QByteArray reply = frame({request.at(0), 0, 0, 56, 1, 2, 3, 4});
+        QList<QByteArray> parts;
+        for (int k = 0; k < pieces; ++k)
+            parts << reply.mid(k * 64 / pieces, 64 / pieces);
+        return parts;
+    };
+    return line;
+}
+
+const std::vector<BlockRecord> kTwoBlocks = {{0, 0, 0, 4}, {4, 1, 0, 4}};
+
+} // namespace
+
+using olma::link::PortEntry;
+
+Q_DECLARE_METATYPE(ProtocolImpl*)
+
+namespace {
+
+QList<PortEntry> twoPorts()
+{
+    return {{QStringLiteral("/dev/ttyS0"), QStringLiteral("/dev/ttyS0"), false},
+            {QStringLiteral("/dev/ttyUSB0"), QStringLiteral("USB-Serial Controller"), true}};
+}
+
+QString connection(olma::SelectDeviceDialog& dialog)
+{
+    return dialog.findChild<QLabel*>(QStringLiteral("_connectionLabel"))->text();
 }
 
 } // namespace
@@ -349,6 +401,352 @@ private slots:
         ProtocolImpl missing(QStringLiteral("/dev/no-such-port"), nullptr, false, {});
         QVERIFY(!missing.getId(&id, nullptr));
         QCOMPARE(missing.errorCode(), 0);
+    }
+
+    void emptyWorkTouchesNoPort()
+    {
+        auto line = answeringLine();
+        auto engine = fakeEngine(line);
+        unsigned char image[8] = {};
+        const std::vector<BlockRecord> none;
+        const std::function<bool(ProgressLog*)> operations[] = {
+            [&](ProgressLog* log) { return engine->readConfig(image, none, log); },
+            [&](ProgressLog* log) { return engine->writeConfig(image, none, log); },
+            [&](ProgressLog* log) { return engine->writeFirmware(image, 0, log); },
+            [&](ProgressLog* log) { return engine->readLog(log, 585, 0xFFFFFFFF); },
+            [&](ProgressLog* log) { return engine->readLog(log, 10, 0); },
+        };
+        for (const auto& operation : operations) {
+            ProgressLog log;
+            QVERIFY(operation(&log));
+            QCOMPARE(log.reports, (QList<Report>{{100, 100, true}}));
+        }
+        QCOMPARE(line->portsMade, 0);
+    }
+
+    void progressCountsReplyBytes()
+    {
+        // Every reply arrives in two halves; progress follows each of them.
+        auto engine = fakeEngine(answeringLine(2));
+        unsigned char image[8] = {};
+        ProgressLog config;
+        QVERIFY(engine->readConfig(image, kTwoBlocks, &config));
+        QCOMPARE(
+            config.reports,
+            (QList<Report>{{0, 100, false}, {32, 128, false}, {64, 128, false}, {96, 128, false}, {128, 128, true}}));
+
+        // The log never reports finished until it has ended, then 100 of 100.
+        ProgressLog log;
+        QVERIFY(engine->readLog(&log, 3, 2));
+        QCOMPARE(log.reports, (QList<Report>{{0, 100, false},
+                                             {32, 128, false},
+                                             {64, 128, false},
+                                             {96, 128, false},
+                                             {128, 128, false},
+                                             {100, 100, true}}));
+
+        // Identify reports only its start.
+        ProgressLog identify;
+        quint32 id = 0;
+        QVERIFY(engine->getId(&id, &identify));
+        QCOMPARE(id, 0x04030201u);
+        QCOMPARE(identify.reports, (QList<Report>{{0, 100, false}}));
+    }
+
+    void serialFailuresGiveCode13()
+    {
+        // A write error, a read error, an adapter pulled while the reply is awaited.
+        for (int fault = 0; fault < 3; ++fault) {
+            auto line = answeringLine();
+            line->failWrite = fault == 0;
+            line->failRead = fault == 1;
+            if (fault == 2) {
+                line->respond = nullptr;
+                QTimer::singleShot(10, [line] { line->current->breakLine(); });
+            }
+            auto engine = fakeEngine(line);
+            unsigned char image[8] = {};
+            QElapsedTimer elapsed;
+            elapsed.start();
+            QVERIFY(!engine->readConfig(image, kTwoBlocks, nullptr));
+            QCOMPARE(engine->errorCode(), 13);
+            // Not a time-out: the failure ends the operation at once, with the port closed.
+            QVERIFY(elapsed.elapsed() < 1000);
+            QCOMPARE(line->events.last(), QStringLiteral("close"));
+            QVERIFY(!engine->isBusy());
+        }
+
+        // A restart whose write fails reports 13; otherwise it awaits nothing, drains and closes.
+        auto line = answeringLine();
+        auto engine = fakeEngine(line);
+        QVERIFY(engine->restart());
+        QCOMPARE(line->events, (QStringList{"open", "write", "drain", "close"}));
+        line->failWrite = true;
+        QVERIFY(!engine->restart());
+        QCOMPARE(engine->errorCode(), 13);
+    }
+
+    void oddByteStreams()
+    {
+        // A port that takes 10 bytes per write still gets whole frames.
+        auto line = answeringLine();
+        line->writeChunk = 10;
+        auto engine = fakeEngine(line);
+        quint32 id = 0;
+        QVERIFY(engine->getId(&id, nullptr));
+        QCOMPARE(line->written, frame({0}));
+
+        // Bytes beyond one reply are the start of the next.
+        int requests = 0;
+        line->respond = [&](const QByteArray&) {
+            const QByteArray second = frame({3, 0, 0, 0, 2, 2});
+            return QList<QByteArray>{++requests == 1 ? frame({3, 0, 0, 0, 1, 1, 1, 1}) + second.left(10)
+                                                     : second.mid(10)};
+        };
+        unsigned char image[8] = {};
+        QVERIFY(engine->readConfig(image, kTwoBlocks, nullptr));
+        QCOMPARE(QByteArray(reinterpret_cast<char*>(image), 8), QByteArray("\1\1\1\1\2\2\0\0", 8));
+
+        // With raw replies an error reply is data like any other.
+        line->respond = [](const QByteArray&) { return QList<QByteArray>{frame({0xFF, 0, 0, 0, 6, 1, 2, 3})}; };
+        auto raw = fakeEngine(line, {}, true);
+        QVERIFY(raw->getId(&id, nullptr));
+        QCOMPARE(id, 0x03020106u);
+    }
+
+    void nestedLoopIsRefused()
+    {
+        // Someone else runs the engine's loop: an operation would end it, so it is refused.
+        auto engine = fakeEngine(answeringLine());
+        quint32 id = 0;
+        bool nested = true;
+        QTimer::singleShot(0, engine.get(), [&] {
+            nested = engine->getId(&id, nullptr);
+            engine->exit(0);
+        });
+        engine->exec();
+        QVERIFY(!nested);
+        QVERIFY(engine->getId(&id, nullptr));
+    }
+
+    void noiseAndAPulledAdapter()
+    {
+        VirtualPanelFixture vp;
+        vp.panel().setIdentifyAnswer(0x04030201);
+        auto engine = vp.engine();
+        quint32 id = 0;
+
+        // Noise after a reply is left behind; noise before it is taken for the reply, since
+        // nothing but the count of 64 bytes marks a reply.
+        QVERIFY(vp.panel().addFault(QStringLiteral("garbage-after:bytes=5,request=1")));
+        QVERIFY(engine->getId(&id, nullptr));
+        QCOMPARE(id, 0x04030201u);
+        vp.panel().clearFaults();
+        vp.panel().addGarbage(QByteArray(4, 0x11) + QByteArray(4, 0x22) + QByteArray(60, 0x33), true);
+        QVERIFY(engine->getId(&id, nullptr));
+        QCOMPARE(id, 0x22222222u);
+        QCOMPARE(vp.panel().sentBytes().size(), 3 * 64 + 5 + 4);
+
+        // The adapter is pulled with half a reply out: a serial failure; afterwards the port
+        // cannot be opened at all and the code of the failure stays.
+        vp.panel().clearFaults();
+        const QString port = vp.portName();
+        QVERIFY(vp.panel().addFault(QStringLiteral("vanish:after=30")));
+        QVERIFY(!engine->getId(&id, nullptr));
+        QCOMPARE(engine->errorCode(), 13);
+        QTRY_VERIFY(!vp.panel().isRunning());
+        QVERIFY(!QFile::exists(port));
+        QVERIFY(!engine->getId(&id, nullptr));
+        QCOMPARE(engine->errorCode(), 13);
+    }
+
+    void pacing()
+    {
+        // Lower bounds only: a paced reply can come late, never early.
+        VirtualPanelFixture vp;
+        auto engine = vp.engine();
+        unsigned char state[84] = {};
+        QElapsedTimer elapsed;
+
+        QVERIFY(vp.panel().addFault(QStringLiteral("latency:ms=40")));
+        elapsed.start();
+        QVERIFY(engine->getStatus(state, nullptr));
+        QVERIFY(elapsed.elapsed() >= 80);
+
+        vp.panel().clearFaults();
+        QVERIFY(vp.panel().addFault(QStringLiteral("wire-speed")));
+        elapsed.start();
+        QVERIFY(engine->getStatus(state, nullptr));
+        // Two requests and two replies of 64 bytes at 115200 baud 8N1.
+        QCOMPARE(olma::vpanel::VirtualPanel::wireTimeNs(64), qint64(5555555));
+        QVERIFY(elapsed.nsecsElapsed() >= 4 * olma::vpanel::VirtualPanel::wireTimeNs(64));
+    }
+
+    void answersToOddRequests_data()
+    {
+        QTest::addColumn<QByteArray>("request");
+        QTest::addColumn<int>("code");
+        QTest::newRow("unknown command") << frame({9}) << 1;
+        QTest::newRow("state of group 1") << frame({1, 1, 0, 0}) << 2;
+        QTest::newRow("log block 585") << frame({2, 0x02, 0x49, 0}) << 3;
+        QTest::newRow("write of the wrong size") << frame({4, 0, 0, 10}) << 4;
+    }
+
+    void answersToOddRequests()
+    {
+        QFETCH(QByteArray, request);
+        QFETCH(int, code);
+        VirtualPanelFixture vp;
+        QSerialPort port;
+        port.setPortName(vp.portName());
+        QVERIFY(port.open(QIODevice::ReadWrite));
+        // A broken request is forgotten once the line has been quiet for a while.
+        port.write(QByteArray(10, 0x33));
+        QTest::qWait(150);
+        port.write(request);
+        QByteArray reply;
+        QTRY_VERIFY((reply += port.readAll()).size() >= 64);
+        QCOMPARE(reply, frame({0xFF, 0, 0, 0, code}));
+        QCOMPARE(vp.panel().requests(), QList<QByteArray>{request});
+    }
+
+    void executable()
+    {
+        QProcess panel;
+        panel.start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-virtual-panel"),
+                    {QStringLiteral("--model"), QStringLiteral("0x08"), QStringLiteral("--serial"),
+                     QStringLiteral("777"), QStringLiteral("--fault"), QStringLiteral("error:code=6,command=1")});
+        QVERIFY(panel.waitForStarted());
+        QTRY_VERIFY(panel.canReadLine());
+        const QString port = QString::fromLocal8Bit(panel.readLine()).trimmed();
+        QVERIFY(port.startsWith(QLatin1String("/dev/pts/")));
+
+        ProtocolImpl engine(port, nullptr, false, {1, 2, 3, 4, 5, 13, 255});
+        quint32 id = 0;
+        QVERIFY(engine.getId(&id, nullptr));
+        QCOMPARE(id & 0xFF, 0x08u);
+        QCOMPARE(id >> 16, 777u);
+        unsigned char state[84] = {};
+        QVERIFY(!engine.getStatus(state, nullptr));
+        QCOMPARE(engine.errorCode(), 6);
+
+        panel.terminate();
+        QVERIFY(panel.waitForFinished(5000));
+        QCOMPARE(panel.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(panel.exitCode(), 0);
+
+        QProcess bad;
+        bad.start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-virtual-panel"),
+                  {QStringLiteral("--fault"), QStringLiteral("flood")});
+        QVERIFY(bad.waitForFinished(5000));
+        QCOMPARE(bad.exitCode(), 2);
+        QVERIFY(bad.readAllStandardError().contains("unknown fault"));
+    }
+
+    void portListAndFactory()
+    {
+        ProtocolImplFactory factory;
+        factory.setPortLister(&twoPorts);
+        QComboBox box;
+        QVERIFY(!factory.create(&factory, &box, false, {}));
+
+        factory.fillPortList(&box, true);
+        QCOMPARE(box.count(), 1);
+        QCOMPARE(box.itemText(0), QStringLiteral("USB-Serial Controller"));
+        QVERIFY(box.itemIcon(0).isNull());
+        ProtocolImpl* engine = factory.create(&factory, &box, false, {});
+        QVERIFY(engine);
+        QCOMPARE(engine->portName(), QStringLiteral("/dev/ttyUSB0"));
+        QCOMPARE(engine->parent(), &factory);
+
+        // Refilling starts from an empty list; built-in ports appear when not only USB is asked for.
+        factory.fillPortList(&box, false);
+        QCOMPARE(box.count(), 2);
+        QCOMPARE(box.itemData(0).toString(), QStringLiteral("/dev/ttyS0"));
+
+        // An item that carries no port name makes no engine.
+        box.addItem(QStringLiteral("odd"), 42);
+        box.setCurrentIndex(2);
+        QVERIFY(!factory.create(&factory, &box, false, {}));
+    }
+
+    void dialogProbesAndHandsOutTheEngine()
+    {
+        VirtualPanelFixture vp;
+        QVERIFY2(vp.isRunning(), qPrintable(vp.error()));
+        vp.panel().setStateRecord(QByteArray(84, 0x5A));
+        const QString port = vp.portName();
+        ProtocolImplFactory factory;
+        factory.setPortLister([port] {
+            return QList<PortEntry>{{QStringLiteral("/dev/ttyS0"), QStringLiteral("ttyS0"), false},
+                                    {port, QStringLiteral("Virtual panel"), true}};
+        });
+
+        olma::SelectDeviceDialog dialog(&factory);
+        QCOMPARE(dialog.objectName(), QStringLiteral("olma__SelectDeviceDialog"));
+        QCOMPARE(dialog.devicesCount(), 1);
+        QCOMPARE(connection(dialog), QStringLiteral("Устройство подключено"));
+        // The probe identified the panel and read its state.
+        QCOMPARE(vp.panel().requestCount(), 3);
+
+        QSignalSpy proto(&dialog, &olma::SelectDeviceDialog::protoChanged);
+        QByteArray state;
+        connect(&dialog, &olma::SelectDeviceDialog::stateChanged, this,
+                [&state](const unsigned char* s) { state = QByteArray(reinterpret_cast<const char*>(s), 84); });
+        QTest::mouseClick(dialog.findChild<QPushButton*>(QStringLiteral("_okButton")), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(proto.size(), 1);
+        auto* engine = proto.first().first().value<ProtocolImpl*>();
+        QVERIFY(engine);
+        QCOMPARE(engine->portName(), port);
+        QCOMPARE(state.mid(10), QByteArray(74, 0x5A));
+        // The engine now belongs to the receiver, not to the dialog.
+        QPointer<ProtocolImpl> handedOut(engine);
+        {
+            olma::SelectDeviceDialog other(&factory);
+        }
+        QVERIFY(handedOut);
+    }
+
+    void dialogWithoutAnAnsweringPanel()
+    {
+        QList<PortEntry> ports = {{QStringLiteral("/dev/no-such-port"), QStringLiteral("Gone"), true},
+                                  {QStringLiteral("/dev/no-such-port-2"), QStringLiteral("Gone too"), true}};
+        ProtocolImplFactory factory;
+        factory.setPortLister([&ports] { return ports; });
+        olma::SelectDeviceDialog dialog(&factory);
+        QCOMPARE(connection(dialog), QStringLiteral("Нет связи"));
+        QPointer<ProtocolImpl> first = dialog.protocol();
+        QVERIFY(first);
+
+        // Choosing another port drops the engine of the previous one before the new probe.
+        auto* box = dialog.findChild<QComboBox*>(QStringLiteral("_deviceComboBox"));
+        box->setCurrentIndex(1);
+        emit box->activated(1);
+        QVERIFY(!first);
+        QCOMPARE(dialog.protocol()->portName(), QStringLiteral("/dev/no-such-port-2"));
+
+        // The engine is handed out even without a connection, but no state.
+        QSignalSpy proto(&dialog, &olma::SelectDeviceDialog::protoChanged);
+        QSignalSpy state(&dialog, &olma::SelectDeviceDialog::stateChanged);
+        dialog.on__okButton_clicked();
+        QCOMPARE(proto.size(), 1);
+        QVERIFY(proto.first().first().value<ProtocolImpl*>());
+        QCOMPARE(state.size(), 0);
+
+        // Without a USB port there is nothing to probe and a null engine is handed out;
+        // "Отменить" hands out nothing.
+        ports = {ports.first()};
+        ports.first().usb = false;
+        olma::SelectDeviceDialog empty(&factory);
+        QCOMPARE(empty.devicesCount(), 0);
+        QSignalSpy none(&empty, &olma::SelectDeviceDialog::protoChanged);
+        QTest::mouseClick(empty.findChild<QPushButton*>(QStringLiteral("_cancelButton")), Qt::LeftButton);
+        QCOMPARE(empty.result(), int(QDialog::Rejected));
+        QCOMPARE(none.size(), 0);
+        empty.on__okButton_clicked();
+        QCOMPARE(none.size(), 1);
+        QCOMPARE(none.first().first().value<ProtocolImpl*>(), nullptr);
     }
 };
 

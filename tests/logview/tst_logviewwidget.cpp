@@ -157,10 +157,8 @@ private slots:
         QTest::addColumn<QString>("type");
         QTest::addColumn<int>("addresses");
         QTest::newRow("ПЦ") << QStringLiteral("ПЦ") << 0;
-        QTest::newRow("КВ") << QStringLiteral("КВ") << 4;
         QTest::newRow("ИП") << QStringLiteral("ИП") << 8;
         QTest::newRow("УПС-А(Ех)") << QStringLiteral("УПС-А(Ех)") << 16;
-        QTest::newRow("БКВ-А") << QStringLiteral("БКВ-А") << 8;
     }
 
     void addressesFollowTheBlockType()
@@ -355,20 +353,6 @@ private slots:
                                 "10:05 01.03.2024;Зона;Тревога;Зона: 3;\r\n"
                                 "10:10 01.03.2024;Зона;ПОЖАР-1;Зона: 4;\r\n"
                                 "10:30 01.03.2024;Зона;Тревога;Зона: 3;\r\n"));
-
-        // A cancelled dialog does nothing; a name of another type is refused before any file is made.
-        auto* view = dynamic_cast<LogViewWidget*>(v.page.get());
-        dialogs.clear();
-        dialogs.setNextFileName(QString());
-        view->exportVisibleEvents();
-        QVERIFY(dialogs.messages().isEmpty());
-        const QString doc = dir.filePath(QStringLiteral("loops.doc"));
-        dialogs.setNextFileName(doc);
-        view->exportVisibleEvents();
-        QCOMPARE(dialogs.messages().size(), 1);
-        QCOMPARE(dialogs.messages().at(0).icon, QMessageBox::Critical);
-        QCOMPARE(dialogs.lastText(), QStringLiteral("Данный тип файлов не поддерживается!"));
-        QVERIFY(!QFile::exists(doc));
     }
 };
 

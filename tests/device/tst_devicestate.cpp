@@ -1,4 +1,5 @@
 #include "device/accessstate.h"
+#include "device/commonstate.h"
 #include "device/device.h"
 #include "device/faultstate.h"
 #include "device/releysstates.h"
@@ -7,7 +8,13 @@
 #include "staterecord.h"
 #include "testmain.h"
 
+#include <QLabel>
+#include <QLineEdit>
 #include <QMap>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTextBrowser>
+#include <memory>
 
 namespace {
 
@@ -95,11 +102,160 @@ void feed(olma::device::Device& device, const Records& records)
 
 } // namespace
 
-class TestStatePages : public QObject
+namespace {
+
+enum Page
+{
+    Common,
+    Faults,
+    Tails,
+    Zones,
+    Access,
+    Releys
+};
+
+std::unique_ptr<QWidget> makePage(olma::device::Device& device, Page page)
+{
+    auto widget = std::unique_ptr<QWidget>(device.guiItems().at(page).item->createWidget(nullptr));
+    widget->resize(500, 240);
+    return widget;
+}
+
+QTextBrowser* browserOf(QWidget* page)
+{
+    return page->findChild<QTextBrowser*>();
+}
+
+QString labelText(QWidget* page, const char* name)
+{
+    return page->findChild<QLabel*>(QLatin1String(name))->text();
+}
+
+// A panel with something to show on every page.
+QByteArray livelyRecord(unsigned char model = 0x10)
+{
+    return stateRecord(model, {{1, 0x0C},
+                               {2, 0x39},
+                               {3, 0x30},
+                               {4, 0x30},
+                               {5, 0x45},
+                               {6, 0x23},
+                               {7, 0x31},
+                               {8, 0x12},
+                               {9, 0x24},
+                               {10, 0x81},
+                               {17, 0x80},
+                               {18, 0x71},
+                               {26, 0x31},
+                               {34, 0x01},
+                               {36, 0x09},
+                               {40, 0x06},
+                               {56, 0x06},
+                               {60, 0x15}});
+}
+
+} // namespace
+
+class TestDeviceState : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void modelIndexFollowsTheRecord_data()
+    {
+        QTest::addColumn<QList<int>>("codes");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("none yet") << QList<int>{} << 0;
+        QTest::newRow("0x08") << QList<int>{0x08} << 1;
+        QTest::newRow("0x10") << QList<int>{0x10} << 2;
+        QTest::newRow("0x10 then 0x04") << QList<int>{0x10, 0x04} << 0;
+        QTest::newRow("0x08 then 0x05 keeps it") << QList<int>{0x08, 0x05} << 1;
+        QTest::newRow("unknown first") << QList<int>{0xFF} << 0;
+    }
+
+    void modelIndexFollowsTheRecord()
+    {
+        QFETCH(QList<int>, codes);
+        QFETCH(int, expected);
+        olma::device::Device device;
+        for (int code : codes)
+            device.setData(toVector(stateRecord(uchar(code))));
+        QCOMPARE(device.deviceType(), expected);
+        const auto children = device.children();
+        QCOMPARE(children.size(), size_t(6));
+        for (olma::device::IDeviceItem* child : children)
+            QCOMPARE(child->deviceType(), expected);
+        QCOMPARE(olma::device::commonStateLines(*device.commonState()).type,
+                 QStringList({QStringLiteral("Ольма-4Ех"), QStringLiteral("Ольма-8Ех"),
+                              QStringLiteral("Ольма-16Ех")})[expected]);
+    }
+
+    void commonState_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QString>("version");
+        QTest::addColumn<QString>("serial");
+        QTest::addColumn<QString>("clock");
+
+        QTest::newRow("clock") << stateRecord(0x04, {{4, 0x30}, {5, 0x45}, {6, 0x23}, {7, 0x31}, {8, 0x12}, {9, 0x24}})
+                               << QStringLiteral("0") << QStringLiteral("0") << QStringLiteral("23:45:30 31.12.2024");
+        // Flag bits above each field's mask are not part of the value.
+        QTest::newRow("clock masks") << stateRecord(0x04,
+                                                    {{4, 0x85}, {5, 0x80}, {6, 0xC7}, {7, 0xC1}, {8, 0xE2}, {9, 0x01}})
+                                     << QStringLiteral("0") << QStringLiteral("0")
+                                     << QStringLiteral("07:00:05 01.02.2001");
+        QTest::newRow("serial and version") << stateRecord(0x04, {{1, 0x0C}, {2, 0x39}, {3, 0x30}})
+                                            << QStringLiteral("12") << QStringLiteral("12345") << QString();
+        QTest::newRow("year 2000 is not shown") << stateRecord(0x04, {{7, 0x01}, {8, 0x01}, {9, 0x00}})
+                                                << QStringLiteral("0") << QStringLiteral("0") << QString();
+        QTest::newRow("31 February") << stateRecord(0x04, {{7, 0x31}, {8, 0x02}, {9, 0x24}}) << QStringLiteral("0")
+                                     << QStringLiteral("0") << QString();
+        QTest::newRow("hour 24") << stateRecord(0x04, {{6, 0x24}, {7, 0x01}, {8, 0x01}, {9, 0x24}})
+                                 << QStringLiteral("0") << QStringLiteral("0") << QString();
+        QTest::newRow("not BCD") << stateRecord(0x04, {{5, 0x5A}, {7, 0x01}, {8, 0x01}, {9, 0x24}})
+                                 << QStringLiteral("0") << QStringLiteral("0") << QString();
+    }
+
+    void commonState()
+    {
+        QFETCH(QByteArray, record);
+        QFETCH(QString, version);
+        QFETCH(QString, serial);
+        QFETCH(QString, clock);
+        olma::device::Device device;
+        device.setData(toVector(record));
+        const olma::device::CommonStateLines lines = olma::device::commonStateLines(*device.commonState());
+        QCOMPARE(lines.version, version);
+        QCOMPARE(lines.serialNumber, serial);
+        QCOMPARE(lines.clock, clock);
+        QCOMPARE(QString::number(device.version()), version);
+        QCOMPARE(QString::number(device.serialNumber()), serial);
+    }
+
+    void commonStateBeforeTheFirstRecord()
+    {
+        const QDateTime before = QDateTime::currentDateTime();
+        olma::device::Device device;
+        const olma::device::CommonStateLines lines = olma::device::commonStateLines(*device.commonState());
+        QCOMPARE(lines.version, QStringLiteral("1"));
+        QCOMPARE(lines.serialNumber, QStringLiteral("1"));
+        QCOMPARE(lines.type, QStringLiteral("Ольма-4Ех"));
+        // The computer's clock at the moment the model was made.
+        const QDateTime shown = QDateTime::fromString(lines.clock, QStringLiteral("HH:mm:ss dd.MM.yyyy"));
+        QVERIFY2(shown.isValid(), qPrintable(lines.clock));
+        QVERIFY(shown >= before.addSecs(-1) && shown <= QDateTime::currentDateTime());
+    }
+
+    void shortRecordKeepsTheDecodedState()
+    {
+        olma::device::Device device;
+        device.setData(toVector(stateRecord(0x08, {{1, 7}, {2, 0x10}})));
+        device.setData(toVector(QByteArray(10, '\x10')));
+        device.setData({});
+        QCOMPARE(device.version(), uint8_t(7));
+        QCOMPARE(device.serialNumber(), uint16_t(0x10));
+    }
+
     void tailsPage_data()
     {
         QTest::addColumn<Records>("records");
@@ -379,7 +535,130 @@ private slots:
         device.setData(toVector(stateRecord(0x04)));
         QCOMPARE(device.releysStates()->pageHtml(), relayPage(2));
     }
+
+    void commonPageKeepsTheLastGoodClock()
+    {
+        olma::device::Device device;
+        auto page = makePage(device, Common);
+        auto* clock = page->findChild<QLineEdit*>(QStringLiteral("_dateTimeEdit"));
+        QVERIFY(clock);
+        QCOMPARE(labelText(page.get(), "_versionLabel"), QStringLiteral("1"));
+        QCOMPARE(labelText(page.get(), "_typeLabel"), QStringLiteral("Ольма-4Ех"));
+        QCOMPARE(labelText(page.get(), "_serialLabel"), QStringLiteral("1"));
+        QVERIFY(!clock->text().isEmpty());
+
+        device.setData(toVector(livelyRecord(0x08)));
+        QCOMPARE(labelText(page.get(), "_versionLabel"), QStringLiteral("12"));
+        QCOMPARE(labelText(page.get(), "_typeLabel"), QStringLiteral("Ольма-8Ех"));
+        QCOMPARE(labelText(page.get(), "_serialLabel"), QStringLiteral("12345"));
+        QCOMPARE(clock->text(), QStringLiteral("23:45:30 31.12.2024"));
+
+        // A record without a date: the clock keeps its last reading, the rest follows.
+        device.setData(toVector(stateRecord(0x10, {{1, 3}, {2, 0x01}})));
+        QCOMPARE(clock->text(), QStringLiteral("23:45:30 31.12.2024"));
+        QCOMPARE(labelText(page.get(), "_typeLabel"), QStringLiteral("Ольма-16Ех"));
+        QCOMPARE(labelText(page.get(), "_versionLabel"), QStringLiteral("3"));
+        QCOMPARE(labelText(page.get(), "_serialLabel"), QStringLiteral("1"));
+
+        // The clock is shown, not edited.
+        page->show();
+        QTest::keyClicks(clock, QStringLiteral("00"));
+        QCOMPARE(clock->text(), QStringLiteral("23:45:30 31.12.2024"));
+    }
+
+    void unchangedStateLeavesTheBrowserAlone_data()
+    {
+        QTest::addColumn<int>("page");
+        QTest::newRow("faults") << int(Faults);
+        QTest::newRow("loops") << int(Tails);
+        QTest::newRow("zones") << int(Zones);
+        QTest::newRow("access") << int(Access);
+        QTest::newRow("relays") << int(Releys);
+    }
+
+    void unchangedStateLeavesTheBrowserAlone()
+    {
+        QFETCH(int, page);
+        olma::device::Device device;
+        auto widget = makePage(device, Page(page));
+        widget->show();
+        QTextBrowser* browser = browserOf(widget.get());
+        QVERIFY(browser);
+        device.setData(toVector(livelyRecord()));
+        const QString shown = browser->toPlainText();
+
+        browser->selectAll();
+        QScrollBar* scroll = browser->verticalScrollBar();
+        scroll->setValue(scroll->maximum() / 2);
+        const int position = scroll->value();
+        QSignalSpy changes(browser->document(), &QTextDocument::contentsChanged);
+        device.setData(toVector(livelyRecord()));
+        QCOMPARE(changes.count(), 0);
+        QVERIFY(browser->textCursor().hasSelection());
+        QCOMPARE(scroll->value(), position);
+
+        // Loop 2 of the panel comes back, an output goes on, a keyboard logs out...: the page
+        // follows, and the reader stays where he was.
+        QByteArray next = livelyRecord();
+        next[18] = 0x01;
+        next[26] = 0x00;
+        next[36] = 0x00;
+        next[10] = 0x01;
+        next[56] = 0x00;
+        device.setData(toVector(next));
+        QVERIFY(changes.count() > 0);
+        QVERIFY(browser->toPlainText() != shown);
+        QCOMPARE(scroll->value(), position);
+    }
+
+    void lateViewShowsTheLatestRecord()
+    {
+        olma::device::Device device;
+        device.setData(toVector(stateRecord(0x10, {{18, 0x01}, {2, 0x05}})));
+        device.setData(toVector(stateRecord(0x04, {{18, 0x70}, {2, 0x07}})));
+
+        auto common = makePage(device, Common);
+        QCOMPARE(labelText(common.get(), "_serialLabel"), QStringLiteral("7"));
+        QCOMPARE(labelText(common.get(), "_typeLabel"), QStringLiteral("Ольма-4Ех"));
+
+        auto tails = makePage(device, Tails);
+        const QString text = browserOf(tails.get())->toPlainText();
+        QVERIFY2(text.contains(QStringLiteral("Выключен")), qPrintable(text));
+        QVERIFY(!text.contains(QStringLiteral("Нарушение")));
+        QVERIFY(!text.contains(QStringLiteral("ШС 5")));
+    }
+
+    void relayPageFollowsTheModel()
+    {
+        olma::device::Device device;
+        auto page = makePage(device, Releys);
+        QTextBrowser* browser = browserOf(page.get());
+        device.setData(toVector(stateRecord(0x10)));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("ИП 8")));
+        device.setData(toVector(stateRecord(0x04)));
+        QVERIFY(browser->toPlainText().contains(QStringLiteral("ИП 2")));
+        QVERIFY(!browser->toPlainText().contains(QStringLiteral("ИП 3")));
+    }
+
+    void closedPagesAreLeftAlone()
+    {
+        auto device = std::make_unique<olma::device::Device>();
+        for (int page = Common; page <= Releys; ++page) {
+            auto first = makePage(*device, Page(page));
+            first.reset();
+            device->setData(toVector(livelyRecord()));
+        }
+
+        // A page opened again follows the records.
+        auto again = makePage(*device, Tails);
+        device->setData(toVector(stateRecord(0x04, {{18, 0x07}})));
+        QVERIFY(browserOf(again.get())->toPlainText().contains(QStringLiteral("Выключен")));
+
+        // The main window may drop its model before the page stack deletes the page.
+        device.reset();
+        again.reset();
+    }
 };
 
-OLMA_TEST_MAIN(TestStatePages)
-#include "tst_statepages.moc"
+OLMA_TEST_MAIN(TestDeviceState)
+#include "tst_devicestate.moc"

@@ -1,0 +1,946 @@
+#include "config/configuration.h"
+#include "config/descriptiondocument.h"
+#include "config/programm/bkvstates.h"
+#include "config/programm/bpstates.h"
+#include "config/programm/description.h"
+#include "config/programm/kvostate.h"
+#include "config/programm/multibkvstate.h"
+#include "config/programm/multibpstate.h"
+#include "config/programm/multiprogramm.h"
+#include "config/programm/multitailstate.h"
+#include "config/programm/params.h"
+#include "config/programm/pcstate.h"
+#include "config/programm/programms.h"
+#include "config/programm/tailstates.h"
+#include "config/programm/trigger.h"
+#include "programmbytes.h"
+#include "testmain.h"
+
+#include <QSignalSpy>
+#include <functional>
+#include <memory>
+
+using namespace olma::config;
+using namespace programmbytes;
+using namespace olma::config::programm;
+
+namespace {
+
+QList<unsigned> indexes(const Programms& programms)
+{
+    QList<unsigned> list;
+    for (int row = 0; row < programms.count(); ++row)
+        list << programms.programm(row)->index();
+    return list;
+}
+
+QList<unsigned> range(unsigned from, unsigned to)
+{
+    QList<unsigned> list;
+    for (unsigned i = from; i <= to; ++i)
+        list << i;
+    return list;
+}
+
+// Spies on every change signal a program and its groups can send.
+struct ProgrammSpies
+{
+    explicit ProgrammSpies(Programm* p)
+        : programm(p, &Programm::changed), params(p->params(), &programm::Params::changed),
+          fireSafety(p->params(), &programm::Params::changedFireSafety),
+          tails(p->tailStates(), &programm::TailStates::changed), panel(p->pcState(), &programm::PCState::changed),
+          ip(p->kvoState(), &programm::KVOState::changed), bkv(p->bkvStates(), &programm::BKVStates::changed),
+          bp(p->bpStates(), &programm::BPStates::changed)
+    {}
+    int total() const
+    {
+        return int(programm.count() + params.count() + fireSafety.count() + tails.count() + panel.count() + ip.count() +
+                   bkv.count() + bp.count());
+    }
+    QSignalSpy programm, params, fireSafety, tails, panel, ip, bkv, bp;
+};
+
+} // namespace
+
+namespace {
+
+constexpr int kProgramm = 37;
+
+QByteArray firstFour(const imagebytes::Image& image)
+{
+    return record(image, kProgramm).left(4);
+}
+
+void putFirstFour(imagebytes::Image& image, const QByteArray& bytes)
+{
+    std::copy(bytes.begin(), bytes.end(), image.begin() + recordOffset(kProgramm));
+}
+
+enum Action
+{
+    SetTimeout,
+    SetTactic,
+    SetInitState,
+    SetWorkTime,
+    Reset,
+};
+
+} // namespace
+
+namespace {
+
+// A trigger of the panel-event or power-block byte(s): its accessors, record byte and shift.
+template <typename Common> struct Trigger
+{
+    void (Common::*set)(const quint16&);
+    quint16 (Common::*get)() const;
+    int byte;
+    int shift;
+};
+
+const QList<Trigger<PCStateCommon>>& panelTriggers()
+{
+    static const QList<Trigger<PCStateCommon>> all = {
+        {&PCStateCommon::setZoFault, &PCStateCommon::zoFault, kPanel, 6},
+        {&PCStateCommon::setSoFault, &PCStateCommon::soFault, kPanel + 1, 0},
+        {&PCStateCommon::setNoticeOff, &PCStateCommon::noticeOff, kPanel + 1, 2},
+        {&PCStateCommon::setRpFault, &PCStateCommon::rpFault, kPanel, 4},
+        {&PCStateCommon::setOpFault, &PCStateCommon::opFault, kPanel, 2},
+        {&PCStateCommon::setCorpseOpen, &PCStateCommon::corpseOpen, kPanel, 0},
+        {&PCStateCommon::setExtBlockAccident, &PCStateCommon::extBlockAccident, kPanel + 1, 6},
+        {&PCStateCommon::setExtBlockOpening, &PCStateCommon::extBlockOpening, kPanel + 1, 4},
+    };
+    return all;
+}
+
+// Power block k's byte is kBp + k.
+const QList<Trigger<BPStateCommon>>& powerTriggers()
+{
+    static const QList<Trigger<BPStateCommon>> all = {
+        {&BPStateCommon::setOp, &BPStateCommon::op, 0, 6},
+        {&BPStateCommon::setRp, &BPStateCommon::rp, 0, 4},
+        {&BPStateCommon::setCh2, &BPStateCommon::ch2, 0, 2},
+        {&BPStateCommon::setCh1, &BPStateCommon::ch1, 0, 0},
+    };
+    return all;
+}
+
+// Sets a trigger to every value in turn over a patterned image and checks that only its two bits
+// change and that it reads back from the image.
+template <typename Item, typename Common>
+void checkTriggerBits(const Trigger<Common>& t, int absoluteByte, int fill,
+                      const std::function<Item*(unsigned char*)>& make)
+{
+    auto image = imagebytes::filled(uchar(fill));
+    std::unique_ptr<Item> item(make(image.data()));
+    QCOMPARE((item.get()->*t.get)(), quint16((fill >> t.shift) & 3));
+    for (quint16 value : {quint16(1), quint16(2), quint16(3), quint16(0)}) {
+        QSignalSpy changed(item.get(), &Item::changed);
+        (item.get()->*t.set)(value);
+        QCOMPARE(changed.count(), 1);
+        auto expected = imagebytes::filled(uchar(fill));
+        unsigned char& byte = expected[size_t(absoluteByte)];
+        byte = uchar((byte & ~(3 << t.shift)) | (value << t.shift));
+        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+        item->loadFromImage();
+        QCOMPARE((item.get()->*t.get)(), value);
+    }
+}
+
+} // namespace
+
+namespace {
+
+// In the order of TailStateCommon; byte 0 or 1 of the loop.
+const QList<Trigger<TailStateCommon>>& triggers()
+{
+    static const QList<Trigger<TailStateCommon>> all = {
+        {&TailStateCommon::setGuardOffDelay, &TailStateCommon::guardOffDelay, 1, 4},
+        {&TailStateCommon::setGuardOnDelay, &TailStateCommon::guardOnDelay, 1, 2},
+        {&TailStateCommon::setBroken, &TailStateCommon::broken, 1, 0},
+        {&TailStateCommon::setFault, &TailStateCommon::fault, 0, 6},
+        {&TailStateCommon::setFire1, &TailStateCommon::fire1, 0, 4},
+        {&TailStateCommon::setAlarm, &TailStateCommon::alarm, 0, 2},
+        {&TailStateCommon::setTakeOff, &TailStateCommon::takeOff, 0, 0},
+    };
+    return all;
+}
+
+int loopByte(int programm, int loop, int byte)
+{
+    return recordOffset(programm) + kLoops + 2 * loop + byte;
+}
+
+QList<quint16> values(const TailStateCommon& state)
+{
+    QList<quint16> list;
+    for (const auto& t : triggers())
+        list << (state.*t.get)();
+    return list;
+}
+
+} // namespace
+
+namespace {
+
+const QList<unsigned> kSelected = {3, 12, 60, 113};
+constexpr unsigned kUnselected = 61;
+
+// Record bytes [from, to) of a program, with the bits that belong to no field masked out.
+QByteArray fields(const imagebytes::Image& image, unsigned index, int from, int to)
+{
+    QByteArray bytes = record(image, int(index));
+    bytes[kFlags] = char(bytes[kFlags] & 0x03);
+    for (int loop = 0; loop < 16; ++loop)
+        bytes[kLoops + 2 * loop + 1] = char(bytes[kLoops + 2 * loop + 1] & 0x3F);
+    return bytes.mid(from, to - from);
+}
+
+} // namespace
+
+class TestProgrammModel : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void programmsPerModel_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<QList<unsigned>>("expected");
+        QTest::newRow("4 loops") << 0 << range(0, 11) + range(18, 113);
+        QTest::newRow("8 loops") << 1 << range(0, 13) + range(18, 113);
+        QTest::newRow("16 loops") << 2 << range(0, 113);
+        QTest::newRow("unknown model keeps every ИП") << 5 << range(0, 113);
+    }
+
+    void programmsPerModel()
+    {
+        QFETCH(int, model);
+        QFETCH(QList<unsigned>, expected);
+        auto image = imagebytes::filled(0);
+        Programms programms(image.data(), model, 0);
+        QCOMPARE(indexes(programms), expected);
+        QCOMPARE(programms.programmByIndex(17) != nullptr, expected.contains(17u));
+        QVERIFY(!programms.programmByIndex(114));
+    }
+
+    void slotTable_data()
+    {
+        QTest::addColumn<unsigned>("index");
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<unsigned>("number");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("0") << 0u << 1 << 0u << "Встроенное реле"
+                           << "Встроенное реле - К1";
+        QTest::newRow("8") << 8u << 2 << 8u << "Звуковой оповещатель (ЗО)"
+                           << "Звуковой оповещатель (ЗО)";
+        QTest::newRow("9") << 9u << 3 << 9u << "Световой оповещатель (СО)"
+                           << "Световой оповещатель (СО)";
+        QTest::newRow("17") << 17u << 4 << 7u << "Контролируемый выход (ИП)"
+                            << "Контролируемый выход (ИП) - 8";
+        QTest::newRow("18") << 18u << 5 << 0u << "БРВ-А"
+                            << "БРВ-А 1 Реле-1";
+        QTest::newRow("26") << 26u << 5 << 8u << "БРВ-А"
+                            << "БРВ-А 2 Реле-1";
+        QTest::newRow("49") << 49u << 5 << 31u << "БРВ-А"
+                            << "БРВ-А 4 Реле-8";
+        QTest::newRow("54") << 54u << 6 << 4u << "БКВ-А"
+                            << "БКВ-А 2 Выход-1";
+        QTest::newRow("81") << 81u << 6 << 31u << "БКВ-А"
+                            << "БКВ-А 8 Выход-4";
+        QTest::newRow("82") << 82u << 7 << 0u << "БВИ-А"
+                            << "БВИ-А 1 С/Д-1";
+        QTest::newRow("113") << 113u << 7 << 31u << "БВИ-А"
+                             << "БВИ-А 4 С/Д-8";
+    }
+
+    void slotTable()
+    {
+        QFETCH(unsigned, index);
+        QFETCH(int, kind);
+        QFETCH(unsigned, number);
+        QFETCH(QString, name);
+        QFETCH(QString, title);
+        auto image = imagebytes::filled(0);
+        Programms programms(image.data(), 2, 0);
+        const Programm* p = programms.programmByIndex(index);
+        QVERIFY(p);
+        QCOMPARE(p->kind(), kind);
+        QCOMPARE(p->number(), number);
+        QCOMPARE(p->name(), name);
+        QCOMPARE(p->title(), title);
+
+        // The editor makes one tab per group, titled with its name.
+        QStringList groups;
+        for (const IConfigItem* child : p->children())
+            groups << child->name();
+        QCOMPARE(groups, (QStringList{"Параметры", "Состояние ШС", "Состояние блоков", "Состояние ИП", "Выходы БКВ-А",
+                                      "Цепи БП-А", "Описание"}));
+    }
+
+    void modelChangeRebuildsAndKeepsDescriptions()
+    {
+        auto image = imagebytes::random(3);
+        Configuration configuration(image.data(), 0);
+        configuration.setImage(image.data());
+        const auto before = image;
+        Programms* programms = configuration.programms();
+        QCOMPARE(programms->count(), 108);
+        programms->programmByIndex(11)->descriptionItem()->setDescription(QStringLiteral("Сирена"));
+
+        // A model change takes effect at the next load; programs built then still save their descriptions.
+        configuration.setDeviceType(2);
+        QCOMPARE(programms->count(), 108);
+        configuration.loadFromImage();
+        QCOMPARE(programms->count(), 114);
+        QCOMPARE(programms->programmByIndex(11)->description(), QStringLiteral("Сирена"));
+        programms->programmByIndex(15)->descriptionItem()->setDescription(QStringLiteral("Насос"));
+        QCOMPARE(descriptions::read(configuration.descriptionDocument(), "programm", 15), QStringLiteral("Насос"));
+        QCOMPARE(programms->programmByIndex(15)->kvoState()->count(), 8);
+        QCOMPARE(programms->programmByIndex(15)->tailStates()->count(), 16);
+
+        configuration.setDeviceType(1);
+        configuration.setImage(image.data());
+        QCOMPARE(programms->count(), 110);
+        QCOMPARE(image, before);
+    }
+
+    void resetKeepsWhatTheModelLacks_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("loops");
+        QTest::addColumn<int>("ips");
+        QTest::newRow("4 loops") << 0 << 4 << 2;
+        QTest::newRow("8 loops") << 1 << 8 << 4;
+        QTest::newRow("16 loops") << 2 << 16 << 8;
+    }
+
+    void resetKeepsWhatTheModelLacks()
+    {
+        QFETCH(int, model);
+        QFETCH(int, loops);
+        QFETCH(int, ips);
+        auto image = imagebytes::random(7);
+        auto expected = image;
+        Programms programms(image.data(), model, 0);
+        programms.programmByIndex(30)->descriptionItem()->setDescription(QStringLiteral("Свет"));
+        programms.setDefault();
+
+        for (int index = 0; index < 114; ++index) {
+            const bool present = index < 10 + ips || index >= 18;
+            if (present)
+                resetRecord(expected, index, loops, ips);
+        }
+        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+        QCOMPARE(programms.programmByIndex(30)->description(), QStringLiteral("Свет"));
+    }
+
+    void programmAssignment()
+    {
+        auto image = imagebytes::random(11);
+        Programms programms(image.data(), 2, 0);
+        programms.setDescriptionDocument(descriptions::emptyDocument());
+        Programm* source = programms.programmByIndex(20);
+        Programm* target = programms.programmByIndex(90);
+        source->descriptionItem()->setDescription(QStringLiteral("Вентиляция"));
+        source->params()->setTactic(1);
+        target->params()->setFireSafety(true);
+        target->setCurrentTab(3);
+
+        const QByteArray from = record(image, 20);
+        const QByteArray to = record(image, 90);
+        target->assign(*source);
+
+        // Every field reaches the target's record; bits that belong to no field stay the target's.
+        QByteArray expected = from;
+        expected[kFlags] = char((from[kFlags] & 0x03) | (to[kFlags] & 0xFC));
+        for (int loop = 0; loop < 16; ++loop) {
+            const int second = kLoops + 2 * loop + 1;
+            expected[second] = char((from[second] & 0x3F) | (to[second] & 0xC0));
+        }
+        QCOMPARE(record(image, 90).toHex(' '), expected.toHex(' '));
+        QCOMPARE(record(image, 20), from);
+        QCOMPARE(target->description(), QStringLiteral("Вентиляция"));
+        QCOMPARE(descriptions::read(programms.descriptionDocument(), "programm", 90), QStringLiteral("Вентиляция"));
+
+        // Index, kind, fire safety and the editor's tab stay the target's.
+        QCOMPARE(target->index(), 90u);
+        QCOMPARE(target->kind(), 7);
+        QCOMPARE(target->id(), 90);
+        QVERIFY(target->params()->fireSafety());
+        QVERIFY(!source->params()->fireSafety());
+        QCOMPARE(target->currentTab(), 3);
+
+        // Onto itself: nothing changes and nothing is said.
+        const auto before = image;
+        ProgrammSpies spies(target);
+        target->assign(*target);
+        QCOMPARE(spies.total(), 0);
+        QCOMPARE(image, before);
+    }
+
+    void fireSafety()
+    {
+        auto image = imagebytes::random(13);
+        Programms programms(image.data(), 0, 0);
+        Programm* p = programms.programmByIndex(11);
+        auto expected = image;
+        resetRecord(expected, 11, 4, 2);
+        // The parameters themselves stay as they were.
+        for (int i = kFlags; i < kLoops; ++i)
+            expected[size_t(recordOffset(11) + i)] = image[size_t(recordOffset(11) + i)];
+
+        ProgrammSpies spies(p);
+        p->params()->setFireSafety(true);
+        QCOMPARE(spies.programm.count(), 1);
+        QCOMPARE(spies.programm.at(0).at(0).value<Programm*>(), p);
+        QCOMPARE(spies.params.count(), 0);
+        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+
+        // Switching it off only tells the editor.
+        p->pcState()->setZoFault(2);
+        const auto on = image;
+        p->params()->setFireSafety(false);
+        QCOMPARE(spies.programm.count(), 2);
+        QCOMPARE(image, on);
+
+        // A parameter change resets the triggers only while the flag is set.
+        p->changeParamsSignalHandler(nullptr);
+        p->changeParamsSignalHandler(p->params());
+        QCOMPARE(spies.programm.count(), 2);
+        QCOMPARE(image, on);
+
+        p->params()->setFireSafety(true);
+        p->pcState()->setZoFault(2);
+        p->bpStates()->bpState(3)->setCh1(1);
+        QCOMPARE(spies.programm.count(), 3);
+        p->changeParamsSignalHandler(p->params());
+        QCOMPARE(spies.programm.count(), 4);
+        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+    }
+
+    void paramsWriting_data()
+    {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<int>("action");
+        QTest::addColumn<int>("value");
+        QTest::addColumn<QByteArray>("after");
+        QTest::newRow("lamp") << QByteArray::fromHex("fc000000") << int(SetTactic) << 1
+                              << QByteArray::fromHex("fe000000");
+        QTest::newRow("automatic") << QByteArray::fromHex("ffffffff") << int(SetTactic) << 0
+                                   << QByteArray::fromHex("fdffffff");
+        // Only 1 means lamp; 2 is kept in memory but stored as automatic.
+        QTest::newRow("tactic 2") << QByteArray::fromHex("ffffffff") << int(SetTactic) << 2
+                                  << QByteArray::fromHex("fdffffff");
+        QTest::newRow("on") << QByteArray::fromHex("a0000000") << int(SetInitState) << 1
+                            << QByteArray::fromHex("a1000000");
+        QTest::newRow("off") << QByteArray::fromHex("ffffffff") << int(SetInitState) << 0
+                             << QByteArray::fromHex("feffffff");
+        // The record keeps the low byte of the delay.
+        QTest::newRow("delay 300") << QByteArray::fromHex("ffffffff") << int(SetTimeout) << 300
+                                   << QByteArray::fromHex("ff2cffff");
+        QTest::newRow("work time 9999") << QByteArray::fromHex("ffffffff") << int(SetWorkTime) << 9999
+                                        << QByteArray::fromHex("ffff0f27");
+        QTest::newRow("work not limited")
+            << QByteArray::fromHex("00001234") << int(SetWorkTime) << 0 << QByteArray::fromHex("00000000");
+        // A reset keeps the panel's bits 2..7 of the flags.
+        QTest::newRow("reset") << QByteArray::fromHex("ffffffff") << int(Reset) << 0 << QByteArray::fromHex("fc000000");
+    }
+
+    void paramsWriting()
+    {
+        QFETCH(QByteArray, before);
+        QFETCH(int, action);
+        QFETCH(int, value);
+        QFETCH(QByteArray, after);
+        auto image = imagebytes::random(2);
+        putFirstFour(image, before);
+        auto expected = image;
+        putFirstFour(expected, after);
+
+        programm::Params params(image.data(), 1, kProgramm);
+        QSignalSpy changed(&params, &programm::Params::changed);
+        switch (action) {
+        case SetTimeout:
+            params.setTimeout(quint16(value));
+            QCOMPARE(int(params.timeout()), value);
+            break;
+        case SetTactic:
+            params.setTactic(value);
+            QCOMPARE(params.tactic(), value);
+            break;
+        case SetInitState:
+            params.setInitState(value != 0);
+            break;
+        case SetWorkTime:
+            params.setWorkTime(quint16(value));
+            break;
+        case Reset:
+            params.setDefault();
+            break;
+        }
+        QCOMPARE(firstFour(image).toHex(' '), after.toHex(' '));
+        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+        QVERIFY(changed.count() >= 1);
+        QCOMPARE(changed.first().first().value<programm::Params*>(), &params);
+    }
+
+    void triggerBits_data()
+    {
+        QTest::addColumn<int>("trigger");
+        QTest::addColumn<int>("fill");
+        const char* names[] = {"disarming delay", "arming delay", "violated", "fault", "fire 1", "alarm", "disarmed"};
+        for (int t = 0; t < 7; ++t) {
+            for (int fill : {0x00, 0xFF, 0x96})
+                QTest::addRow("%s over %02x", names[t], fill) << t << fill;
+        }
+    }
+
+    // Every trigger owns exactly its two bits: the other bits of the byte, the other byte of the
+    // loop (bits 7..6 of the second byte included) and every other byte stay as they were.
+    void triggerBits()
+    {
+        QFETCH(int, trigger);
+        QFETCH(int, fill);
+        const auto& t = triggers().at(trigger);
+        checkTriggerBits<TailState>(t, loopByte(77, 5, t.byte), fill,
+                                    [](unsigned char* image) { return new TailState(image, 2, 77, 5); });
+    }
+
+    void loopsPerModel_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("loops");
+        QTest::newRow("4 loops") << 0 << 4;
+        QTest::newRow("8 loops") << 1 << 8;
+        QTest::newRow("16 loops") << 2 << 16;
+        QTest::newRow("unknown model") << 3 << 4;
+    }
+
+    void loopsPerModel()
+    {
+        QFETCH(int, model);
+        QFETCH(int, loops);
+        auto image = imagebytes::random(5);
+        auto expected = image;
+        TailStates states(image.data(), model, 60);
+        QCOMPARE(states.count(), loops);
+        QCOMPARE(states.children().size(), loops);
+        states.setDefault();
+        for (int loop = 0; loop < loops; ++loop) {
+            expected[size_t(loopByte(60, loop, 0))] = 0;
+            expected[size_t(loopByte(60, loop, 1))] &= 0xC0;
+        }
+        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+
+        // The loop list follows a model change at the next load.
+        states.setDeviceType(2);
+        QCOMPARE(states.count(), loops);
+        states.loadFromImage();
+        QCOMPARE(states.count(), 16);
+        QCOMPARE(states.tailState(15)->fault(), quint16(image[size_t(loopByte(60, 15, 0))] >> 6));
+    }
+
+    void loopAssignment()
+    {
+        auto image = imagebytes::random(6);
+        TailStates source(image.data(), 1, 10);
+        TailStates target(image.data(), 1, 11);
+        source.setCurrentRow(5);
+        const QByteArray from = record(image, 10);
+        const QByteArray to = record(image, 11);
+
+        target.assign(source);
+        QCOMPARE(target.currentRow(), 5);
+        for (int loop = 0; loop < 8; ++loop)
+            QCOMPARE(values(*target.tailState(loop)), values(*source.tailState(loop)));
+        // All seven triggers of the eight loops reach the target's record; bits 7..6 of each second
+        // byte and the slots of loops 9..16 stay the target's.
+        QByteArray expected = to;
+        for (int loop = 0; loop < 8; ++loop) {
+            const int first = kLoops + 2 * loop;
+            expected[first] = from[first];
+            expected[first + 1] = char((from[first + 1] & 0x3F) | (to[first + 1] & 0xC0));
+        }
+        QCOMPARE(record(image, 11).toHex(' '), expected.toHex(' '));
+
+        // Onto itself: nothing.
+        QSignalSpy changed(&target, &TailStates::changed);
+        target.assign(target);
+        QCOMPARE(changed.count(), 0);
+    }
+
+    void assignmentOfAnotherLoopCount()
+    {
+        auto image = imagebytes::random(7);
+        auto wide = imagebytes::random(8);
+        TailStates source(wide.data(), 2, 0);
+        TailStates target(image.data(), 0, 0);
+        const auto before = image;
+
+        // The target takes as many loops as the source has, and those loops are not in the image.
+        target.assign(source);
+        QCOMPARE(target.count(), 16);
+        QCOMPARE(target.children().size(), 16);
+        for (int loop = 0; loop < 16; ++loop)
+            QCOMPARE(values(*target.tailState(loop)), values(*source.tailState(loop)));
+        target.tailState(0)->setFault(2);
+        QCOMPARE(image, before);
+        QSignalSpy changed(&target, &TailStates::changed);
+        target.tailState(12)->setAlarm(1);
+        QCOMPARE(changed.count(), 1);
+
+        // The next load puts the model's loops back over the image.
+        target.loadFromImage();
+        QCOMPARE(target.count(), 4);
+    }
+
+    void severalLoopsAtOnce()
+    {
+        auto image = imagebytes::filled(0);
+        TailStates states(image.data(), 1, 2);
+        TailState* a = states.tailState(1);
+        TailState* b = states.tailState(4);
+        TailState* c = states.tailState(7);
+        a->setFault(1);
+        b->setFault(1);
+        c->setFault(2);
+        for (TailState* s : {a, b, c})
+            s->setBroken(2);
+
+        MultiTailState multi({a, b, c}, 1);
+        QCOMPARE(multi.fault(), quint16(0));
+        QCOMPARE(multi.broken(), quint16(2));
+        QCOMPARE(multi.alarm(), quint16(0));
+
+        multi.setFault(1);
+        for (TailState* s : {a, b, c}) {
+            QCOMPARE(s->fault(), quint16(1));
+            QCOMPARE(int(image[size_t(loopByte(2, int(s->loop()), 0))]), 0x40);
+        }
+        QCOMPARE(multi.fault(), quint16(1));
+        QCOMPARE(states.tailState(0)->fault(), quint16(0));
+
+        multi.setDefault();
+        for (TailState* s : {a, b, c})
+            QCOMPARE(values(*s), QList<quint16>(7, 0));
+        QCOMPARE(imagebytes::changed(imagebytes::filled(0), image), QList<int>());
+
+        const MultiTailState none({}, 1);
+        QCOMPARE(values(none), QList<quint16>(7, 0));
+    }
+
+    void panelEventBits_data()
+    {
+        QTest::addColumn<int>("trigger");
+        QTest::addColumn<int>("fill");
+        const char* names[] = {"ЗО", "СО", "notice off", "РП", "ОП", "case", "ext failure", "ext opening"};
+        for (int t = 0; t < 8; ++t) {
+            for (int fill : {0x00, 0xFF, 0x69})
+                QTest::addRow("%s over %02x", names[t], fill) << t << fill;
+        }
+    }
+
+    void panelEventBits()
+    {
+        QFETCH(int, trigger);
+        QFETCH(int, fill);
+        const auto& t = panelTriggers().at(trigger);
+        checkTriggerBits<PCState>(t, recordOffset(40) + t.byte, fill,
+                                  [](unsigned char* image) { return new PCState(image, 0, 40); });
+    }
+
+    void powerBlockBits_data()
+    {
+        QTest::addColumn<int>("trigger");
+        QTest::addColumn<int>("block");
+        QTest::addColumn<int>("fill");
+        const char* names[] = {"ОП", "РП", "channel 2", "channel 1"};
+        for (int t = 0; t < 4; ++t) {
+            for (int block : {0, 3})
+                QTest::addRow("%s of block %d", names[t], block + 1) << t << block << (block ? 0xFF : 0x00);
+        }
+    }
+
+    void powerBlockBits()
+    {
+        QFETCH(int, trigger);
+        QFETCH(int, block);
+        QFETCH(int, fill);
+        checkTriggerBits<BPState>(
+            powerTriggers().at(trigger), recordOffset(113) + kBp + block, fill,
+            [block](unsigned char* image) { return new BPState(image, 2, 113, unsigned(block)); });
+    }
+
+    void ipOutputs_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<int>("count");
+        QTest::newRow("4 loops") << 0 << 2;
+        QTest::newRow("8 loops") << 1 << 4;
+        QTest::newRow("16 loops") << 2 << 8;
+        QTest::newRow("unknown model") << 4 << 2;
+    }
+
+    // Output i lives in bits 2i+1..2i of byte 38 (outputs 1..4) or 39 (5..8); outputs the model
+    // lacks are neither read nor written.
+    void ipOutputs()
+    {
+        QFETCH(int, model);
+        QFETCH(int, count);
+        auto image = imagebytes::random(9);
+        const unsigned char* ip = image.data() + recordOffset(0) + kIp;
+        KVOState state(image.data(), model, 0);
+        QCOMPARE(state.count(), count);
+        for (int i = 0; i < 8; ++i)
+            QCOMPARE(int(state.state(i)), i < count ? (ip[i / 4] >> (2 * (i % 4))) & 3 : 0);
+
+        QSignalSpy changed(&state, &KVOState::changed);
+        auto expected = image;
+        for (int i = 0; i < 8; ++i) {
+            state.setState(i, 2);
+            if (i < count) {
+                unsigned char& byte = expected[size_t(recordOffset(0) + kIp + i / 4)];
+                byte = uchar((byte & ~(3 << (2 * (i % 4)))) | (2 << (2 * (i % 4))));
+            }
+        }
+        QCOMPARE(changed.count(), count);
+        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+
+        // Output 5 of program 0 is bits 1..0 of image byte 4209.
+        if (count == 8)
+            QCOMPARE(int(image[4209] & 3), 2);
+
+        state.setDefault();
+        for (int i = 0; i < count; ++i)
+            expected[size_t(recordOffset(0) + kIp + i / 4)] &= uchar(~(3 << (2 * (i % 4))));
+        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+    }
+
+    void guards()
+    {
+        auto image = imagebytes::filled(0);
+        KVOState ip(image.data(), 2, 1);
+        BKVStates bkv(image.data(), 2, 113);
+        QSignalSpy ipChanged(&ip, &KVOState::changed);
+        QSignalSpy bkvChanged(bkv.bkvState(7), &BKVState::changed);
+
+        // Output indexes outside and values above 3 are ignored without a word.
+        for (int i : {-1, 8, 100})
+            ip.setState(i, 1);
+        ip.setState(0, 4);
+        for (int i : {-1, 4})
+            bkv.bkvState(7)->setState(i, 1);
+        bkv.bkvState(7)->setState(0, 4);
+        QCOMPARE(ipChanged.count(), 0);
+        QCOMPARE(bkvChanged.count(), 0);
+        QCOMPARE(imagebytes::changed(imagebytes::filled(0), image), QList<int>());
+        QCOMPARE(int(ip.state(-1)), 0);
+        QCOMPARE(int(ip.state(8)), 0);
+        QCOMPARE(int(bkv.bkvState(7)->state(4)), 0);
+
+        // 3 is kept by every setter and reads as inactive.
+        ip.setState(7, 3);
+        QCOMPARE(int(image[size_t(recordOffset(1) + kIp + 1)]), 0xC0);
+        QCOMPARE(stateText(ip.state(7)), QStringLiteral("Неактивно"));
+
+        // Output 4 of БКВ-А block 8 of program 113: bits 7..6 of image byte 10093.
+        bkv.bkvState(7)->setState(3, 1);
+        QCOMPARE(bkvChanged.count(), 1);
+        QCOMPARE(int(image[10093]), 0x40);
+        QCOMPARE(imagebytes::changed(imagebytes::filled(0), image), (QList<int>{recordOffset(1) + kIp + 1, 10093}));
+    }
+
+    void assignments()
+    {
+        auto image = imagebytes::random(12);
+        const auto original = image;
+        const int from = 20;
+        const int to = 21;
+        PCState panelFrom(image.data(), 1, from), panelTo(image.data(), 1, to);
+        KVOState ipFrom(image.data(), 1, from), ipTo(image.data(), 1, to);
+        BKVStates bkvFrom(image.data(), 1, from), bkvTo(image.data(), 1, to);
+        BPStates bpFrom(image.data(), 1, from), bpTo(image.data(), 1, to);
+        bkvFrom.setCurrentRow(6);
+
+        panelTo.assign(panelFrom);
+        ipTo.assign(ipFrom);
+        bkvTo.assign(bkvFrom);
+        bpTo.assign(bpFrom);
+
+        // Bytes 36..51 follow the source, except the bits of ИП outputs 5..8, which the 8-loop model
+        // does not have.
+        QByteArray expected = record(original, to);
+        const QByteArray source = record(original, from);
+        for (int i = kPanel; i < kRecordSize; ++i)
+            expected[i] = source[i];
+        expected[kIp + 1] = record(original, to)[kIp + 1];
+        QCOMPARE(record(image, to).toHex(' '), expected.toHex(' '));
+        QCOMPARE(record(image, from), source);
+        QCOMPARE(bkvTo.currentRow(), 0);
+
+        // Onto itself: nothing.
+        QSignalSpy panelChanged(&panelTo, &PCState::changed);
+        QSignalSpy ipChanged(&ipTo, &KVOState::changed);
+        QSignalSpy bkvChanged(&bkvTo, &BKVStates::changed);
+        QSignalSpy bpChanged(&bpTo, &BPStates::changed);
+        panelTo.assign(panelTo);
+        ipTo.assign(ipTo);
+        bkvTo.assign(bkvTo);
+        bpTo.assign(bpTo);
+        QCOMPARE(panelChanged.count() + ipChanged.count() + bkvChanged.count() + bpChanged.count(), 0);
+    }
+
+    void severalBlocksAtOnce()
+    {
+        auto image = imagebytes::filled(0);
+        BKVStates bkv(image.data(), 0, 90);
+        BPStates bp(image.data(), 0, 90);
+        for (int k = 0; k < 8; ++k) {
+            for (int i = 0; i < 4; ++i)
+                bkv.bkvState(k)->setState(i, 1);
+        }
+        for (int k = 0; k < 4; ++k) {
+            bp.bpState(k)->setOp(2);
+            bp.bpState(k)->setCh1(2);
+        }
+
+        // The editor opens with every trigger inactive, whatever the blocks hold.
+        MultiBKVState outputs({bkv.bkvState(1), bkv.bkvState(6)}, 0);
+        MultiBPState power({bp.bpState(0), bp.bpState(3)}, 0);
+        for (int i = -1; i < 5; ++i)
+            QCOMPARE(int(outputs.state(i)), 0);
+        QCOMPARE(int(power.op() + power.rp() + power.ch1() + power.ch2()), 0);
+
+        outputs.setState(3, 2);
+        power.setRp(1);
+        QCOMPARE(int(image[size_t(recordOffset(90) + kBkv + 1)]), 0x95);
+        QCOMPARE(int(image[size_t(recordOffset(90) + kBkv + 6)]), 0x95);
+        QCOMPARE(int(image[size_t(recordOffset(90) + kBkv + 2)]), 0x55);
+        QCOMPARE(int(image[size_t(recordOffset(90) + kBp + 0)]), 0x92);
+        QCOMPARE(int(image[size_t(recordOffset(90) + kBp + 3)]), 0x92);
+        QCOMPARE(int(image[size_t(recordOffset(90) + kBp + 1)]), 0x82);
+
+        outputs.setDefault();
+        power.setDefault();
+        QCOMPARE(int(image[size_t(recordOffset(90) + kBkv + 1)]), 0x00);
+        QCOMPARE(int(image[size_t(recordOffset(90) + kBkv + 6)]), 0x00);
+        QCOMPARE(int(image[size_t(recordOffset(90) + kBkv + 0)]), 0x55);
+        QCOMPARE(int(image[size_t(recordOffset(90) + kBp + 0)]), 0x00);
+        QCOMPARE(int(image[size_t(recordOffset(90) + kBp + 3)]), 0x00);
+        QCOMPARE(int(image[size_t(recordOffset(90) + kBp + 2)]), 0x82);
+    }
+
+    void groupReachesEverySelectedProgramm_data()
+    {
+        QTest::addColumn<int>("group");
+        QTest::addColumn<int>("from");
+        QTest::addColumn<int>("to");
+        QTest::newRow("parameters") << 0 << kFlags << kLoops;
+        QTest::newRow("loops") << 1 << kLoops << kPanel;
+        QTest::newRow("panel events") << 2 << kPanel << kIp;
+        QTest::newRow("ИП") << 3 << kIp << kBkv;
+        QTest::newRow("БКВ-А") << 4 << kBkv << kBp;
+        QTest::newRow("БП-А") << 5 << kBp << kRecordSize;
+    }
+
+    // One change in the editor's group makes every selected program hold the editor's whole group:
+    // the values the editor shows, not only the one that changed.
+    void groupReachesEverySelectedProgramm()
+    {
+        QFETCH(int, group);
+        QFETCH(int, from);
+        QFETCH(int, to);
+        auto image = imagebytes::random(21);
+        Programms programms(image.data(), 2, 0);
+        QList<Programm*> selected;
+        for (unsigned index : kSelected)
+            selected << programms.programmByIndex(index);
+        MultiProgramm multi(selected, 2);
+        const auto before = image;
+
+        const std::vector<std::function<void()>> change = {
+            [&] { multi.params()->setWorkTime(600); },
+            [&] { multi.tailStates()->tailState(9)->setFire1(2); },
+            [&] { multi.pcState()->setExtBlockOpening(1); },
+            [&] { multi.kvoState()->setState(6, 2); },
+            [&] { multi.bkvStates()->bkvState(4)->setState(2, 1); },
+            [&] { multi.bpStates()->bpState(1)->setCh2(2); },
+        };
+        QSignalSpy changed(&multi, &MultiProgramm::changed);
+        change[size_t(group)]();
+
+        // The editor's group, as a record: all zero but the one change.
+        imagebytes::Image editor = imagebytes::filled(0);
+        Programm reference(editor.data(), 2, 0);
+        const std::vector<std::function<void()>> same = {
+            [&] { reference.params()->setWorkTime(600); },
+            [&] { reference.tailStates()->tailState(9)->setFire1(2); },
+            [&] { reference.pcState()->setExtBlockOpening(1); },
+            [&] { reference.kvoState()->setState(6, 2); },
+            [&] { reference.bkvStates()->bkvState(4)->setState(2, 1); },
+            [&] { reference.bpStates()->bpState(1)->setCh2(2); },
+        };
+        same[size_t(group)]();
+        const QByteArray expected = fields(editor, 0, from, to);
+
+        for (unsigned index : kSelected) {
+            QCOMPARE(fields(image, index, from, to).toHex(' '), expected.toHex(' '));
+            // Nothing outside the group moves.
+            QCOMPARE(record(image, int(index)).left(from), record(before, int(index)).left(from));
+            QCOMPARE(record(image, int(index)).mid(to), record(before, int(index)).mid(to));
+        }
+        QCOMPARE(record(image, int(kUnselected)), record(before, int(kUnselected)));
+        QCOMPARE(changed.count(), kSelected.size());
+        QCOMPARE(changed.at(1).first().value<Programm*>(), selected.at(1));
+    }
+
+    void resetAllReachesEverySelectedProgramm()
+    {
+        auto image = imagebytes::random(22);
+        Programms programms(image.data(), 0, 0);
+        QList<Programm*> selected;
+        for (unsigned index : {2u, 11u, 70u})
+            selected << programms.programmByIndex(index);
+        MultiProgramm multi(selected, 0);
+        auto expected = image;
+        for (unsigned index : {2u, 11u, 70u})
+            resetRecord(expected, int(index), 4, 2);
+
+        // Nothing happens while the flag goes off.
+        const auto before = image;
+        multi.resetDefault(false);
+        multi.params()->setFireSafety(false);
+        QCOMPARE(image, before);
+
+        // "Сбросить все" ends with the flag going on.
+        multi.params()->setFireSafety(true);
+        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+        QVERIFY(!multi.params()->fireSafety());
+        for (Programm* p : selected)
+            QVERIFY(!p->params()->fireSafety());
+    }
+
+    void descriptionReachesEverySelectedProgramm()
+    {
+        auto image = imagebytes::filled(0);
+        Programms programms(image.data(), 1, 0);
+        programms.setDescriptionDocument(descriptions::emptyDocument());
+        MultiProgramm multi({programms.programmByIndex(0), programms.programmByIndex(1)}, 1);
+        QVERIFY(!multi.children().isEmpty());
+        for (const IConfigItem* child : multi.children())
+            QVERIFY(!dynamic_cast<const programm::Description*>(child));
+
+        programm::Description text(nullptr, 1, 0);
+        text.setDescription(QStringLiteral("Оповещение 2 этажа"));
+        multi.assignDescription(text);
+        for (int id : {0, 1})
+            QCOMPARE(descriptions::read(programms.descriptionDocument(), "programm", id),
+                     QStringLiteral("Оповещение 2 этажа"));
+        QCOMPARE(programms.programmByIndex(2)->description(), QString());
+    }
+};
+
+OLMA_TEST_MAIN(TestProgrammModel)
+#include "tst_programmmodel.moc"

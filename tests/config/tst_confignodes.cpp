@@ -1,0 +1,621 @@
+#include "config/cipherpassword.h"
+#include "config/configitem.h"
+#include "config/content.h"
+#include "config/descriptiondocument.h"
+#include "config/multitail.h"
+#include "config/multiuser.h"
+#include "config/params.h"
+#include "config/tail.h"
+#include "config/tails.h"
+#include "config/users.h"
+#include "imagebytes.h"
+#include "testmain.h"
+
+#include <QSignalSpy>
+#include <functional>
+
+using namespace olma::config;
+
+namespace {
+
+QDomDocument documentFrom(const QString& body)
+{
+    QDomDocument document;
+    document.setContent(
+        QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?><configuration>%1</configuration>").arg(body));
+    return document;
+}
+
+// The elements under the root, as "tag#id=text" strings.
+QStringList elements(const QDomDocument& document)
+{
+    QStringList result;
+    const QDomElement root = document.documentElement();
+    for (QDomElement e = root.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        result << QStringLiteral("%1#%2=%3").arg(e.tagName(), e.attribute(QStringLiteral("id")), e.text());
+    return result;
+}
+
+} // namespace
+
+namespace {
+
+QByteArray bytesOf(const CipherPassword& p)
+{
+    return QByteArray(reinterpret_cast<const char*>(p.stored().data()), CipherPassword::kStoredSize);
+}
+
+QByteArray slice(const imagebytes::Image& image, int offset, int size)
+{
+    return QByteArray(reinterpret_cast<const char*>(image.data()) + offset, size);
+}
+
+} // namespace
+
+namespace {
+
+void putMasks(imagebytes::Image& image, const QByteArray& masks)
+{
+    std::copy(masks.begin(), masks.end(), image.begin() + 46);
+}
+
+QByteArray masks(const imagebytes::Image& image)
+{
+    return QByteArray(reinterpret_cast<const char*>(image.data()) + 46, 12);
+}
+
+} // namespace
+
+namespace {
+
+constexpr int kRecord = 58;
+constexpr int kRecordSize = 16;
+
+void putRecord(imagebytes::Image& image, int user, const QByteArray& record)
+{
+    std::copy(record.begin(), record.end(), image.begin() + kRecord + kRecordSize * user);
+}
+
+QByteArray record(const imagebytes::Image& image, int user)
+{
+    return QByteArray(reinterpret_cast<const char*>(image.data()) + kRecord + kRecordSize * user, kRecordSize);
+}
+
+QByteArray keyBytes(const IButtonKey& key)
+{
+    QByteArray bytes(1, char(key.first));
+    bytes.append(reinterpret_cast<const char*>(key.rest.data()), IButtonKey::kRestSize);
+    return bytes;
+}
+
+IButtonKey keyFrom(const QByteArray& bytes)
+{
+    IButtonKey key;
+    key.first = uchar(bytes[0]);
+    std::copy(bytes.begin() + 1, bytes.begin() + 7, key.rest.begin());
+    return key;
+}
+
+} // namespace
+
+namespace {
+
+constexpr int kTails = 4138;
+
+void putTail(imagebytes::Image& image, int index, unsigned char first, unsigned char second)
+{
+    image[size_t(kTails + 2 * index)] = first;
+    image[size_t(kTails + 2 * index + 1)] = second;
+}
+
+QByteArray tailBytes(const imagebytes::Image& image, int index)
+{
+    return QByteArray(reinterpret_cast<const char*>(image.data()) + kTails + 2 * index, 2);
+}
+
+} // namespace
+
+class TestConfigNodes : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void storingADescription()
+    {
+        Tail tail(nullptr, 0, 3, 0);
+        tail.setDescriptionDocument(descriptions::emptyDocument());
+
+        tail.setDescription(QStringLiteral("Склад"));
+        QCOMPARE(elements(tail.descriptionDocument()), QStringList{QStringLiteral("tail#3=Склад")});
+
+        // A second text replaces the first inside the same element.
+        tail.setDescription(QStringLiteral("Склад №2"));
+        QCOMPARE(elements(tail.descriptionDocument()), QStringList{QStringLiteral("tail#3=Склад №2")});
+
+        const QDomElement element = tail.descriptionDocument().documentElement().firstChildElement();
+        QCOMPARE(element.elementsByTagName(QStringLiteral("description")).size(), 1);
+
+        // A node that never got a document makes one of its own.
+        Tail lonely(nullptr, 0, 0, 0);
+        lonely.setDescription(QStringLiteral("x"));
+        QCOMPARE(elements(lonely.descriptionDocument()), QStringList{QStringLiteral("tail#0=x")});
+    }
+
+    void readingAndWritingElements_data()
+    {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("read");           // what loop 3 reads
+        QTest::addColumn<QStringList>("afterStore"); // the elements after loop 3 stores "new"
+
+        QTest::newRow("match") << "<tail id=\"3\"><description>a</description></tail>"
+                               << "a" << QStringList{"tail#3=new"};
+        QTest::newRow("capitalised description") << "<tail id=\"3\"><Description>a</Description></tail>"
+                                                 << "a" << QStringList{"tail#3=new"};
+        QTest::newRow("empty id") << "<tail id=\"\"><description>a</description></tail>"
+                                  << "" << QStringList{"tail#=a", "tail#3=new"};
+        QTest::newRow("id not a number") << "<tail id=\"x3\"><description>a</description></tail>"
+                                         << "" << QStringList{"tail#x3=a", "tail#3=new"};
+        QTest::newRow("no id") << "<tail><description>a</description></tail>"
+                               << "" << QStringList{"tail#=a", "tail#3=new"};
+        QTest::newRow("other tag") << "<user id=\"3\"><description>a</description></user>"
+                                   << "" << QStringList{"user#3=a", "tail#3=new"};
+        QTest::newRow("two elements, same id")
+            << "<tail id=\"3\"><description>a</description></tail><tail id=\"3\"><description>b</description></tail>"
+            << "b" << QStringList{"tail#3=new", "tail#3=new"};
+        QTest::newRow("element without description") << "<tail id=\"3\"/>"
+                                                     << "" << QStringList{"tail#3=new"};
+    }
+
+    void readingAndWritingElements()
+    {
+        QFETCH(QString, body);
+        QFETCH(QString, read);
+        QFETCH(QStringList, afterStore);
+
+        Tail tail(nullptr, 0, 3, 0);
+        tail.setDescription(QStringLiteral("stale"));
+        tail.setDescriptionDocument(documentFrom(body));
+        QCOMPARE(tail.description(), read);
+
+        tail.setDescription(QStringLiteral("new"));
+        QCOMPARE(elements(tail.descriptionDocument()), afterStore);
+    }
+
+    void passwordFromText_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("empty");
+        QTest::newRow("three digits") << "123" << QByteArray::fromHex("123fff") << 3 << false;
+        QTest::newRow("six digits") << "908172" << QByteArray::fromHex("908172") << 6 << false;
+        QTest::newRow("five digits") << "12345" << QByteArray::fromHex("12345f") << 5 << false;
+        QTest::newRow("empty") << "" << QByteArray::fromHex("ffffff") << 0 << true;
+        QTest::newRow("non-digit counts as 0") << "1a3" << QByteArray::fromHex("103fff") << 3 << false;
+    }
+
+    void passwordFromText()
+    {
+        QFETCH(QString, text);
+        QFETCH(QByteArray, stored);
+        QFETCH(int, length);
+        QFETCH(bool, empty);
+        const CipherPassword p = CipherPassword::fromText(text);
+        QCOMPARE(bytesOf(p), stored);
+        QCOMPARE(p.length(), length);
+        QCOMPARE(p.isEmpty(), empty);
+    }
+
+    void passwordFromStored_data()
+    {
+        QTest::addColumn<QByteArray>("stored");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("empty");
+        QTest::newRow("fourth nibble 9") << QByteArray::fromHex("1239ff") << "1239" << 4 << false;
+        QTest::newRow("stops at first non-digit") << QByteArray::fromHex("1f23ff") << "1" << 1 << false;
+        QTest::newRow("all FF") << QByteArray::fromHex("ffffff") << "" << 0 << true;
+        QTest::newRow("all zero") << QByteArray::fromHex("000000") << "000000" << 6 << true;
+    }
+
+    void passwordFromStored()
+    {
+        QFETCH(QByteArray, stored);
+        QFETCH(QString, text);
+        QFETCH(int, length);
+        QFETCH(bool, empty);
+        CipherPassword p;
+        QVERIFY(p.setStored(reinterpret_cast<const unsigned char*>(stored.constData()), 3));
+        QCOMPARE(p.text(), text);
+        QCOMPARE(p.length(), length);
+        QCOMPARE(p.isEmpty(), empty);
+        QCOMPARE(bytesOf(p), stored);
+        const auto digits = p.digits();
+        for (int k = 0; k < CipherPassword::kMaxDigits; ++k)
+            QCOMPARE(digits[size_t(k)], k < text.size() ? uchar(text.at(k).digitValue()) : uchar(255));
+    }
+
+    void settersWriteOnlyTheirBytes()
+    {
+        struct Case
+        {
+            const char* name;
+            unsigned char fill; // the whole image before the setter
+            std::function<void(Params&)> set;
+            QByteArray expected; // bytes 0..13 after the setter; the rest must not change
+        };
+        // Patterns, so that both cleared bits and untouched neighbours show.
+        const QList<Case> cases = {
+            {"timer1", 0xA5, [](Params& p) { p.setTimer1(200); }, QByteArray::fromHex("c8a5a5a5a5a5a5a5a5a5a5a5a5a5")},
+            {"timer2", 0xA5, [](Params& p) { p.setTimer2(7); }, QByteArray::fromHex("a507a5a5a5a5a5a5a5a5a5a5a5a5")},
+            {"autoPre 510", 0xA5, [](Params& p) { p.setAutoPre(510); },
+             QByteArray::fromHex("a5a5fe01a5a5a5a5a5a5a5a5a5a5")},
+            {"autoPre 256", 0xA5, [](Params& p) { p.setAutoPre(256); },
+             QByteArray::fromHex("a5a50001a5a5a5a5a5a5a5a5a5a5")},
+            {"autoPreDaily", 0xA5, [](Params& p) { p.setAutoPreDaily(300); },
+             QByteArray::fromHex("a5a5a5a52c01a5a5a5a5a5a5a5a5")},
+            {"kv sound", 0xA5, [](Params& p) { p.setKvSoundWorkTime(255); },
+             QByteArray::fromHex("a5a5a5a5a5a5ffa5a5a5a5a5a5a5")},
+            {"pts sound", 0xA5, [](Params& p) { p.setPtsSoundWorkTime(30); },
+             QByteArray::fromHex("a5a5a5a5a5a5a51ea5a5a5a5a5a5")},
+            {"engineer password", 0xA5, [](Params& p) { p.setEngineerPassword(CipherPassword::fromText("654321")); },
+             QByteArray::fromHex("a5a5a5a5a5a5a5a5654321a5a5a5")},
+            // Bytes 11 and 13 and bits 1..7 of byte 12 belong to the panel.
+            {"time sync on", 0x5A, [](Params& p) { p.setTimeSync(1); },
+             QByteArray::fromHex("5a5a5a5a5a5a5a5a5a5a5a5a5b5a")},
+            {"time sync off", 0xA5, [](Params& p) { p.setTimeSync(0); },
+             QByteArray::fromHex("a5a5a5a5a5a5a5a5a5a5a5a5a4a5")},
+            {"defaults", 0xA5, [](Params& p) { p.setDefault(); }, QByteArray::fromHex("0000000000000000ffffffa5a4a5")},
+        };
+        for (const Case& c : cases) {
+            auto image = imagebytes::filled(c.fill);
+            Params params(image.data(), 0, 0);
+            c.set(params);
+            QVERIFY2(slice(image, 0, 14) == c.expected, c.name);
+            const int rest = olma::config::kImageSize - 14;
+            QVERIFY2(slice(image, 14, rest) == QByteArray(rest, char(c.fill)), c.name);
+        }
+    }
+
+    void messages()
+    {
+        auto image = imagebytes::filled(0);
+        Params params(image.data(), 0, 0);
+
+        params.setMessage1(QStringLiteral("ПОЖАР1"));
+        QCOMPARE(slice(image, 14, 16), QByteArray::fromHex("cfcec6c0d031") + QByteArray(10, ' '));
+        params.setMessage2(QStringLiteral("ЗОНА 12?"));
+        QCOMPARE(slice(image, 30, 16), QByteArray::fromHex("c7cecdc0203132") + "?" + QByteArray(8, ' '));
+        QCOMPARE(slice(image, 0, 14), QByteArray(14, '\0'));
+
+        // Only the first ten bytes are read back, and only the characters a panel can show.
+        params.loadFromImage();
+        QCOMPARE(params.message1(), QStringLiteral("ПОЖАР1    "));
+        const QByteArray odd = QByteArray::fromHex("41c000ffe0203f5a31dfc1c1c1c1c1c1");
+        std::copy(odd.begin(), odd.end(), image.begin() + 14);
+        params.loadFromImage();
+        QCOMPARE(params.message1(), QStringLiteral("А ?1Я"));
+
+        // The defaults leave the messages alone.
+        params.setDefault();
+        QCOMPARE(slice(image, 14, 16), odd);
+    }
+
+    void settingABlockTouchesOneBit_data()
+    {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("offset");
+        QTest::addColumn<int>("bit");
+        QTest::newRow("keyboard 1") << int(BlockGroup::Keyboards) << 0 << 46 << 0;
+        QTest::newRow("relay block 4") << int(BlockGroup::RelayBlocks) << 3 << 48 << 3;
+        QTest::newRow("indication block 2") << int(BlockGroup::IndicationBlocks) << 1 << 50 << 1;
+        QTest::newRow("arming device 10") << int(BlockGroup::ArmingDevices) << 9 << 53 << 1;
+        QTest::newRow("arming device 16") << int(BlockGroup::ArmingDevices) << 15 << 53 << 7;
+        QTest::newRow("output block 8") << int(BlockGroup::OutputBlocks) << 7 << 54 << 7;
+        QTest::newRow("power block 3") << int(BlockGroup::PowerBlocks) << 2 << 56 << 2;
+    }
+
+    void settingABlockTouchesOneBit()
+    {
+        QFETCH(int, kind);
+        QFETCH(int, index);
+        QFETCH(int, offset);
+        QFETCH(int, bit);
+        auto image = imagebytes::filled(0);
+        Content content(image.data(), 0, 0);
+        content.group(kind)->setConnected(index, true);
+        QCOMPARE(imagebytes::changed(imagebytes::filled(0), image), QList<int>{offset});
+        QCOMPARE(int(image[size_t(offset)]), 1 << bit);
+
+        content.group(kind)->setConnected(index, false);
+        QCOMPARE(image, imagebytes::filled(0));
+    }
+
+    void defaultsClearOnlyExistingAddresses()
+    {
+        auto image = imagebytes::filled(0);
+        putMasks(image, QByteArray::fromHex("ffffffffffffffffffffffff"));
+        Content content(image.data(), 0, 0);
+        content.setDefault();
+        // 4 keyboards, 4 relay, 4 indication, 16 arming, 8 output, 4 power blocks.
+        QCOMPARE(masks(image), QByteArray::fromHex("f0fff0fff0ff000000fff0ff"));
+
+        auto zero = imagebytes::filled(0);
+        Content fresh(zero.data(), 0, 0);
+        fresh.setDefault();
+        QCOMPARE(zero, imagebytes::filled(0));
+    }
+
+    void blockDescriptions()
+    {
+        auto image = imagebytes::filled(0);
+        Content content(image.data(), 0, 0);
+        BlockGroup* arming = content.group(BlockGroup::ArmingDevices);
+        content.setDescriptionDocument(descriptions::emptyDocument());
+
+        arming->setBlockDescription(9, QStringLiteral("Вход, 1 этаж"));
+        arming->setBlockDescription(9, QStringLiteral("Вход, 2 этаж"));
+        arming->setBlockDescription(0, QStringLiteral("КПП"));
+        const QDomDocument document = arming->descriptionDocument();
+        QCOMPARE(document.elementsByTagName(QStringLiteral("outer_block_ups")).size(), 2);
+        QCOMPARE(descriptions::read(document, "outer_block_ups", 9).value_or(QString()),
+                 QStringLiteral("Вход, 2 этаж"));
+        // The group keeps its full name; block 1's description is not the group's.
+        QCOMPARE(arming->description(), QStringLiteral("Устройство Постановки Снятия"));
+
+        // Another tree reading the same document gets the same descriptions.
+        auto other = imagebytes::filled(0);
+        Content copy(other.data(), 0, 0);
+        copy.setDescriptionDocument(document);
+        QCOMPARE(copy.group(BlockGroup::ArmingDevices)->blockDescription(9), QStringLiteral("Вход, 2 этаж"));
+        QCOMPARE(copy.group(BlockGroup::ArmingDevices)->blockDescription(0), QStringLiteral("КПП"));
+        QCOMPARE(copy.group(BlockGroup::Keyboards)->blockDescription(0), QString());
+
+        // An empty document clears them.
+        copy.setDescriptionDocument(descriptions::emptyDocument());
+        QCOMPARE(copy.group(BlockGroup::ArmingDevices)->blockDescription(9), QString());
+    }
+
+    void decodingARecord_data()
+    {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("password");
+        QTest::addColumn<int>("mask");
+        QTest::addColumn<int>("rights"); // tailOn | tailOff << 1 | partial << 2 | drop << 3
+        QTest::addColumn<QByteArray>("key");
+        QTest::addColumn<bool>("credentials");
+
+        QTest::newRow("all zero") << QByteArray(16, '\0') << "" << 0 << 0 << QByteArray(7, '\xff') << true;
+        QTest::newRow("four digits") << QByteArray::fromHex("1234ff00000000000000000000000000") << "1234" << 0 << 0
+                                     << QByteArray(7, '\xff') << true;
+        QTest::newRow("first byte 00 means no password")
+            << QByteArray::fromHex("00123400000000000000000000000000") << "" << 0 << 0 << QByteArray(7, '\xff') << true;
+        QTest::newRow("everything") << QByteArray::fromHex("123456aa0180fabb01020304050607cc") << "123456" << 0x8001
+                                    << 0x0A << QByteArray::fromHex("01020304050607") << true;
+        QTest::newRow("key with first byte 0, no password")
+            << QByteArray::fromHex("ffffff00000000000002000000000000") << "" << 0 << 0
+            << QByteArray::fromHex("00020000000000") << false;
+    }
+
+    void decodingARecord()
+    {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, password);
+        QFETCH(int, mask);
+        QFETCH(int, rights);
+        QFETCH(QByteArray, key);
+        QFETCH(bool, credentials);
+
+        auto image = imagebytes::filled(0);
+        putRecord(image, 7, bytes);
+        User user(image.data(), 0, 7);
+        QCOMPARE(user.password().text(), password);
+        QCOMPARE(int(user.accessMask()), mask);
+        QCOMPARE(int(user.tailOn()) | int(user.tailOff()) << 1 | int(user.partialTailOnOff()) << 2 |
+                     int(user.tailDrop()) << 3,
+                 rights);
+        QCOMPARE(keyBytes(user.key()), key);
+        QCOMPARE(user.hasCredentials(), credentials);
+    }
+
+    void settersKeepThePanelsBytes()
+    {
+        struct Case
+        {
+            const char* name;
+            std::function<void(User&)> set;
+            QByteArray expected;
+        };
+        // Bytes 3, 7 and 15 and rights bits 4..7 are the panel's; 0xA5 in every byte shows them.
+        const QList<Case> cases = {
+            {"password", [](User& u) { u.setPassword(CipherPassword::fromText("4321")); },
+             QByteArray::fromHex("4321ffa5a5a5a5a5a5a5a5a5a5a5a5a5")},
+            {"access mask", [](User& u) { u.setAccessMask(0x8001); },
+             QByteArray::fromHex("a5a5a5a50180a5a5a5a5a5a5a5a5a5a5")},
+            {"key", [](User& u) { u.setKey(keyFrom(QByteArray::fromHex("01112233445566"))); },
+             QByteArray::fromHex("a5a5a5a5a5a5a5a501112233445566a5")},
+            {"tailOn off", [](User& u) { u.setTailOn(false); },
+             QByteArray::fromHex("a5a5a5a5a5a5a4a5a5a5a5a5a5a5a5a5")},
+            {"tailOff on", [](User& u) { u.setTailOff(true); },
+             QByteArray::fromHex("a5a5a5a5a5a5a7a5a5a5a5a5a5a5a5a5")},
+            {"partial off", [](User& u) { u.setPartialTailOnOff(false); },
+             QByteArray::fromHex("a5a5a5a5a5a5a1a5a5a5a5a5a5a5a5a5")},
+            {"drop on", [](User& u) { u.setTailDrop(true); }, QByteArray::fromHex("a5a5a5a5a5a5ada5a5a5a5a5a5a5a5a5")},
+            // The password and key of the defaults stay in the node.
+            {"defaults", [](User& u) { u.setDefault(); }, QByteArray::fromHex("a5a5a5a50000a0a5a5a5a5a5a5a5a5a5")},
+        };
+        for (const Case& c : cases) {
+            auto image = imagebytes::filled(0xA5);
+            User user(image.data(), 0, 100);
+            c.set(user);
+            QVERIFY2(record(image, 100) == c.expected, c.name);
+            for (int offset : imagebytes::changed(imagebytes::filled(0xA5), image))
+                QVERIFY2(offset >= kRecord + kRecordSize * 100 && offset < kRecord + kRecordSize * 101, c.name);
+        }
+    }
+
+    void signalsReachTheSection()
+    {
+        auto image = imagebytes::filled(0);
+        Users users(image.data(), 0, 0);
+        users.setDescriptionDocument(descriptions::emptyDocument());
+        // The users are built anew from the image; the new ones must be connected too.
+        users.loadFromImage();
+
+        QSignalSpy own(users.user(41), &User::keyOrPasswordChanged);
+        QSignalSpy section(&users, &Users::userKeyOrPasswordChanged);
+        QSignalSpy described(&users, &Users::userDescriptionChanged);
+
+        users.user(41)->setPassword(CipherPassword::fromText("2580"));
+        users.user(42)->setKey(IButtonKey::neverSet());
+        users.user(43)->setDescription(QStringLiteral("Охранник"));
+
+        QCOMPARE(own.size(), 1);
+        QCOMPARE(own.at(0).at(0).toInt(), 41);
+        QCOMPARE(section.size(), 2);
+        QCOMPARE(section.at(0).at(0).toInt(), 41);
+        QCOMPARE(section.at(1).at(0).toInt(), 42);
+        QCOMPARE(described.size(), 1);
+        QCOMPARE(described.at(0).at(0).toInt(), 43);
+        QCOMPARE(described.at(0).at(1).toString(), QStringLiteral("Охранник"));
+        QCOMPARE(descriptions::read(users.descriptionDocument(), "user", 43).value_or(QString()),
+                 QStringLiteral("Охранник"));
+    }
+
+    void severalUsersAtOnce()
+    {
+        auto image = imagebytes::filled(0);
+        putRecord(image, 1,
+                  QByteArray::fromHex("1234ff00030001"
+                                      "00aa01000000000000"));
+        putRecord(image, 2,
+                  QByteArray::fromHex("1234ff00050003"
+                                      "00bb01000000000000"));
+        Users users(image.data(), 1, 0);
+        MultiUser both({users.user(1), users.user(2)}, 1);
+
+        // Same password and tailOn; different mask, tailOff and key.
+        QCOMPARE(both.password().text(), QStringLiteral("1234"));
+        QVERIFY(both.tailOn());
+        QCOMPARE(both.accessMask(), quint16(0));
+        QVERIFY(!both.tailOff());
+        QCOMPARE(keyBytes(both.key()), QByteArray(7, '\0'));
+        QCOMPARE(both.loopCount(), 8);
+
+        both.setAccessMask(0x00F0);
+        both.setTailDrop(true);
+        QCOMPARE(record(image, 1).mid(4, 3), QByteArray::fromHex("f00009"));
+        QCOMPARE(record(image, 2).mid(4, 3), QByteArray::fromHex("f0000b"));
+        QCOMPARE(both.accessMask(), quint16(0x00F0));
+
+        MultiUser none({}, 0);
+        QVERIFY(none.password().text().isEmpty());
+        QVERIFY(!none.tailOn());
+    }
+
+    void settersTouchOnlyTheirBits()
+    {
+        auto image = imagebytes::filled(0);
+        putTail(image, 2, 0x84, 0x00);
+        Tail tail(image.data(), 0, 2, 0);
+        tail.setTailType(7);
+        QCOMPARE(tailBytes(image, 2), QByteArray::fromHex("8700"));
+        tail.setFire1(false);
+        QCOMPARE(tailBytes(image, 2), QByteArray::fromHex("0700"));
+
+        const QList<QPair<std::function<void(Tail&, bool)>, int>> secondByte = {
+            {[](Tail& t, bool on) { t.setGuardOnTimeout(on ? 1 : 0); }, 0x80},
+            {[](Tail& t, bool on) { t.setGuardOffTimeout(on ? 1 : 0); }, 0x40},
+            {[](Tail& t, bool on) { t.setWithoutAlarm(on); }, 0x20},
+            {[](Tail& t, bool on) { t.setAutoReset(on); }, 0x10},
+            {[](Tail& t, bool on) { t.setBizEx(on); }, 0x08},
+            {[](Tail& t, bool on) { t.setAutoReGuardOn(on); }, 0x04},
+            {[](Tail& t, bool on) { t.setReRequest(on); }, 0x02},
+            {[](Tail& t, bool on) { t.setFaultCheck(on); }, 0x01},
+        };
+        for (const auto& [set, bit] : secondByte) {
+            auto pattern = imagebytes::filled(0xA5);
+            Tail t(pattern.data(), 0, 5, 0);
+            set(t, !(0xA5 & bit));
+            QCOMPARE(imagebytes::changed(imagebytes::filled(0xA5), pattern), QList<int>{kTails + 11});
+            QCOMPARE(int(pattern[kTails + 11]), 0xA5 ^ bit);
+        }
+
+        // Only the value 1 selects the second timer.
+        auto image2 = imagebytes::filled(0);
+        putTail(image2, 0, 0x00, 0xC0);
+        Tail t(image2.data(), 0, 0, 0);
+        t.setGuardOnTimeout(2);
+        t.setGuardOffTimeout(2);
+        QCOMPARE(tailBytes(image2, 0), QByteArray::fromHex("0000"));
+
+        putTail(image2, 0, 0xFF, 0xFF);
+        t.loadFromImage();
+        t.setDefault();
+        QCOMPARE(tailBytes(image2, 0), QByteArray::fromHex("0000"));
+    }
+
+    void modelChangeKeepsUnusedSlots()
+    {
+        auto image = imagebytes::random(7);
+        const auto before = image;
+        Tails tails(image.data(), 2, 0);
+        QCOMPARE(tails.count(), 16);
+        tails.setDescriptionDocument(descriptions::emptyDocument());
+        tails.tail(2)->setDescription(QStringLiteral("Склад"));
+
+        tails.setDeviceType(0);
+        tails.loadFromImage();
+        QCOMPARE(tails.count(), 4);
+        QCOMPARE(tails.children().size(), 4);
+        for (int i = 0; i < 4; ++i)
+            tails.tail(i)->setDefault();
+        tails.setDefault();
+        QCOMPARE(tailBytes(image, 0), QByteArray(2, '\0'));
+
+        tails.setDeviceType(1);
+        tails.loadFromImage();
+        QCOMPARE(tails.count(), 8);
+        tails.setDeviceType(2);
+        tails.loadFromImage();
+        QCOMPARE(tails.count(), 16);
+        // Only loops 1..4 were reset; slots 5..16 and everything else are as they were.
+        const QList<int> changed = imagebytes::changed(before, image);
+        for (int offset : changed)
+            QVERIFY2(offset >= kTails && offset < kTails + 8, qPrintable(QString::number(offset)));
+        QCOMPARE(tails.tail(15)->tailType(), before[kTails + 30] & 0x7F);
+        // A loop built anew reads its description from the tree's document.
+        QCOMPARE(tails.tail(2)->description(), QStringLiteral("Склад"));
+    }
+
+    void severalLoopsAtOnce()
+    {
+        auto image = imagebytes::filled(0);
+        putTail(image, 0, 0x04, 0x01);
+        putTail(image, 1, 0x05, 0x01);
+        Tails tails(image.data(), 0, 0);
+        MultiTail both({tails.tail(0), tails.tail(1)}, 0);
+        QCOMPARE(both.tailType(), 0);
+        QVERIFY(both.faultCheck());
+        QVERIFY(!both.bizEx());
+
+        both.setTailType(6);
+        both.setGuardOnTimeout(1);
+        QCOMPARE(tails.tail(0)->tailType(), 6);
+        QCOMPARE(tails.tail(1)->tailType(), 6);
+        QCOMPARE(tailBytes(image, 0), QByteArray::fromHex("0681"));
+        QCOMPARE(tailBytes(image, 1), QByteArray::fromHex("0681"));
+        QCOMPARE(both.tailType(), 6);
+
+        tails.setDescriptionDocument(descriptions::emptyDocument());
+        tails.tail(0)->setDescription(QStringLiteral("a"));
+        QCOMPARE(both.description(), QString());
+        both.setDescription(QStringLiteral("Периметр"));
+        QCOMPARE(both.description(), QStringLiteral("Периметр"));
+        QCOMPARE(tails.descriptionDocument().elementsByTagName(QStringLiteral("tail")).size(), 2);
+    }
+};
+
+OLMA_TEST_MAIN(TestConfigNodes)
+#include "tst_confignodes.moc"

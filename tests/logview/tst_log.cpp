@@ -1,0 +1,483 @@
+#include "common/cp1251.h"
+#include "common/datadir.h"
+#include "dialoginterceptor.h"
+#include "logrecords.h"
+#include "logview/ilogviewwidget.h"
+#include "logview/logevent.h"
+#include "logview/logevents.h"
+#include "logview/logexport.h"
+#include "logview/logview.h"
+#include "logview/progressdialoglog.h"
+#include "testmain.h"
+
+#include <QTemporaryDir>
+#include <QTreeWidget>
+
+using namespace olma::logview;
+
+namespace {
+
+QByteArray readFile(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+std::vector<uint> numbers(const std::vector<LogEvent>& events)
+{
+    std::vector<uint> out;
+    for (const LogEvent& e : events)
+        out.push_back(e.number);
+    return out;
+}
+
+int shownRows(LogView& log)
+{
+    auto* view = dynamic_cast<QWidget*>(log.logEvents()->logViewWidget());
+    return view ? view->findChild<QTreeWidget*>(QStringLiteral("_treeWidget"))->topLevelItemCount() : -1;
+}
+
+} // namespace
+
+namespace {
+
+const QByteArray kTamper = logtest::record(2024, 12, 31, 23, 59, 1, 13, 2, 5);
+const QByteArray kZoneAlarm = logtest::record(2005, 1, 2, 3, 4, 3, 1, 0, 5);
+const QByteArray kUnknown = logtest::record(2024, 5, 6, 7, 8, 0, 1);
+
+// Events as the viewer hands them over: decoded earlier, with numbers of their own (from 41).
+std::vector<LogEvent> events(const QByteArray& records)
+{
+    std::vector<LogEvent> out;
+    for (int at = 0; at + 8 <= records.size(); at += 8)
+        out.push_back(decodeRecord(reinterpret_cast<const unsigned char*>(records.constData() + at), 40 + at / 8));
+    return out;
+}
+
+const QString kCsvHeader = QStringLiteral("Дата/Время;Класс;Событие;Парметр 1;Параметр 2\r\n");
+const QString kTextHeader = QStringLiteral("№\tДата/Время\t\tКласс\tСобытие\t\t\tПарметр 1\tПараметр 2\n");
+
+} // namespace
+
+class TestLog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void describes_data()
+    {
+        QTest::addColumn<QByteArray>("record");
+        QTest::addColumn<QStringList>("texts");
+
+        const QByteArray tamper("\x24\x12\x31\x63\x59\x02\x05\x0D", 8);
+        QTest::newRow("block tamper") << tamper
+                                      << QStringList{"23:59 31.12.2024", "Блок", "Вскрытие", "Блок: БРВ-А", "Адрес: 5"};
+        QByteArray fault = tamper;
+        fault[7] = 0x0F;
+        QTest::newRow("block fault names the output")
+            << fault << QStringList{"23:59 31.12.2024", "Блок", "Неисправность", "Блок: БРВ-А", "Выход: 5"};
+        QByteArray noType = fault;
+        noType[5] = 0x06;
+        QTest::newRow("no such block type")
+            << noType << QStringList{"23:59 31.12.2024", "Блок", "Неисправность", "", "Выход: 5"};
+        QTest::newRow("power on has no parameters")
+            << logtest::record(2024, 1, 2, 3, 4, 1, 1, 2, 5)
+            << QStringList{"03:04 02.01.2024", "Блок", "Включение ППКОП", "", ""};
+        QTest::newRow("block code past the table")
+            << logtest::record(2005, 1, 2, 3, 4, 1, 40, 11, 7)
+            << QStringList{"03:04 02.01.2005", "Блок", "", "Блок: БКВ-А", "Адрес: 7"};
+
+        QByteArray update = tamper;
+        update[3] = char(0x80 + 0x23);
+        update[5] = 3;
+        update[7] = 26;
+        QTest::newRow("firmware update") << update
+                                         << QStringList{"23:59 31.12.2024", "Пользователь", "Обновление версии ПО",
+                                                        "Версия №: 3", ""};
+        QTest::newRow("user arms a zone")
+            << logtest::record(2024, 5, 6, 7, 8, 2, 1, 7, 2)
+            << QStringList{"07:08 06.05.2024", "Пользователь", "Взятие", "Пользователь: 7", "Зона: 2"};
+        QTest::newRow("user created by an admin")
+            << logtest::record(2024, 5, 6, 7, 8, 2, 10, 7, 255)
+            << QStringList{"07:08 06.05.2024", "Пользователь", "Создание", "Пользователь: 7", "Администратор: 255"};
+        QTest::newRow("clock set by an admin")
+            << logtest::record(2024, 5, 6, 7, 8, 2, 25, 1, 9)
+            << QStringList{"07:08 06.05.2024", "Пользователь", "Установка даты/времени", "Администратор: 1", ""};
+        QTest::newRow("unknown user event") << logtest::record(2024, 5, 6, 7, 8, 2, 31, 4, 9)
+                                            << QStringList{"07:08 06.05.2024", "Пользователь", "", "", ""};
+
+        QTest::newRow("zone fire") << logtest::record(2024, 5, 6, 7, 8, 3, 2, 9, 5)
+                                   << QStringList{"07:08 06.05.2024", "Зона", "ПОЖАР-1", "Зона: 5", ""};
+        QTest::newRow("unknown zone event") << logtest::record(2024, 5, 6, 7, 8, 3, 20, 9, 5)
+                                            << QStringList{"07:08 06.05.2024", "Зона", "", "Зона: 5", ""};
+        QTest::newRow("class 0") << logtest::record(2024, 5, 6, 7, 8, 0, 1, 9, 5)
+                                 << QStringList{"07:08 06.05.2024", "Неизвестно", "", "", ""};
+        // The date shows as the panel wrote it, even when it cannot be a date.
+        QByteArray month13 = tamper;
+        month13[1] = 0x13;
+        QTest::newRow("month 13") << month13
+                                  << QStringList{"23:59 31.13.2024", "Блок", "Вскрытие", "Блок: БРВ-А", "Адрес: 5"};
+    }
+
+    void describes()
+    {
+        QFETCH(QByteArray, record);
+        QFETCH(QStringList, texts);
+        const LogEvent event = decodeRecord(reinterpret_cast<const unsigned char*>(record.constData()), 0);
+        QCOMPARE(describeEvent(event), texts);
+    }
+
+    void impossibleDatesDecodeToAnInvalidTimeButAreKept()
+    {
+        // Month 13, 30 February, hour 25, minute 60.
+        const std::pair<int, unsigned char> faults[] = {{1, 0x13}, {2, 0x30}, {3, 0x65}, {4, 0x60}};
+        for (const auto& [byte, value] : faults) {
+            unsigned char r[8] = {0x24, 0x02, 0x28, 0x63, 0x59, 0x02, 0x05, 0x0D};
+            r[byte] = value;
+            const LogEvent event = decodeRecord(r, 6);
+            QVERIFY2(!event.dateTime.isValid(), qPrintable(QString::number(byte)));
+            QCOMPARE(event.number, 7u);
+            QCOMPARE(event.eventCode, 13);
+        }
+    }
+
+    void aFileOfTwentyBytesLoadsTwoEventsAndSavesBackUnchanged()
+    {
+        QTemporaryDir dir;
+        const QByteArray content = logtest::record(2024, 3, 1, 10, 0, 1, 13, 2, 1) +
+                                   logtest::record(2024, 3, 1, 10, 5, 3, 1, 0, 4) + QByteArray("\x01\x02\x03\x04", 4);
+        const QString in = dir.filePath(QStringLiteral("in.bin"));
+        QVERIFY(writeFile(in, content));
+
+        LogView log;
+        std::unique_ptr<QWidget> page(log.guiItems().at(0).item->createWidget(nullptr));
+        // Loading twice replaces; nothing is merged.
+        QVERIFY(log.loadLogFile(in).done);
+        const LogOutcome loaded = log.loadLogFile(in);
+        QVERIFY(loaded.done);
+        QCOMPARE(loaded.message, LogOutcome::Message::None);
+        QCOMPARE(numbers(log.logEvents()->events()), (std::vector<uint>{1, 2}));
+        QCOMPARE(log.logEvents()->events().at(1).eventClass, 3);
+        QCOMPARE(log.logEvents()->rawLog().size(), size_t(20));
+        QCOMPARE(shownRows(log), 2);
+
+        const QString out = dir.filePath(QStringLiteral("out.bin"));
+        const LogOutcome saved = log.writeLogFile(out);
+        QVERIFY(saved.done);
+        QCOMPARE(saved.message, LogOutcome::Message::Information);
+        QCOMPARE(saved.title, QStringLiteral("Запись журнала в файл"));
+        QCOMPARE(saved.text, QStringLiteral("Журнал успешно записан в файл: %1!").arg(out));
+        QCOMPARE(readFile(out), content);
+
+        const QString empty = dir.filePath(QStringLiteral("empty.bin"));
+        QVERIFY(writeFile(empty, QByteArray()));
+        QVERIFY(log.loadLogFile(empty).done);
+        QVERIFY(log.logEvents()->events().empty());
+        QVERIFY(log.logEvents()->rawLog().empty());
+        QCOMPARE(shownRows(log), 0);
+    }
+
+    void failedLoadsLeaveTheLogAsItWas()
+    {
+        QTemporaryDir dir;
+        LogView log;
+        log.setLogContent(logtest::bytes(logtest::record(2024, 3, 1, 10, 0, 1, 13)));
+
+        const QString missing = dir.filePath(QStringLiteral("missing.bin"));
+        const LogOutcome notFound = log.loadLogFile(missing);
+        QVERIFY(!notFound.done);
+        QCOMPARE(notFound.message, LogOutcome::Message::Critical);
+        QCOMPARE(notFound.title, QStringLiteral("Ошибка чтения файла журнала"));
+        QCOMPARE(notFound.text, QStringLiteral("Файл журнала: \"%1\" не наден!").arg(missing));
+
+        const LogOutcome cancelled = log.loadLogFile(QString());
+        QVERIFY(!cancelled.done);
+        QCOMPARE(cancelled.message, LogOutcome::Message::None);
+
+        // A folder exists but cannot be read as a file: passed over without a word.
+        const LogOutcome unreadable = log.loadLogFile(dir.path());
+        QVERIFY(!unreadable.done);
+        QCOMPARE(unreadable.message, LogOutcome::Message::None);
+
+        QCOMPARE(log.logEvents()->events().size(), size_t(1));
+        QCOMPARE(log.logEvents()->rawLog().size(), size_t(8));
+    }
+
+    void failedSavesAreReportedWithTheName_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("dialog cancelled") << QString();
+        QTest::newRow("no such folder") << QStringLiteral("no/such/folder/log.bin");
+    }
+
+    void failedSavesAreReportedWithTheName()
+    {
+        QFETCH(QString, name);
+        LogView log;
+        log.setLogContent(logtest::bytes(logtest::record(2024, 3, 1, 10, 0, 1, 13)));
+        const LogOutcome saved = log.writeLogFile(name);
+        QVERIFY(!saved.done);
+        QCOMPARE(saved.message, LogOutcome::Message::Critical);
+        QCOMPARE(saved.title, QStringLiteral("Запись журнала в файл"));
+        QCOMPARE(saved.text, QStringLiteral("Запись журнала в файл %1 не выполнена!").arg(name));
+    }
+
+    void recordsAreNumberedInOrderOfArrival()
+    {
+        LogView log;
+        log.setLogContent(logtest::bytes(logtest::record(2023, 1, 1, 0, 0, 1, 1)));
+        ProgressDialogLog dialog;
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Считывание журнала событий"));
+        log.beginDeviceRead(&dialog);
+        QVERIFY(log.logEvents()->events().empty());
+
+        // The engine hands over each block's records last first; parameter A tells them apart.
+        const int blockSizes[] = {7, 3};
+        for (uint block = 0; block < 2; ++block) {
+            for (int i = blockSizes[block] - 1; i >= 0; --i) {
+                const QByteArray r = logtest::record(2024, 3, 1, 10, 0, 3, 1, int(block * 10) + i, 1);
+                dialog.logRecord(block, reinterpret_cast<const unsigned char*>(r.constData()));
+            }
+            QVERIFY(dialog.progress(block + 1, 2, block == 1));
+        }
+        const LogOutcome outcome = log.endDeviceRead(true);
+        QVERIFY(outcome.done);
+        QCOMPARE(outcome.message, LogOutcome::Message::None);
+
+        const auto& events = log.logEvents()->events();
+        QCOMPARE(numbers(events), (std::vector<uint>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
+        std::vector<int> order;
+        for (const LogEvent& e : events)
+            order.push_back(e.paramA);
+        QCOMPARE(order, (std::vector<int>{6, 5, 4, 3, 2, 1, 0, 12, 11, 10}));
+        QCOMPARE(log.logEvents()->rawLog().size(), size_t(80));
+    }
+
+    void aFailedReadKeepsWhatArrived()
+    {
+        LogView log;
+        std::unique_ptr<QWidget> page(log.logEvents()->createWidget(nullptr));
+        ProgressDialogLog dialog;
+        log.beginDeviceRead(&dialog);
+        for (int i = 2; i >= 0; --i) {
+            const QByteArray r = logtest::record(2024, 3, 1, 10, i, 1, 13, 2, 1);
+            dialog.logRecord(0, reinterpret_cast<const unsigned char*>(r.constData()));
+        }
+        // Records are not shown one by one; the viewer is rebuilt once at the end.
+        QCOMPARE(shownRows(log), 0);
+        const LogOutcome outcome = log.endDeviceRead(false);
+        QVERIFY(!outcome.done);
+        QCOMPARE(outcome.message, LogOutcome::Message::Critical);
+        QCOMPARE(outcome.title, QStringLiteral("Считывание журнала событий"));
+        QCOMPARE(outcome.text, QStringLiteral("Невозможно считать журнал событий!"));
+        QCOMPARE(log.logEvents()->events().size(), size_t(3));
+        QCOMPARE(shownRows(log), 3);
+
+        DialogInterceptor dialogs;
+        showOutcome(nullptr, outcome);
+        QCOMPARE(dialogs.messages().size(), 1);
+        QCOMPARE(dialogs.messages().at(0).icon, QMessageBox::Critical);
+        QCOMPARE(dialogs.messages().at(0).text, outcome.text);
+    }
+
+    void theStoreServesOneViewerPage()
+    {
+        LogView log;
+        const QList<olma::GuiEntry> pages = log.guiItems();
+        QCOMPARE(pages.at(0).title, QStringLiteral("Журнал событий"));
+
+        QWidget* first = pages.at(0).item->createWidget(nullptr);
+        QVERIFY(first);
+        QCOMPARE(pages.at(0).item->createWidget(nullptr), first);
+        // A page destroyed with its stack detaches itself; the next click makes a new one.
+        delete first;
+        QVERIFY(!log.logEvents()->logViewWidget());
+        std::unique_ptr<QWidget> second(pages.at(0).item->createWidget(nullptr));
+        QVERIFY(second);
+        QCOMPARE(dynamic_cast<QWidget*>(log.logEvents()->logViewWidget()), second.get());
+
+        // The window destroys its children in creation order: the log before its page.
+        auto* window = new QWidget;
+        auto* owned = new LogView(window);
+        owned->setLogContent(logtest::bytes(logtest::record(2024, 3, 1, 10, 0, 1, 13)));
+        QVERIFY(owned->logEvents()->createWidget(window));
+        delete window;
+    }
+
+    void documents_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QByteArray>("records");
+        QTest::addColumn<QString>("document");
+
+        QTest::newRow("empty log as CSV") << "empty.csv" << QByteArray() << kCsvHeader;
+        QTest::newRow("empty parameters keep their fields")
+            << "unknown.csv" << kUnknown << kCsvHeader + QStringLiteral("07:08 06.05.2024;Неизвестно;;;\r\n");
+        QTest::newRow("CSV rows") << "two.csv" << kTamper + kZoneAlarm
+                                  << kCsvHeader +
+                                         QStringLiteral("23:59 31.12.2024;Блок;Вскрытие;Блок: БРВ-А;Адрес: 5\r\n"
+                                                        "03:04 02.01.2005;Зона;Тревога;Зона: 5;\r\n");
+        const QString text =
+            kTextHeader + QStringLiteral("№1\t23:59 31.12.2024\tБлок\tВскрытие\tБлок: БРВ-А\tАдрес: 5\t\n"
+                                         "№2\t03:04 02.01.2005\tЗона\tТревога\tЗона: 5\t\t\n");
+        QTest::newRow("text rows numbered from 1") << "two.txt" << kTamper + kZoneAlarm << text;
+        QTest::newRow("capital name") << "LOG.TXT" << kTamper + kZoneAlarm << text;
+
+        const QString html =
+            QStringLiteral("<html>\n<head>\n"
+                           "<meta http-equiv=\"Content-Type\" Content=\"text/html; charset=windows-1251\">"
+                           "<title>Журнал прибора ППКОП Ольма-Ех</title></head><body>\n"
+                           "<table width=85% border=1>\n"
+                           "<tr></th><th width=20%,nowrap>Дата/Время</th><th width=20%,nowrap>Класс"
+                           "</th><th width=34%,nowrap>Событие</th><th width=13%,nowrap>Параметр 1"
+                           "</th><th width=13%,nowrap>Параметр 2</th></tr>\n"
+                           "<tr><td>03:04 02.01.2005</td><td>Зона</td><td>Тревога</td><td>Зона: 5</td><td></td></tr>\n"
+                           "</table>\n</body>\n</html>\n");
+        QTest::newRow("HTML") << "zone.html" << kZoneAlarm << html;
+    }
+
+    void documents()
+    {
+        QFETCH(QString, name);
+        QFETCH(QByteArray, records);
+        QFETCH(QString, document);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(name);
+        // Whatever was there before is replaced.
+        QVERIFY(writeFile(path, QByteArray(1000, 'x')));
+
+        LogView log;
+        log.logEventsAdd(events(records));
+        const LogOutcome outcome = log.exportLog(path);
+        QVERIFY(outcome.done);
+        QCOMPARE(outcome.message, LogOutcome::Message::Information);
+        QCOMPARE(outcome.title, QStringLiteral("Экспорт журнала в файл"));
+        QCOMPARE(outcome.text, QStringLiteral("Журнал успешно экспортирован!"));
+        QCOMPARE(readFile(path), olma::cp1251::encode(document));
+    }
+
+    void rtfEscapesEveryByte_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("rtf");
+        QTest::newRow("zone") << QStringLiteral("Зона: 5") << QStringLiteral(R"(\'c7\'ee\'ed\'e0\'3a\'20\'35)");
+        QTest::newRow("no leading zero") << QStringLiteral("\t") << QStringLiteral(R"(\'9)");
+    }
+
+    void rtfEscapesEveryByte()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, rtf);
+        QCOMPARE(rtfEscape(text), rtf);
+    }
+
+    void rtfFillsTheTemplates()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("log.rtf"));
+        LogView log;
+        log.logEventsAdd(events(kTamper + kZoneAlarm));
+        QVERIFY(log.exportLog(path).done);
+        const QString rtf = QString::fromLatin1(readFile(path));
+
+        QVERIFY(rtf.startsWith(QStringLiteral("{\\rtf1")));
+        QVERIFY(rtf.contains(QStringLiteral("\\ansicpg1251")));
+        QVERIFY(rtf.contains(QStringLiteral("\\fcharset204")));
+        QVERIFY(rtf.contains(QStringLiteral("\\landscape")));
+        QVERIFY(!rtf.contains(QStringLiteral("##")));
+        QCOMPARE(rtf.count(QLatin1Char('{')), rtf.count(QLatin1Char('}')));
+        // A heading row and one row per event, in order, each numbered and with its five texts.
+        QCOMPARE(rtf.count(QStringLiteral("\\trowd")), 3);
+        const int first = rtf.indexOf(QStringLiteral(R"(\'32\'33\'3a\'35\'39)"));        // 23:59
+        const int zone = rtf.indexOf(QStringLiteral(R"(\'c7\'ee\'ed\'e0\'3a\'20\'35)")); // Зона: 5
+        QVERIFY(first > 0);
+        QVERIFY(zone > first);
+        QVERIFY(rtf.contains(QStringLiteral(" 1\\cell")));
+        QVERIFY(rtf.contains(QStringLiteral(" 2\\cell")));
+        QVERIFY(!rtf.contains(QStringLiteral(" 41\\cell")));
+        QVERIFY(rtf.contains(QStringLiteral(R"(\'c0\'e4\'f0\'e5\'f1\'3a\'20\'35)"))); // Адрес: 5
+    }
+
+    void rtfWithoutTemplatesWritesAnEmptyFile()
+    {
+        QTemporaryDir dir;
+        QTemporaryDir emptyData;
+        const QString path = dir.filePath(QStringLiteral("log.rtf"));
+        LogView log;
+        log.logEventsAdd(events(kTamper));
+        olma::setDataDir(emptyData.path());
+        const LogOutcome outcome = log.exportLog(path);
+        olma::setDataDir(QStringLiteral(OLMA_TEST_DATA_DIR));
+        QVERIFY(outcome.done);
+        QVERIFY(QFile::exists(path));
+        QCOMPARE(readFile(path), QByteArray());
+    }
+
+    void failuresTouchNoFile_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("rtx has no writer") << "old.rtx" << QStringLiteral("Записи журнала не экспортированы!");
+        QTest::newRow("not an export type") << "old.doc" << QStringLiteral("Данный тип файлов не поддерживается!");
+    }
+
+    void failuresTouchNoFile()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, text);
+        QTemporaryDir dir;
+        const QString kept = dir.filePath(name);
+        QVERIFY(writeFile(kept, "keep"));
+        const QString fresh = dir.filePath(QStringLiteral("new-") + name);
+
+        LogView log;
+        log.logEventsAdd(events(kTamper));
+        for (const QString& path : {kept, fresh}) {
+            const LogOutcome outcome = log.exportLog(path);
+            QVERIFY(!outcome.done);
+            QCOMPARE(outcome.message, LogOutcome::Message::Critical);
+            QCOMPARE(outcome.title, QStringLiteral("Экспорт журнала в файл"));
+            QCOMPARE(outcome.text, text);
+        }
+        QCOMPARE(readFile(kept), QByteArray("keep"));
+        QVERIFY(!QFile::exists(fresh));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
+    }
+
+    void anUnwritableFileFails()
+    {
+        LogView log;
+        QVERIFY(!log.exportToFile(QStringLiteral("no/such/folder/log.csv"), QStringLiteral("csv")));
+        QCOMPARE(log.exportLog(QStringLiteral("no/such/folder/log.csv")).text,
+                 QStringLiteral("Записи журнала не экспортированы!"));
+        // Cancelling the dialog gives an empty name, which does nothing.
+        const LogOutcome cancelled = log.exportLog(QString());
+        QVERIFY(!cancelled.done);
+        QCOMPARE(cancelled.message, LogOutcome::Message::None);
+    }
+
+    void exportTypeComesFromTheName()
+    {
+        // The pattern's dot stands for any character; the whole lower-cased name must match.
+        const std::pair<const char*, const char*> cases[] = {
+            {"C:/logs/LOG.TXT", "txt"},
+            {"a.html", "html"},
+            {"journal_log", "log"},
+            {".csv", "csv"},
+            {"csv", ""},
+            {"a.doc", ""},
+            {"a.txt.bak", ""},
+        };
+        for (const auto& [name, type] : cases)
+            QCOMPARE(LogView::exportFileType(QString::fromUtf8(name)), QString::fromUtf8(type));
+    }
+};
+
+OLMA_TEST_MAIN(TestLog)
+#include "tst_log.moc"
