@@ -9,6 +9,7 @@
 // configurator can go below on it.
 
 #include "linefloor.h"
+#include "panelprocess.h"
 
 #include "config/imagemap.h"
 #include "link/errorcodes.h"
@@ -17,7 +18,6 @@
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTextStream>
 
 #include <algorithm>
@@ -83,18 +83,11 @@ int main(int argc, char** argv)
             runs = std::max(1, args[i + 1].toInt());
     }
 
-    QProcess panel;
-    panel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    panel.start(panelPath, {QStringLiteral("--wire-speed")});
-    if (!panel.waitForStarted(5000)) {
-        err << "cannot start " << panelPath << ": " << panel.errorString() << Qt::endl;
-        return 1;
-    }
-    while (!panel.canReadLine() && panel.waitForReadyRead(5000)) {
-    }
-    const QString port = QString::fromLocal8Bit(panel.readLine()).trimmed();
+    olma::bench::PanelProcess panel;
+    QString error;
+    const QString port = panel.start(panelPath, {QStringLiteral("--wire-speed")}, &error);
     if (port.isEmpty()) {
-        err << "the virtual panel named no port" << Qt::endl;
+        err << error << Qt::endl;
         return 1;
     }
 
@@ -155,8 +148,5 @@ int main(int argc, char** argv)
                                  best, median, ratios.back(), worstCpu);
     }
 
-    panel.terminate();
-    if (!panel.waitForFinished(3000))
-        panel.kill();
     return ok ? 0 : 1;
 }

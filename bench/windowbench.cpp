@@ -13,6 +13,7 @@
 // engine does once per operation (twice per poll).
 
 #include "linefloor.h"
+#include "panelprocess.h"
 
 #include "app/mainwindow.h"
 #include "common/dialogs.h"
@@ -26,7 +27,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -170,19 +170,12 @@ int main(int argc, char** argv)
             return 1;
         }
     }
-    QProcess panel;
-    panel.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    panel.start(panelPath, {QStringLiteral("--wire-speed"), QStringLiteral("--model"), QStringLiteral("0x10"),
-                            QStringLiteral("--log"), logFile});
-    if (!panel.waitForStarted(5000)) {
-        err << "cannot start " << panelPath << ": " << panel.errorString() << Qt::endl;
-        return 1;
-    }
-    while (!panel.canReadLine() && panel.waitForReadyRead(5000)) {
-    }
-    const QString port = QString::fromLocal8Bit(panel.readLine()).trimmed();
+    olma::bench::PanelProcess panel;
+    QString error;
+    const QString port = panel.start(panelPath, {QStringLiteral("--wire-speed"), QStringLiteral("--model"), QStringLiteral("0x10"),
+                            QStringLiteral("--log"), logFile}, &error);
     if (port.isEmpty()) {
-        err << "the virtual panel named no port" << Qt::endl;
+        err << error << Qt::endl;
         return 1;
     }
     out << "Virtual panel at wire speed on " << port << "\n";
@@ -288,8 +281,5 @@ int main(int argc, char** argv)
         ok = ok && events == kLogRecords && records == kLogRecords;
     }
 
-    panel.terminate();
-    if (!panel.waitForFinished(3000))
-        panel.kill();
     return ok ? 0 : 1;
 }
