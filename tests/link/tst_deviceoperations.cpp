@@ -255,23 +255,6 @@ private slots:
         QCOMPARE(log.reports.last(), (Report{192, 192, true}));
     }
 
-    void restart()
-    {
-        VirtualPanelFixture vp;
-        auto engine = vp.engine();
-        QVERIFY(engine->restart());
-        QTRY_COMPARE(vp.panel().restartCount(), 1);
-        QCOMPARE(vp.panel().requests(), QList<QByteArray>{frame({7})});
-
-        // After an identify that went unanswered the restart reports that failure.
-        vp.panel().fallSilentFrom(2);
-        quint32 id = 0;
-        QVERIFY(!engine->getId(&id, nullptr));
-        QVERIFY(!engine->restart());
-        QCOMPARE(engine->errorCode(), 13);
-        QCOMPARE(ProtocolImpl::errorText(13), QStringLiteral("Ошибка последовательного порта"));
-    }
-
     void errorReplies_data()
     {
         QTest::addColumn<int>("code");
