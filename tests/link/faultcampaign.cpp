@@ -153,13 +153,8 @@ private:
 struct Receiver : IProtocolLogCallback
 {
     olma::logview::LogEvents* store = nullptr;
-    int reports = 0;
 
-    bool progress(unsigned, unsigned, bool) override
-    {
-        ++reports;
-        return true;
-    }
+    bool progress(unsigned, unsigned, bool) override { return true; }
     void logRecord(unsigned, const unsigned char* record) override
     {
         if (store)

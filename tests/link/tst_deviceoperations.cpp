@@ -335,27 +335,6 @@ private slots:
         QCOMPARE(missing.errorCode(), 0);
     }
 
-    void emptyWorkTouchesNoPort()
-    {
-        auto line = answeringLine();
-        auto engine = fakeEngine(line);
-        unsigned char image[8] = {};
-        const std::vector<BlockRecord> none;
-        const std::function<bool(ProgressLog*)> operations[] = {
-            [&](ProgressLog* log) { return engine->readConfig(image, none, log); },
-            [&](ProgressLog* log) { return engine->writeConfig(image, none, log); },
-            [&](ProgressLog* log) { return engine->writeFirmware(image, 0, log); },
-            [&](ProgressLog* log) { return engine->readLog(log, 585, 0xFFFFFFFF); },
-            [&](ProgressLog* log) { return engine->readLog(log, 10, 0); },
-        };
-        for (const auto& operation : operations) {
-            ProgressLog log;
-            QVERIFY(operation(&log));
-            QCOMPARE(log.reports, (QList<Report>{{100, 100, true}}));
-        }
-        QCOMPARE(line->portsMade, 0);
-    }
-
     void progressCountsReplyBytes()
     {
         // Every reply arrives in two halves; progress follows each of them.
