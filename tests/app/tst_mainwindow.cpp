@@ -61,10 +61,6 @@ QRgb indicatorCentre(MainWindow& window)
     return 0;
 }
 
-} // namespace
-
-namespace {
-
 constexpr int kStatePage = 2;
 constexpr int kParamsPage = 6;
 constexpr int kUsersPage = 8;
@@ -168,52 +164,17 @@ private slots:
         }
     }
 
-    void statusFollowsTheModel_data()
+    void indicatorFollowsTheLink()
     {
-        QTest::addColumn<int>("modelCode");
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("deviceType");
-        QTest::newRow("4 loops") << 0x04 << QStringLiteral("Тип прибора: Ольма-4Ех") << 0;
-        QTest::newRow("8 loops") << 0x08 << QStringLiteral("Тип прибора: Ольма-8Ех") << 1;
-        QTest::newRow("16 loops") << 0x10 << QStringLiteral("Тип прибора: Ольма-16Ех") << 2;
-    }
-
-    void statusFollowsTheModel()
-    {
-        QFETCH(int, modelCode);
-        QFETCH(QString, model);
-        QFETCH(int, deviceType);
         VirtualPanelFixture vp;
         QVERIFY2(vp.isRunning(), qPrintable(vp.error()));
-        vp.panel().setModelCode(uchar(modelCode));
+        vp.panel().setModelCode(0x08);
         vp.panel().setFirmwareVersion(12);
         vp.panel().setSerialNumber(12345);
         // The record's own first bytes differ from the identify answer: the window puts the answer there.
         QByteArray record = vp.panel().stateRecord();
         record.replace(0, 4, QByteArray(4, char(0x55)));
         vp.panel().setStateRecord(record);
-
-        // The one USB adapter is taken unasked, and the first poll already knows the model.
-        MainWindow window(windowOn(vp.portName()));
-        QVERIFY(window.engine());
-        QCOMPARE(window.indicator(), MainWindow::Indicator::Linked);
-        QCOMPARE(indicatorCentre(window), QRgb(0x3ADA6A));
-        QCOMPARE(window.stateText(), QStringLiteral("Связь с Ольма-Ех установлена"));
-        QCOMPARE(window.modelText(), model);
-        QCOMPARE(window.versionText(), QStringLiteral("Версия ПО: 12"));
-        QCOMPARE(window.serialText(), QStringLiteral("Серийный номер: 12345"));
-        QVERIFY(window.versionShown() && window.serialShown());
-        QCOMPARE(window.configuration()->deviceType(), deviceType);
-        QCOMPARE(window.logView()->deviceType(), deviceType);
-        QCOMPARE(qFromLittleEndian<quint32>(window.lastStateRecord().data()), vp.panel().identifyAnswer());
-        QVERIFY(window.pageButtons()[0]->isEnabled());
-    }
-
-    void indicatorFollowsTheLink()
-    {
-        VirtualPanelFixture vp;
-        QVERIFY2(vp.isRunning(), qPrintable(vp.error()));
-        vp.panel().setModelCode(0x08);
         MainWindow window(windowOn(QString()));
         QCOMPARE(window.indicator(), MainWindow::Indicator::Undetermined);
 
@@ -221,7 +182,13 @@ private slots:
         const QString port = vp.portName();
         window.factory()->setPortLister([port] { return QList<olma::link::PortEntry>{{port, port, true}}; });
         QTRY_COMPARE_WITH_TIMEOUT(window.indicator(), MainWindow::Indicator::Linked, 1100);
+        QCOMPARE(indicatorCentre(window), QRgb(0x3ADA6A));
+        QCOMPARE(window.stateText(), QStringLiteral("Связь с Ольма-Ех установлена"));
         QCOMPARE(window.modelText(), QStringLiteral("Тип прибора: Ольма-8Ех"));
+        QCOMPARE(window.versionText(), QStringLiteral("Версия ПО: 12"));
+        QCOMPARE(window.serialText(), QStringLiteral("Серийный номер: 12345"));
+        QVERIFY(window.versionShown() && window.serialShown());
+        QCOMPARE(qFromLittleEndian<quint32>(window.lastStateRecord().data()), vp.panel().identifyAnswer());
         QVERIFY(window.pageButtons()[0]->isEnabled());
 
         // The panel falls silent: the next poll shows the link lost and drops version and serial number.
@@ -239,6 +206,9 @@ private slots:
     {
         WindowOnPanel w;
         QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
+        // The one USB adapter was taken unasked and the first poll set the model everywhere.
+        QCOMPARE(w.window->configuration()->deviceType(), 2);
+        QCOMPARE(w.window->logView()->deviceType(), 2);
         w.vp.panel().setLogRecords(logRecords(10));
         bool chosen = false;
         bool readyWhenChosen = true;
@@ -371,39 +341,6 @@ private slots:
         QVERIFY(w.window->pageButtons()[kLogPage]->isChecked());
     }
 
-    void logFiles()
-    {
-        // The window asks for the name, shows the log's answer and, after a load, the log page.
-        DialogInterceptor dialogs;
-        MainWindow window(windowOn(QString()));
-        QTemporaryDir dir;
-        const QString loaded = dir.filePath(QStringLiteral("log.bin"));
-        QFile file(loaded);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(logRecords(3).left(20));
-        file.close();
-        const auto run = [&](const char* action, const QString& name) {
-            dialogs.setNextFileName(name);
-            window.findChild<QAction*>(QLatin1String(action))->trigger();
-        };
-
-        run("readLogFromFile", loaded);
-        QCOMPARE(int(window.logView()->logEvents()->events().size()), 2);
-        QVERIFY(window.pageButtons()[kLogPage]->isChecked());
-        QVERIFY(dialogs.messages().isEmpty());
-        const QString saved = dir.filePath(QStringLiteral("saved.bin"));
-        run("writeLogToFile", saved);
-        QCOMPARE(dialogs.messages().last().icon, QMessageBox::Information);
-        QCOMPARE(dialogs.messages().last().text, QStringLiteral("Журнал успешно записан в файл: %1!").arg(saved));
-        QCOMPARE(QFileInfo(saved).size(), qint64(20));
-        run("exportToFileAction", dir.filePath(QStringLiteral("log.doc")));
-        QCOMPARE(dialogs.messages().last().title, QStringLiteral("Экспорт журнала в файл"));
-        QCOMPARE(dialogs.messages().last().text, QStringLiteral("Данный тип файлов не поддерживается!"));
-        QCOMPARE(dialogs.fileDialogCaptions(),
-                 (QList<QString>{QStringLiteral("Открыть файл журнала"), QStringLiteral("Файл журнала"),
-                                 QStringLiteral("Имя файла для экспорта")}));
-    }
-
     void readFromThePanel()
     {
         WindowOnPanel w(0x08);
@@ -504,21 +441,6 @@ private slots:
         QVERIFY(!visibleDialog<ProgressDialog>());
     }
 
-    void writeRefusedForAnotherModel()
-    {
-        WindowOnPanel w(0x10);
-        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
-        w.dialogs.setNextDialogAction(chooseType(1));
-        w.action("makeNewConf")->trigger();
-        QCOMPARE(w.window->configuration()->deviceType(), 1);
-
-        const int requests = w.vp.panel().requestCount();
-        w.action("writeConfToDevice")->trigger();
-        QCOMPARE(w.dialogs.messages().size(), 1);
-        QCOMPARE(w.dialogs.messages()[0].text, QStringLiteral("Тип конфигурации и тип прибора не ссовпадают!"));
-        QCOMPARE(w.vp.panel().requestCount(), requests);
-    }
-
     void configurationFiles_data()
     {
         QTest::addColumn<int>("size");
@@ -601,39 +523,6 @@ private slots:
         w.dialogs.setNextFileName(dir.filePath(QStringLiteral("none.iex")));
         w.action("loadFirmWare")->trigger();
         QCOMPARE(w.dialogs.messages().size(), 1);
-    }
-
-    void exportNames_data()
-    {
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<int>("icon");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("upper-case text") << QStringLiteral("conf.TXT") << int(QMessageBox::Information)
-                                         << QStringLiteral("Конфигурация успешно экспортированна в файл!");
-        QTest::newRow("rtx has no writer") << QStringLiteral("conf.rtx") << int(QMessageBox::Critical)
-                                           << QStringLiteral("Невозможно экспортировать конфигурацию!");
-        QTest::newRow("doc is not offered") << QStringLiteral("conf.doc") << int(QMessageBox::Critical)
-                                            << QStringLiteral("Выбранный тип файлов не поддерживается!");
-    }
-
-    void exportNames()
-    {
-        QFETCH(QString, name);
-        QFETCH(int, icon);
-        QFETCH(QString, message);
-        DialogInterceptor dialogs;
-        MainWindow window(windowOn(QString()));
-        QTemporaryDir dir;
-        dialogs.setNextFileName(dir.filePath(name));
-        window.findChild<QAction*>(QStringLiteral("exportConfToFile"))->trigger();
-        QCOMPARE(dialogs.messages().size(), 1);
-        QCOMPARE(int(dialogs.messages()[0].icon), icon);
-        QCOMPARE(dialogs.messages()[0].title, QStringLiteral("Экспорт конфигурации"));
-        QCOMPARE(dialogs.messages()[0].text, message);
-        QCOMPARE(QFileInfo::exists(dir.filePath(name)), icon == int(QMessageBox::Information));
-        // A cancelled dialog does nothing.
-        window.findChild<QAction*>(QStringLiteral("exportConfToFile"))->trigger();
-        QCOMPARE(dialogs.messages().size(), 1);
     }
 
     void portHelpAboutAndNew()

@@ -140,41 +140,95 @@ private slots:
         }
     }
 
-    void silentPanel_data()
+    void failures_data()
     {
+        // @: a folder with in.bin, fw.iex, short.bin and log.bin; the panel on PORT.
         QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("panel"); // 0 answers, 1 silent, 2 error reply 6
         QTest::addColumn<QString>("message");
-        QTest::newRow("identify") << QStringList{"identify"} << "Нет связи с Ольма-Ех";
-        QTest::newRow("state") << QStringList{"state", "--out", "@/state.bin"} << "Нет связи с Ольма-Ех";
-        QTest::newRow("read-config") << QStringList{"read-config", "--out", "@/conf.bin"} << "Конфигурация не считана!";
-        QTest::newRow("write-config") << QStringList{"write-config", "--model", "16", "@/in.bin"}
-                                      << "Запись конфигурации в прибор не произведена!";
-        QTest::newRow("read-log") << QStringList{"read-log", "--out", "@/log.bin"}
-                                  << "Невозможно считать журнал событий!";
-        QTest::newRow("firmware") << QStringList{"firmware", "@/fw.iex"} << "Запись прошивки в прибор не произведена!";
-        QTest::newRow("restart") << QStringList{"restart"} << "Команда сброса прибора не выполнена! \n Код ошибки: 13";
+        QTest::newRow("identify, silent") << QStringList{"identify", "--port", "PORT"} << 1 << "Нет связи с Ольма-Ех";
+        QTest::newRow("state, silent") << QStringList{"state", "--port", "PORT", "--out", "@/s.bin"} << 1
+                                       << "Нет связи с Ольма-Ех";
+        QTest::newRow("read-config, silent")
+            << QStringList{"read-config", "--port", "PORT", "--out", "@/c.bin"} << 1 << "Конфигурация не считана!";
+        QTest::newRow("write-config, silent")
+            << QStringList{"write-config", "--port", "PORT", "--model", "16", "@/in.bin"} << 1
+            << "Запись конфигурации в прибор не произведена!";
+        QTest::newRow("read-log, silent") << QStringList{"read-log", "--port", "PORT", "--out", "@/l.bin"} << 1
+                                          << "Невозможно считать журнал событий!";
+        QTest::newRow("firmware, silent")
+            << QStringList{"firmware", "--port", "PORT", "@/fw.iex"} << 1 << "Запись прошивки в прибор не произведена!";
+        QTest::newRow("restart, silent") << QStringList{"restart", "--port", "PORT"} << 1
+                                         << "Команда сброса прибора не выполнена! \n Код ошибки: 13";
+        QTest::newRow("restart, access denied")
+            << QStringList{"restart", "--port", "PORT"} << 2 << "Нет доступа к прибору!";
+        QTest::newRow("no such port") << QStringList{"identify", "--port", "/dev/no-such-port"} << 0
+                                      << "cannot open /dev/no-such-port";
+        QTest::newRow("state nowhere to go") << QStringList{"state", "--port", "PORT", "--out", "@/missing/s.bin"} << 0
+                                             << "cannot write @/missing/s.bin";
+        QTest::newRow("config nowhere to go")
+            << QStringList{"read-config", "--port", "PORT", "--out", "@/missing/c.bin"} << 0
+            << "Невозможно записать конфигурацию в файл: \"@/missing/c.bin\"!";
+        QTest::newRow("log nowhere to go") << QStringList{"read-log", "--port", "PORT", "--out", "@/missing/l.bin"} << 0
+                                           << "Запись журнала в файл @/missing/l.bin не выполнена!";
+        QTest::newRow("new config nowhere to go")
+            << QStringList{"new-config", "--model", "4", "--out", "@/missing/n.bin"} << 0 << "@/missing/n.bin";
+        QTest::newRow("model mismatch") << QStringList{"write-config", "--port", "PORT", "--model", "16", "@/in.bin"}
+                                        << 0 << "Тип конфигурации и тип прибора не ссовпадают!";
+        QTest::newRow("config wrong size")
+            << QStringList{"write-config", "--port", "PORT", "--model", "8", "@/short.bin"} << 0
+            << "имеет неправильный размер!";
+        QTest::newRow("config not there")
+            << QStringList{"write-config", "--port", "PORT", "--model", "8", "@/none.bin"} << 0 << "не наден!";
+        QTest::newRow("firmware not there") << QStringList{"firmware", "--port", "PORT", "@/none.iex"} << 0
+                                            << "Невозможно прочитать файл прошивки! [@/none.iex]";
+        QTest::newRow("config as .doc") << QStringList{"export-config", "@/in.bin", "--model", "4", "--out", "@/c.doc"}
+                                        << 0 << "Выбранный тип файлов не поддерживается!";
+        QTest::newRow("export too short")
+            << QStringList{"export-config", "@/short.bin", "--model", "4", "--out", "@/c.txt"} << 0
+            << "имеет неправильный размер!";
+        QTest::newRow("export folder gone")
+            << QStringList{"export-config", "@/in.bin", "--model", "4", "--out", "@/missing/c.txt"} << 0
+            << "Невозможно экспортировать конфигурацию!";
+        QTest::newRow("log as .doc") << QStringList{"export-log", "@/log.bin", "--out", "@/l.doc"} << 0
+                                     << "Данный тип файлов не поддерживается!";
+        QTest::newRow("log not there") << QStringList{"export-log", "@/none.bin", "--out", "@/l.txt"} << 0
+                                       << "Файл журнала: \"@/none.bin\" не наден!";
+        QTest::newRow("log folder gone") << QStringList{"export-log", "@/log.bin", "--out", "@/missing/l.txt"} << 0
+                                         << "Записи журнала не экспортированы!";
+        QTest::newRow("state too short") << QStringList{"render-state", "@/short.bin", "--page", "zones"} << 0
+                                         << "@/short.bin: a state record has 84 bytes, this file 100";
     }
 
-    void silentPanel()
+    void failures()
     {
-        // A panel that answers nothing: the command's own message, naming the port, and no file.
+        // The command's own message, no output, no file left behind, the panel untouched.
         QFETCH(QStringList, args);
+        QFETCH(int, panel);
         QFETCH(QString, message);
         VirtualPanelFixture vp;
+        vp.panel().setModelCode(0x08);
+        const QByteArray before = vp.panel().image();
+        if (panel == 1)
+            vp.panel().fallSilentFrom(1);
+        else if (panel == 2)
+            vp.panel().replyWithError(6);
         QTemporaryDir dir;
         writeFile(dir.filePath("in.bin"), patternImage());
         writeFile(dir.filePath("fw.iex"), QByteArray(100, 'f'));
-        vp.panel().fallSilentFrom(1);
-        args.replaceInStrings(QStringLiteral("@"), dir.path());
-        const Run run = cli(args + QStringList{"--port", vp.portName()});
+        writeFile(dir.filePath("short.bin"), patternImage(100));
+        writeFile(dir.filePath("log.bin"), sampleLog());
+        args.replaceInStrings(QStringLiteral("@"), dir.path()).replaceInStrings(QStringLiteral("PORT"), vp.portName());
+        message.replace(QStringLiteral("@"), dir.path()).replace(QStringLiteral("PORT"), vp.portName());
+        const Run run = cli(args);
         QCOMPARE(run.status, olma::cli::kExitFailed);
-        QVERIFY2(run.err.contains(message), qPrintable(run.err));
+        QVERIFY2(run.err.contains(message, Qt::CaseInsensitive), qPrintable(run.err));
         QVERIFY(run.out.isEmpty());
-        if (args.first() != QLatin1String("restart")) {
-            QVERIFY(run.err.contains(vp.portName()));
-            QVERIFY(run.err.contains(kSerialFailure));
-        }
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"fw.iex", "in.bin"}));
+        if (panel == 1 && args.first() != QLatin1String("restart"))
+            QVERIFY(run.err.contains(vp.portName()) && run.err.contains(kSerialFailure));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"fw.iex", "in.bin", "log.bin", "short.bin"}));
+        QCOMPARE(vp.panel().image(), before);
+        QCOMPARE(vp.panel().restartCount(), 0);
     }
 
     void identifyAndState()
@@ -200,15 +254,6 @@ private slots:
         QCOMPARE(record.mid(4, 6), vp.panel().receivedClock());
         QVERIFY(run.out.contains(QStringLiteral("Model: Ольма-8Ех\n")));
         QVERIFY(run.out.contains(QLatin1String("Serial number: 12345\n")));
-
-        // The panel answered, but the record has nowhere to go.
-        run = cli({"state", "--port", vp.portName(), "--out", dir.filePath("missing/state.bin")});
-        QCOMPARE(run.status, olma::cli::kExitFailed);
-        QVERIFY(run.err.contains(QLatin1String("cannot write ") + dir.filePath("missing/state.bin")));
-
-        run = cli({"identify", "--port", QStringLiteral("/dev/no-such-port")});
-        QCOMPARE(run.status, olma::cli::kExitFailed);
-        QVERIFY(run.err.contains(QLatin1String("cannot open /dev/no-such-port")));
     }
 
     void readConfig()
@@ -226,53 +271,21 @@ private slots:
         // The bar ends full, on a line of its own.
         QVERIFY(run.err.startsWith(QLatin1String("\r[")));
         QVERIFY(run.err.endsWith(QLatin1String("] 100%\n")));
-
-        run = cli({"read-config", "--port", vp.portName(), "--out", dir.filePath("missing/conf.bin")});
-        QCOMPARE(run.status, olma::cli::kExitFailed);
-        QVERIFY(run.err.contains(
-            QStringLiteral("Невозможно записать конфигурацию в файл: \"%1\"!").arg(dir.filePath("missing/conf.bin"))));
-    }
-
-    void writeConfig_data()
-    {
-        QTest::addColumn<QString>("model");
-        QTest::addColumn<int>("fileSize");
-        QTest::addColumn<int>("status");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("same model") << "8" << olma::config::kImageSize << 0 << "Запись конфигурации в прибор завершена";
-        QTest::newRow("model mismatch") << "16" << olma::config::kImageSize << 1
-                                        << "Тип конфигурации и тип прибора не ссовпадают!";
-        QTest::newRow("wrong size") << "8" << 10000 << 1 << "имеет неправильный размер!";
-        QTest::newRow("no file") << "8" << -1 << 1 << "не наден!";
     }
 
     void writeConfig()
     {
-        QFETCH(QString, model);
-        QFETCH(int, fileSize);
-        QFETCH(int, status);
-        QFETCH(QString, message);
         VirtualPanelFixture vp;
         vp.panel().setModelCode(0x08);
-        const QByteArray before = vp.panel().image();
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("conf.bin"));
-        const QByteArray image = patternImage(std::max(fileSize, 0));
-        if (fileSize >= 0)
-            writeFile(file, image);
-
-        const Run run = cli({"write-config", "--port", vp.portName(), "--model", model, file});
-        QCOMPARE(run.status, status);
-        if (status == 0) {
-            QVERIFY(run.out.contains(message));
-            QCOMPARE(vp.panel().image(), image);
-            // The panel takes the configuration when it starts again.
-            QTRY_COMPARE(vp.panel().restartCount(), 1);
-        } else {
-            QVERIFY2(run.err.contains(message, Qt::CaseInsensitive), qPrintable(run.err));
-            QCOMPARE(vp.panel().image(), before);
-            QCOMPARE(vp.panel().restartCount(), 0);
-        }
+        writeFile(file, patternImage());
+        const Run run = cli({"write-config", "--port", vp.portName(), "--model", "8", file});
+        QCOMPARE(run.status, 0);
+        QVERIFY(run.out.contains(QStringLiteral("Запись конфигурации в прибор завершена")));
+        QCOMPARE(vp.panel().image(), patternImage());
+        // The panel takes the configuration when it starts again.
+        QTRY_COMPARE(vp.panel().restartCount(), 1);
     }
 
     void readLog()
@@ -291,11 +304,6 @@ private slots:
         QCOMPARE(saved.size(), log.size());
         for (int i = 0; i < log.size(); i += 8)
             QCOMPARE(saved.count(log.mid(i, 8)), 1);
-
-        run = cli({"read-log", "--port", vp.portName(), "--out", dir.filePath("missing/log.bin")});
-        QCOMPARE(run.status, olma::cli::kExitFailed);
-        QVERIFY(run.err.contains(
-            QStringLiteral("Запись журнала в файл %1 не выполнена!").arg(dir.filePath("missing/log.bin"))));
     }
 
     void firmwareAndRestart()
@@ -313,21 +321,11 @@ private slots:
         QCOMPARE(vp.panel().firmware(), firmware.mid(0, 63) + firmware.mid(64, 63));
         QCOMPARE(vp.panel().firmwareEndCount(), 1);
 
-        run = cli({"firmware", "--port", vp.portName(), dir.filePath("none.iex")});
-        QCOMPARE(run.status, olma::cli::kExitFailed);
-        QVERIFY(
-            run.err.contains(QStringLiteral("Невозможно прочитать файл прошивки! [%1]").arg(dir.filePath("none.iex"))));
-
         const int restarts = vp.panel().restartCount();
         run = cli({"restart", "--port", vp.portName()});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.out, QStringLiteral("Команда сброса прибора выполнена!\n"));
         QTRY_COMPARE(vp.panel().restartCount(), restarts + 1);
-
-        vp.panel().replyWithError(6);
-        run = cli({"restart", "--port", vp.portName()});
-        QCOMPARE(run.status, olma::cli::kExitFailed);
-        QVERIFY(run.err.contains(QStringLiteral("Нет доступа к прибору!")));
     }
 
     void newConfig()
@@ -338,32 +336,34 @@ private slots:
         QCOMPARE(run.status, 0);
         QCOMPARE(readAll(file), readAll(olma::dataFile(QStringLiteral("config/default.bin"))));
         QVERIFY(QFile::exists(file + ".xml"));
-
-        run = cli({"new-config", "--model", "4", "--out", dir.filePath("missing/new.bin")});
-        QCOMPARE(run.status, olma::cli::kExitFailed);
-        QVERIFY(run.err.contains(dir.filePath("missing/new.bin")));
     }
 
-    void exportConfig_data()
+    void exports_data()
     {
+        QTest::addColumn<bool>("log");
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("model");
-        for (const char* suffix : {"txt", "text", "log", "csv", "htm", "html", "rtf"})
-            QTest::newRow(suffix) << suffix << "16";
-        QTest::newRow("4 loops") << "txt"
-                                 << "4";
-        QTest::newRow("upper case") << "CSV"
-                                    << "8";
+        for (const char* suffix : {"txt", "csv", "html", "rtf"}) {
+            QTest::newRow(qPrintable(QStringLiteral("config ") + suffix)) << false << suffix << "16";
+            QTest::newRow(qPrintable(QStringLiteral("log ") + suffix)) << true << suffix << "";
+        }
+        QTest::newRow("config, 4 loops, upper case") << false << "CSV"
+                                                     << "4";
+        QTest::newRow("log, .text") << true << "text"
+                                    << "";
     }
 
-    void exportConfig()
+    void exports()
     {
-        // The document is the one the window writes for the same file and model, byte for byte.
+        // The document is the one the window writes for the same file (and model), byte for byte.
+        QFETCH(bool, log);
         QFETCH(QString, suffix);
         QFETCH(QString, model);
         QTemporaryDir dir;
-        const QString input = dir.filePath(QStringLiteral("object.bin"));
-        {
+        const QString input = dir.filePath(QStringLiteral("input.bin"));
+        if (log) {
+            writeFile(input, sampleLog());
+        } else {
             std::vector<unsigned char> image(olma::config::kImageSize);
             const QByteArray pattern = patternImage();
             std::copy(pattern.begin(), pattern.end(), image.begin());
@@ -373,90 +373,29 @@ private slots:
             QVERIFY(configuration.saveToFile(input));
         }
         const QString ours = dir.filePath("cli." + suffix);
-        const Run run = cli({"export-config", input, "--model", model, "--out", ours});
+        const QString done = log ? QStringLiteral("Журнал успешно экспортирован!")
+                                 : QStringLiteral("Конфигурация успешно экспортированна в файл!");
+        const Run run = log ? cli({"export-log", input, "--out", ours})
+                            : cli({"export-config", input, "--model", model, "--out", ours});
         QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, QStringLiteral("Конфигурация успешно экспортированна в файл!\n"));
+        QCOMPARE(run.out, done + QLatin1Char('\n'));
 
         Window w;
-        w.dialogs.setNextDialogAction([model](QDialog* dialog) {
-            static_cast<olma::TypeSelectDialog*>(dialog)->typeChanged(model.toInt() / 8);
-            return int(QDialog::Accepted);
-        });
-        w.dialogs.setNextFileName(input);
-        w.window->on_readConfFromFile_activated();
         const QString theirs = dir.filePath("window." + suffix);
-        w.dialogs.setNextFileName(theirs);
-        w.window->on_exportConfToFile_triggered();
-        QCOMPARE(w.dialogs.lastText(), QStringLiteral("Конфигурация успешно экспортированна в файл!"));
-
-        const QByteArray document = readAll(ours);
-        QVERIFY(document.size() > 1000);
-        QCOMPARE(document, readAll(theirs));
-    }
-
-    void exportFailures_data()
-    {
-        QTest::addColumn<QStringList>("args"); // @: the folder with conf.bin, short.bin and log.bin
-        QTest::addColumn<QString>("message");
-        QTest::newRow("config as .doc") << QStringList{"export-config", "@/conf.bin", "--model", "4",
-                                                       "--out",         "@/c.doc"}
-                                        << "Выбранный тип файлов не поддерживается!";
-        QTest::newRow("config too short")
-            << QStringList{"export-config", "@/short.bin", "--model", "4", "--out", "@/c.txt"}
-            << "имеет неправильный размер!";
-        QTest::newRow("config folder gone")
-            << QStringList{"export-config", "@/conf.bin", "--model", "4", "--out", "@/missing/c.txt"}
-            << "Невозможно экспортировать конфигурацию!";
-        QTest::newRow("log as .doc") << QStringList{"export-log", "@/log.bin", "--out", "@/l.doc"}
-                                     << "Данный тип файлов не поддерживается!";
-        QTest::newRow("log not there") << QStringList{"export-log", "@/none.bin", "--out", "@/l.txt"}
-                                       << "Файл журнала: \"@/none.bin\" не наден!";
-        QTest::newRow("log folder gone") << QStringList{"export-log", "@/log.bin", "--out", "@/missing/l.txt"}
-                                         << "Записи журнала не экспортированы!";
-    }
-
-    void exportFailures()
-    {
-        QFETCH(QStringList, args);
-        QFETCH(QString, message);
-        QTemporaryDir dir;
-        writeFile(dir.filePath("conf.bin"), patternImage());
-        writeFile(dir.filePath("short.bin"), patternImage(100));
-        writeFile(dir.filePath("log.bin"), sampleLog());
-        args.replaceInStrings(QStringLiteral("@"), dir.path());
-        message.replace(QStringLiteral("@"), dir.path());
-        const Run run = cli(args);
-        QCOMPARE(run.status, olma::cli::kExitFailed);
-        QVERIFY2(run.err.contains(message, Qt::CaseInsensitive), qPrintable(run.err));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"conf.bin", "log.bin", "short.bin"}));
-    }
-
-    void exportLog_data()
-    {
-        QTest::addColumn<QString>("suffix");
-        for (const char* suffix : {"txt", "text", "log", "csv", "htm", "html", "rtf"})
-            QTest::newRow(suffix) << suffix;
-    }
-
-    void exportLog()
-    {
-        QFETCH(QString, suffix);
-        QTemporaryDir dir;
-        const QString input = dir.filePath(QStringLiteral("log.bin"));
-        writeFile(input, sampleLog());
-        const QString ours = dir.filePath("cli." + suffix);
-        const Run run = cli({"export-log", input, "--out", ours});
-        QCOMPARE(run.status, 0);
-        QCOMPARE(run.out, QStringLiteral("Журнал успешно экспортирован!\n"));
-
-        Window w;
         w.dialogs.setNextFileName(input);
-        w.window->on_readLogFromFile_triggered();
-        const QString theirs = dir.filePath("window." + suffix);
         w.dialogs.setNextFileName(theirs);
-        w.window->on_exportToFileAction_triggered();
-        QCOMPARE(w.dialogs.lastText(), QStringLiteral("Журнал успешно экспортирован!"));
-
+        if (log) {
+            w.window->on_readLogFromFile_triggered();
+            w.window->on_exportToFileAction_triggered();
+        } else {
+            w.dialogs.setNextDialogAction([model](QDialog* dialog) {
+                static_cast<olma::TypeSelectDialog*>(dialog)->typeChanged(model.toInt() / 8);
+                return int(QDialog::Accepted);
+            });
+            w.window->on_readConfFromFile_activated();
+            w.window->on_exportConfToFile_triggered();
+        }
+        QCOMPARE(w.dialogs.lastText(), done);
         const QByteArray document = readAll(ours);
         QVERIFY(document.size() > 500);
         QCOMPARE(document, readAll(theirs));
@@ -493,11 +432,6 @@ private slots:
             QVERIFY(run.out.startsWith(shown));
             QVERIFY(run.out.endsWith(QLatin1String("</body></html>\n")));
         }
-
-        writeFile(file, record.left(64));
-        run = cli({"render-state", file, "--page", page});
-        QCOMPARE(run.status, olma::cli::kExitFailed);
-        QVERIFY(run.err.contains(file + QLatin1String(": a state record has 84 bytes, this file 64")));
     }
 
     void executables()
@@ -524,10 +458,6 @@ private slots:
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QString());
         QCOMPARE(readAll(dir.filePath("conf.bin")), patternImage());
-
-        run = tool({"export-config", dir.filePath("conf.bin"), "--model", "4", "--out", dir.filePath("c.pdf")});
-        QCOMPARE(run.status, 1);
-        QCOMPARE(run.err, QStringLiteral("olma-cli export-config: Выбранный тип файлов не поддерживается!\n"));
 
         run = tool({});
         QCOMPARE(run.status, 2);

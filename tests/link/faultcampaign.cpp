@@ -49,8 +49,6 @@ constexpr qint64 kEarlyToleranceMs = 50;
 constexpr int kHangSeconds = 120;
 constexpr unsigned kLogToEnd = 0xFFFFFFFFu;
 
-// ---- random draws ---------------------------------------------------------------------------
-
 // splitmix64: small, fast, and the same everywhere for the same seed.
 class Random
 {
@@ -101,8 +99,6 @@ int logBlocksRead(int records, unsigned first, unsigned count)
     }
     return blocks;
 }
-
-// ---- the port, watched ---------------------------------------------------------------------
 
 // How many ports the engine opened, closed and still holds.
 struct PortLedger
@@ -157,21 +153,14 @@ private:
 struct Receiver : IProtocolLogCallback
 {
     olma::logview::LogEvents* store = nullptr;
-    int reports = 0;
 
-    bool progress(unsigned, unsigned, bool) override
-    {
-        ++reports;
-        return true;
-    }
+    bool progress(unsigned, unsigned, bool) override { return true; }
     void logRecord(unsigned, const unsigned char* record) override
     {
         if (store)
             store->append(record, kLogRecordSize);
     }
 };
-
-// ---- what a run should show ----------------------------------------------------------------
 
 // How one engine operation is to end.
 struct Expectation
@@ -297,23 +286,10 @@ QStringList ScheduleRunner::run()
     for (const Schedule::Cut& cut : _s.cuts)
         _panel.cutReplies(cut.at, cut.gapMs, at(cut.request));
 
-    switch (_s.operation) {
-    case Operation::ReadConfig:
-        readConfig(engine);
-        break;
-    case Operation::WriteConfig:
-        writeConfig(engine);
-        break;
-    case Operation::ReadLog:
-        readLog(engine);
-        break;
-    case Operation::Firmware:
-        firmware(engine);
-        break;
-    default:
-        poll(engine);
-        break;
-    }
+    using Step = void (ScheduleRunner::*)(ProtocolImpl&);
+    static const Step kSteps[] = {&ScheduleRunner::readConfig, &ScheduleRunner::writeConfig, &ScheduleRunner::readLog,
+                                  &ScheduleRunner::firmware, &ScheduleRunner::poll};
+    (this->*kSteps[std::min(int(_s.operation), int(Operation::Poll))])(engine);
     return _problems;
 }
 
@@ -494,8 +470,6 @@ void ScheduleRunner::checkLine(const Run& run, bool ok, int code)
     }
 }
 
-// ---- the operations, run as the window runs them --------------------------------------------
-
 void ScheduleRunner::readConfig(ProtocolImpl& engine)
 {
     using namespace olma::config;
@@ -586,7 +560,7 @@ void ScheduleRunner::readLog(ProtocolImpl& engine)
     receiver.store = &store;
     const Run run = operate(QStringLiteral("read log"), engine,
                             [&] { return engine.readLog(&receiver, _s.logFirst, _s.logCount); });
-    Expectation expected = expectation(1, _s.replies);
+    const Expectation expected = expectation(1, _s.replies);
     check(run, expected, _s.replies);
 
     // The records of every complete reply taken, newest first, as many as its length byte
@@ -659,34 +633,10 @@ void ScheduleRunner::poll(ProtocolImpl& engine)
     std::vector<unsigned char> record(kStateRecordSize, 0);
     const Run state =
         operate(QStringLiteral("state"), engine, [&] { return engine.getStatus(record.data(), nullptr); });
-    Expectation stateExpected = expectation(first, 2);
-    check(state, stateExpected, 2);
+    check(state, expectation(first, 2), 2);
 
-    // The identify's request is the next the panel receives.
-    const int idRequest = state.lastRequest + 1;
-    Expectation idExpected;
-    switch (_s.fault) {
-    case Fault::Silence:
-        if (_s.request <= idRequest)
-            idExpected = {Expectation::Fails, kErrorSerial, Expectation::TimeOut};
-        break;
-    case Fault::ErrorReply:
-    case Fault::SlowReply:
-    case Fault::Vanish:
-        if (_s.request == idRequest)
-            idExpected = expectation(idRequest, 1);
-        else if (_s.fault == Fault::Vanish && !state.ok)
-            idExpected = {Expectation::Fails, state.code, Expectation::NoPort}; // the port is gone
-        break;
-    case Fault::Garbage:
-        idExpected.result = Expectation::AsTheLineSays;
-        break;
-    case Fault::Unplugged:
-        idExpected = {Expectation::Fails, _s.code, Expectation::NoPort};
-        break;
-    default:
-        break;
-    }
+    // Its fault, if any, is judged as that of a one-reply operation.
+    const Expectation idExpected = expectation(state.lastRequest + 1, 1);
     quint32 id = 0;
     const Run identify = operate(QStringLiteral("identify"), engine, [&] { return engine.getId(&id, nullptr); });
     check(identify, idExpected, 1);
@@ -706,8 +656,6 @@ void ScheduleRunner::poll(ProtocolImpl& engine)
                         .arg(modelIndex(_s.modelCode)));
     }
 }
-
-// ---- crash and hang reports ------------------------------------------------------------------
 
 // What to print when the process dies: pre-formatted, so that a signal handler can write it.
 char gReplay[512] = "fault campaign: died outside any schedule\n";
@@ -755,8 +703,6 @@ quint64 environmentNumber(const char* name, quint64 fallback)
 
 } // namespace
 
-// ---- names and schedules --------------------------------------------------------------------
-
 QString operationName(Operation operation)
 {
     static const char* const kNames[] = {"read configuration", "write configuration", "read log", "firmware upload",
@@ -774,46 +720,26 @@ QString faultName(Fault fault)
 QString Schedule::describe() const
 {
     QString text = QStringLiteral("#%1 %2").arg(number).arg(operationName(operation));
-    switch (operation) {
-    case Operation::ReadLog:
+    if (operation == Operation::ReadLog)
         text += QStringLiteral(" (%1 records, from block %2, %3)")
                     .arg(log.size() / kLogRecordSize)
                     .arg(logFirst)
                     .arg(logCount == kLogToEnd ? QStringLiteral("to the end") : QString::number(logCount));
-        break;
-    case Operation::Firmware:
+    else if (operation == Operation::Firmware)
         text += QStringLiteral(" (%1 bytes)").arg(firmware.size());
-        break;
-    default:
-        break;
-    }
-    text += QStringLiteral(", %1 replies: ").arg(replies);
-    switch (fault) {
-    case Fault::None:
-        text += faultName(fault);
-        break;
-    case Fault::Silence:
-        text += QStringLiteral("silent from request %1").arg(request);
-        break;
-    case Fault::ErrorReply:
-        text += QStringLiteral("error reply %1 to request %2").arg(code).arg(request);
-        break;
-    case Fault::SlowReply:
-        text += QStringLiteral("reply %1 cut after %2 bytes, the rest %3 ms late").arg(request).arg(cutAt).arg(lateMs);
-        break;
-    case Fault::Garbage:
-        text += QStringLiteral("%1 bytes of garbage %2 reply %3")
-                    .arg(garbage.size())
-                    .arg(before ? QStringLiteral("before") : QStringLiteral("after"))
-                    .arg(request);
-        break;
-    case Fault::Vanish:
-        text += QStringLiteral("port vanishes at request %1 after %2 reply bytes").arg(request).arg(vanishAfter);
-        break;
-    default:
-        text += QStringLiteral("port gone before the start, previous error %1").arg(code);
-        break;
-    }
+    const QString what[] = {
+        faultName(fault),
+        QStringLiteral("silent from request %1").arg(request),
+        QStringLiteral("error reply %1 to request %2").arg(code).arg(request),
+        QStringLiteral("reply %1 cut after %2 bytes, the rest %3 ms late").arg(request).arg(cutAt).arg(lateMs),
+        QStringLiteral("%1 bytes of garbage %2 reply %3")
+            .arg(garbage.size())
+            .arg(QLatin1String(before ? "before" : "after"))
+            .arg(request),
+        QStringLiteral("port vanishes at request %1 after %2 reply bytes").arg(request).arg(vanishAfter),
+        QStringLiteral("port gone before the start, previous error %1").arg(code),
+    };
+    text += QStringLiteral(", %1 replies: %2").arg(replies).arg(what[std::min(int(fault), int(Fault::Unplugged))]);
     if (!cuts.empty())
         text += QStringLiteral("; %1 replies in pieces").arg(cuts.size());
     return text;

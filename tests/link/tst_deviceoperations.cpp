@@ -1,10 +1,6 @@
-// Every panel operation against the virtual panel on a pseudo-terminal, through the real
-// serial port layer: the request bytes, what is taken from the replies, errors and time-outs.
-// Then, on a fake line, the engine's own rules the virtual panel cannot reach: port failures,
-// partial writes, odd byte streams, exact progress numbers and no port at all for empty work.
-// Then the virtual panel's own behaviour (noise, a pulled adapter, pacing, answers to requests
-// the engine never sends, the executable) and last the port list, the factory that turns a
-// listed port into an engine, and the port-selection dialog that probes the port.
+// Panel operations against the virtual panel through the real serial port layer (request bytes,
+// what is taken from replies, error codes), then the engine's own rules on a fake line, then the
+// port list, the factory and the port-selection dialog. Faults on the line: tst_faultcampaign.
 
 #include "common/devicetype.h"
 #include "config/imagemap.h"
@@ -12,14 +8,11 @@
 #include "link/protocolimplfactory.h"
 #include "link/selectdevicedialog.h"
 #include "testmain.h"
-#include "testpaths.h"
 #include "virtualpanelfixture.h"
 
 #include <QComboBox>
-#include <QFile>
 #include <QLabel>
 #include <QPointer>
-#include <QProcess>
 #include <QPushButton>
 #include <QSerialPort>
 #include <QSignalSpy>
@@ -52,10 +45,6 @@ QByteArray logRecords(int count)
         bytes += QByteArray(1, char(i)) + QByteArray(7, char(0xA0 + i % 16));
     return bytes;
 }
-
-} // namespace
-
-namespace {
 
 // Answers every request with one whole normal reply: a full log block, four payload bytes 1..4.
 std::shared_ptr<FakeLine> answeringLine(int pieces = 1)
@@ -266,22 +255,6 @@ private slots:
         QCOMPARE(log.reports.last(), (Report{192, 192, true}));
     }
 
-    void restart()
-    {
-        VirtualPanelFixture vp;
-        auto engine = vp.engine();
-        QVERIFY(engine->restart());
-        QTRY_COMPARE(vp.panel().restartCount(), 1);
-        QCOMPARE(vp.panel().requests(), QList<QByteArray>{frame({7})});
-
-        // After an identify that went unanswered the restart reports that failure.
-        vp.panel().fallSilentFrom(2);
-        quint32 id = 0;
-        QVERIFY(!engine->getId(&id, nullptr));
-        QVERIFY(!engine->restart());
-        QCOMPARE(engine->errorCode(), 13);
-    }
-
     void errorReplies_data()
     {
         QTest::addColumn<int>("code");
@@ -313,47 +286,6 @@ private slots:
         const QByteArray user0 = got.mid(58, 16);
         QCOMPARE(user0, payloadTaken ? QByteArray(1, char(code)) + QByteArray(15, '\0') : QByteArray(16, char(0xEE)));
         QCOMPARE(got.mid(74, 16), QByteArray(16, char(0xEE)));
-    }
-
-    void silenceTimesOut()
-    {
-        VirtualPanelFixture vp;
-        vp.panel().setImage(pattern(olma::config::kImageSize, 2));
-        vp.panel().fallSilentFrom(3);
-        std::vector<unsigned char> image(olma::config::kImageSize, 0);
-        auto engine = vp.engine();
-        QElapsedTimer elapsed;
-        elapsed.start();
-        QVERIFY(!engine->readConfig(image.data(), olma::config::blockTable(), nullptr));
-        QVERIFY(elapsed.elapsed() >= 1000);
-        QCOMPARE(engine->errorCode(), 13);
-        QCOMPARE(ProtocolImpl::errorText(13), QStringLiteral("Ошибка последовательного порта"));
-        QCOMPARE(vp.panel().requestCount(), 3);
-        // What came before the silence stays.
-        QCOMPARE(bytesOf(image).left(58), vp.panel().image().left(58));
-        QCOMPARE(image[58], 0);
-    }
-
-    void repliesInPieces()
-    {
-        VirtualPanelFixture vp;
-        vp.panel().setImage(pattern(olma::config::kImageSize, 4));
-        QVERIFY(vp.panel().addFault(QStringLiteral("split:pieces=4,gap=15")));
-        std::vector<BlockRecord> blocks = olma::config::blockTable();
-        blocks.resize(3);
-        std::vector<unsigned char> image(olma::config::kImageSize, 0);
-        auto engine = vp.engine();
-        ProgressLog log;
-        QVERIFY(engine->readConfig(image.data(), blocks, &log));
-        QCOMPARE(bytesOf(image).left(74), vp.panel().image().left(74));
-        QVERIFY(log.reports.contains(Report{16, 192, false}));
-        QVERIFY(log.reports.contains(Report{160, 192, false}));
-
-        // The time-out runs from the request, not from the last piece.
-        vp.panel().splitReplies(2, 1100);
-        quint32 id = 0;
-        QVERIFY(!engine->getId(&id, nullptr));
-        QCOMPARE(engine->errorCode(), 13);
     }
 
     void busyRefusalAndCancel()
@@ -401,27 +333,6 @@ private slots:
         ProtocolImpl missing(QStringLiteral("/dev/no-such-port"), nullptr, false, {});
         QVERIFY(!missing.getId(&id, nullptr));
         QCOMPARE(missing.errorCode(), 0);
-    }
-
-    void emptyWorkTouchesNoPort()
-    {
-        auto line = answeringLine();
-        auto engine = fakeEngine(line);
-        unsigned char image[8] = {};
-        const std::vector<BlockRecord> none;
-        const std::function<bool(ProgressLog*)> operations[] = {
-            [&](ProgressLog* log) { return engine->readConfig(image, none, log); },
-            [&](ProgressLog* log) { return engine->writeConfig(image, none, log); },
-            [&](ProgressLog* log) { return engine->writeFirmware(image, 0, log); },
-            [&](ProgressLog* log) { return engine->readLog(log, 585, 0xFFFFFFFF); },
-            [&](ProgressLog* log) { return engine->readLog(log, 10, 0); },
-        };
-        for (const auto& operation : operations) {
-            ProgressLog log;
-            QVERIFY(operation(&log));
-            QCOMPARE(log.reports, (QList<Report>{{100, 100, true}}));
-        }
-        QCOMPARE(line->portsMade, 0);
     }
 
     void progressCountsReplyBytes()
@@ -527,120 +438,6 @@ private slots:
         engine->exec();
         QVERIFY(!nested);
         QVERIFY(engine->getId(&id, nullptr));
-    }
-
-    void noiseAndAPulledAdapter()
-    {
-        VirtualPanelFixture vp;
-        vp.panel().setIdentifyAnswer(0x04030201);
-        auto engine = vp.engine();
-        quint32 id = 0;
-
-        // Noise after a reply is left behind; noise before it is taken for the reply, since
-        // nothing but the count of 64 bytes marks a reply.
-        QVERIFY(vp.panel().addFault(QStringLiteral("garbage-after:bytes=5,request=1")));
-        QVERIFY(engine->getId(&id, nullptr));
-        QCOMPARE(id, 0x04030201u);
-        vp.panel().clearFaults();
-        vp.panel().addGarbage(QByteArray(4, 0x11) + QByteArray(4, 0x22) + QByteArray(60, 0x33), true);
-        QVERIFY(engine->getId(&id, nullptr));
-        QCOMPARE(id, 0x22222222u);
-        QCOMPARE(vp.panel().sentBytes().size(), 3 * 64 + 5 + 4);
-
-        // The adapter is pulled with half a reply out: a serial failure; afterwards the port
-        // cannot be opened at all and the code of the failure stays.
-        vp.panel().clearFaults();
-        const QString port = vp.portName();
-        QVERIFY(vp.panel().addFault(QStringLiteral("vanish:after=30")));
-        QVERIFY(!engine->getId(&id, nullptr));
-        QCOMPARE(engine->errorCode(), 13);
-        QTRY_VERIFY(!vp.panel().isRunning());
-        QVERIFY(!QFile::exists(port));
-        QVERIFY(!engine->getId(&id, nullptr));
-        QCOMPARE(engine->errorCode(), 13);
-    }
-
-    void pacing()
-    {
-        // Lower bounds only: a paced reply can come late, never early.
-        VirtualPanelFixture vp;
-        auto engine = vp.engine();
-        unsigned char state[84] = {};
-        QElapsedTimer elapsed;
-
-        QVERIFY(vp.panel().addFault(QStringLiteral("latency:ms=40")));
-        elapsed.start();
-        QVERIFY(engine->getStatus(state, nullptr));
-        QVERIFY(elapsed.elapsed() >= 80);
-
-        vp.panel().clearFaults();
-        QVERIFY(vp.panel().addFault(QStringLiteral("wire-speed")));
-        elapsed.start();
-        QVERIFY(engine->getStatus(state, nullptr));
-        // Two requests and two replies of 64 bytes at 115200 baud 8N1.
-        QCOMPARE(olma::vpanel::VirtualPanel::wireTimeNs(64), qint64(5555555));
-        QVERIFY(elapsed.nsecsElapsed() >= 4 * olma::vpanel::VirtualPanel::wireTimeNs(64));
-    }
-
-    void answersToOddRequests_data()
-    {
-        QTest::addColumn<QByteArray>("request");
-        QTest::addColumn<int>("code");
-        QTest::newRow("unknown command") << frame({9}) << 1;
-        QTest::newRow("state of group 1") << frame({1, 1, 0, 0}) << 2;
-        QTest::newRow("log block 585") << frame({2, 0x02, 0x49, 0}) << 3;
-        QTest::newRow("write of the wrong size") << frame({4, 0, 0, 10}) << 4;
-    }
-
-    void answersToOddRequests()
-    {
-        QFETCH(QByteArray, request);
-        QFETCH(int, code);
-        VirtualPanelFixture vp;
-        QSerialPort port;
-        port.setPortName(vp.portName());
-        QVERIFY(port.open(QIODevice::ReadWrite));
-        // A broken request is forgotten once the line has been quiet for a while.
-        port.write(QByteArray(10, 0x33));
-        QTest::qWait(150);
-        port.write(request);
-        QByteArray reply;
-        QTRY_VERIFY((reply += port.readAll()).size() >= 64);
-        QCOMPARE(reply, frame({0xFF, 0, 0, 0, code}));
-        QCOMPARE(vp.panel().requests(), QList<QByteArray>{request});
-    }
-
-    void executable()
-    {
-        QProcess panel;
-        panel.start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-virtual-panel"),
-                    {QStringLiteral("--model"), QStringLiteral("0x08"), QStringLiteral("--serial"),
-                     QStringLiteral("777"), QStringLiteral("--fault"), QStringLiteral("error:code=6,command=1")});
-        QVERIFY(panel.waitForStarted());
-        QTRY_VERIFY(panel.canReadLine());
-        const QString port = QString::fromLocal8Bit(panel.readLine()).trimmed();
-        QVERIFY(port.startsWith(QLatin1String("/dev/pts/")));
-
-        ProtocolImpl engine(port, nullptr, false, {1, 2, 3, 4, 5, 13, 255});
-        quint32 id = 0;
-        QVERIFY(engine.getId(&id, nullptr));
-        QCOMPARE(id & 0xFF, 0x08u);
-        QCOMPARE(id >> 16, 777u);
-        unsigned char state[84] = {};
-        QVERIFY(!engine.getStatus(state, nullptr));
-        QCOMPARE(engine.errorCode(), 6);
-
-        panel.terminate();
-        QVERIFY(panel.waitForFinished(5000));
-        QCOMPARE(panel.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(panel.exitCode(), 0);
-
-        QProcess bad;
-        bad.start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-virtual-panel"),
-                  {QStringLiteral("--fault"), QStringLiteral("flood")});
-        QVERIFY(bad.waitForFinished(5000));
-        QCOMPARE(bad.exitCode(), 2);
-        QVERIFY(bad.readAllStandardError().contains("unknown fault"));
     }
 
     void portListAndFactory()
