@@ -47,18 +47,9 @@ QColor rowColour(QTreeWidget* tree, int row)
     return tree->topLevelItem(row)->foreground(0).color();
 }
 
-} // namespace
-
-namespace {
-
 int loopOffset(int loop)
 {
     return kTailsOffset + 2 * loop;
-}
-
-QWidget* shownLoopPage(QWidget* tailsPage)
-{
-    return child<QStackedWidget>(tailsPage, "_tailStack")->currentWidget();
 }
 
 // The enabled boxes and combos of a loop page, by object name.
@@ -73,10 +64,6 @@ QStringList enabledControls(QWidget* page)
     }
     return out;
 }
-
-} // namespace
-
-namespace {
 
 QTableWidget* shownTable(QWidget* contentPage)
 {
@@ -287,18 +274,12 @@ private slots:
         const Bytes none{0xFF, 0xFF, 0xFF};
         const QString bad = QStringLiteral("Недопустимая длина пароля!");
         const QString good = QStringLiteral("Пароль принят!");
-        QTest::newRow("user: one digit") << 1 << ""
-                                         << "1"
-                                         << "1" << bad << none;
         QTest::newRow("user: two digits") << 1 << ""
                                           << "12"
                                           << "12" << good << Bytes{0x12, 0xFF, 0xFF};
         QTest::newRow("user: seven digits") << 1 << ""
                                             << "1234567"
                                             << "1234567" << bad << none;
-        QTest::newRow("admin 1: three digits") << 0 << ""
-                                               << "123"
-                                               << "123" << bad << none;
         QTest::newRow("admin 255: six digits") << 254 << ""
                                                << "123456"
                                                << "123456" << good << Bytes{0x12, 0x34, 0x56};
@@ -551,38 +532,6 @@ private slots:
         config.root.setImage(config.image.data());
         auto page = show(config.root.tails()->tail(2)->createWidget(nullptr));
         QCOMPARE(config.bytes(loopOffset(2), 2), (Bytes{0x04, 0x11}));
-    }
-
-    void severalLoopsAndPaste()
-    {
-        Config config(1);
-        Tails* tails = config.root.tails();
-        tails->tail(0)->setTailType(TailFire);
-        tails->tail(0)->setFire1(true);
-        tails->tail(0)->setBizEx(true);
-        tails->tail(0)->setDescription(QStringLiteral("Склад"));
-        tails->tail(4)->setTailType(TailDaily);
-        auto page = show(tails->createWidget(nullptr));
-        auto* tree = child<QTreeWidget>(page.get(), "_tailsTreeWidget");
-
-        // Two loops selected: one page edits both.
-        clickRow(tree, 2);
-        clickRow(tree, 3, Qt::ShiftModifier);
-        choose(child<QComboBox>(shownLoopPage(page.get()), "_tailTypeComboBox"), TailTechnological);
-        QCOMPARE(config.bytes(loopOffset(2), 4), (Bytes{0x05, 0x00, 0x05, 0x00}));
-
-        clickRow(tree, 0);
-        contextMenu(tree, 0, QStringLiteral("Копировать"));
-        clickRow(tree, 4, Qt::ShiftModifier);
-        contextMenu(tree, 4, QStringLiteral("Вставить"));
-        const Bytes source = config.bytes(loopOffset(0), 2);
-        QCOMPARE(source, (Bytes{0x84, 0x19}));
-        for (int loop : {1, 2, 3, 4}) {
-            QCOMPARE(config.bytes(loopOffset(loop), 2), source);
-            QCOMPARE(tails->tail(loop)->description(), QStringLiteral("Склад"));
-        }
-        QCOMPARE(config.bytes(loopOffset(5), 2), (Bytes{0x00, 0x00}));
-        QCOMPARE(child<QTextEdit>(shownLoopPage(page.get()), "_descrTextEdit")->toPlainText(), QStringLiteral("Склад"));
     }
 
     void blockTablesToggleTheirMasks_data()

@@ -38,7 +38,6 @@ using programmbytes::kWorkTime;
 
 namespace {
 
-constexpr unsigned char kInitStateBit = 0x01;
 constexpr unsigned char kTacticBit = 0x02;
 
 // A record with every bit set but the initial state: lamp, a delay of 9 s, 30 s of work, and every
@@ -60,19 +59,6 @@ void typeNumber(QSpinBox* spin, const QString& digits)
     QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(spin, digits);
 }
-
-// Which tab pages of an editor take input.
-QList<bool> enabledTabs(QTabWidget* tabs)
-{
-    QList<bool> enabled;
-    for (int i = 0; i < tabs->count(); ++i)
-        enabled.append(tabs->widget(i)->isEnabled());
-    return enabled;
-}
-
-} // namespace
-
-namespace {
 
 void drop(QWidget* page)
 {
@@ -125,89 +111,6 @@ private slots:
         QCOMPARE(tabTitles(editorTabs(page.get())), kSingleTabs);
     }
 
-    void twoProgrammsAreEditedTogether()
-    {
-        Config config(1);
-        Programms* programms = config.root.programms();
-        auto page = show(programms->createWidget(nullptr));
-        QTreeWidget* tree = programmsTree(page.get());
-        clickRow(tree, 3);
-        clickRow(tree, 20, Qt::ControlModifier);
-        const int second = int(programms->programm(20)->index());
-
-        QTabWidget* tabs = editorTabs(page.get());
-        QCOMPARE(tabTitles(tabs), kSingleTabs.mid(0, 6));
-        QWidget* loops = openTab(tabs, QStringLiteral("Состояние ШС"));
-        clickRow(child<QTreeWidget>(loops, "_tailsTreeWidget"), 2);
-        chooseTrigger(stackPage(loops, "_tailStatesStack"), "_faultComboBox", 1);
-        const int loop2 = programmbytes::kLoops + 4;
-        for (int index : {3, second})
-            QCOMPARE(recordByte(config, index, loop2), 0x40);
-        QCOMPARE(recordByte(config, 4, loop2), 0);
-
-        // The parameters go to both programs whole.
-        QWidget* params = openTab(tabs, QStringLiteral("Параметры"));
-        auto* delay = child<QSpinBox>(params, "_timeoutSpinBox");
-        delay->setFocus();
-        QTest::keyClick(delay, Qt::Key_A, Qt::ControlModifier);
-        QTest::keyClicks(delay, "7");
-        for (int index : {3, second})
-            QCOMPARE(recordByte(config, index, programmbytes::kDelay), 7);
-
-        // Back to one program: its description and the tab it showed last.
-        clickRow(tree, 20);
-        tabs = editorTabs(page.get());
-        QCOMPARE(tabTitles(tabs), kSingleTabs);
-        openTab(tabs, QStringLiteral("Цепи БП-А"));
-        clickRow(tree, 3);
-        QCOMPARE(editorTabs(page.get())->currentIndex(), 0);
-        clickRow(tree, 20);
-        QCOMPARE(editorTabs(page.get())->tabText(editorTabs(page.get())->currentIndex()), QStringLiteral("Цепи БП-А"));
-    }
-
-    void pasteCopiesTheWholeProgramm()
-    {
-        Config config(2);
-        Programms* programms = config.root.programms();
-        Programm* source = programms->programm(5);
-        source->params()->setTimeout(12);
-        source->params()->setTactic(1);
-        source->tailStates()->tailState(15)->setAlarm(2);
-        source->pcState()->setZoFault(1);
-        source->kvoState()->setState(7, 1);
-        source->bkvStates()->bkvState(3)->setState(2, 2);
-        source->bpStates()->bpState(1)->setCh1(1);
-
-        auto page = show(programms->createWidget(nullptr));
-        QTreeWidget* tree = programmsTree(page.get());
-        clickRow(tree, 5);
-        QWidget* description = openTab(editorTabs(page.get()), QStringLiteral("Описание"));
-        QCOMPARE(child<QGroupBox>(description, "_descrFrame")->title(),
-                 QStringLiteral("Описание алгоритма активации реле"));
-        auto* text = child<QTextEdit>(description, "_descrTextEdit");
-        text->setFocus();
-        type(text, QStringLiteral("Насос"));
-        QCOMPARE(source->description(), QStringLiteral("Насос"));
-
-        QCOMPARE(contextMenu(tree, 5),
-                 (QList<MenuEntry>{{QStringLiteral("Копировать"), true}, {QStringLiteral("Вставить"), false}}));
-        contextMenu(tree, 5, QStringLiteral("Копировать"));
-        // The source is taken as it is when pasting, not when copying.
-        source->params()->setWorkTime(30);
-
-        clickRow(tree, 40);
-        clickRow(tree, 42, Qt::ShiftModifier);
-        QCOMPARE(contextMenu(tree, 41, QStringLiteral("Вставить")),
-                 (QList<MenuEntry>{{QStringLiteral("Копировать"), false}, {QStringLiteral("Вставить"), true}}));
-        for (int index : {40, 41, 42}) {
-            QCOMPARE(record(config, index), record(config, 5));
-            QCOMPARE(programms->programm(index)->description(), QStringLiteral("Насос"));
-        }
-        QCOMPARE(recordByte(config, 40, programmbytes::kWorkTime), 30);
-        QCOMPARE(record(config, 43), QByteArray(programmbytes::kRecordSize, 0));
-        QCOMPARE(tabTitles(editorTabs(page.get())), kSingleTabs.mid(0, 6));
-    }
-
     void fireSafetyBoxOnlyOnControlledOutputs_data()
     {
         QTest::addColumn<int>("deviceType");
@@ -227,43 +130,6 @@ private slots:
         Config config(deviceType);
         auto page = show(config.root.programms()->programmByIndex(index)->params()->createWidget(nullptr));
         QCOMPARE(child<QGroupBox>(page.get(), "_buttonGroupBox")->isVisible(), shown);
-    }
-
-    void fireSafetyOfAControlledOutput()
-    {
-        Config config(2);
-        constexpr int kIp3 = 12;
-        fillRecord(config, kIp3);
-        auto page = show(config.root.programms()->programmByIndex(kIp3)->createWidget(nullptr));
-        QTabWidget* tabs = editorTabs(page.get());
-        QWidget* params = tabs->widget(0);
-        QVERIFY(!child<QCheckBox>(params, "_fireSafetyIPCheckBox")->isChecked());
-
-        // On: always on, automatic, no delay, no limit, and no event switches the output any more.
-        click(child<QCheckBox>(params, "_fireSafetyIPCheckBox"));
-        auto expected = config.image;
-        programmbytes::resetRecord(expected, kIp3, 16, 8);
-        expected[size_t(programmbytes::recordOffset(kIp3) + kFlags)] |= kInitStateBit;
-        QCOMPARE(record(config, kIp3), programmbytes::record(expected, kIp3));
-        QCOMPARE(recordByte(config, kIp3, kFlags), 0xFD);
-
-        tabs = editorTabs(page.get());
-        QCOMPARE(enabledTabs(tabs), (QList<bool>{true, false, false, false, false, false, true}));
-        params = tabs->widget(0);
-        QVERIFY(child<QCheckBox>(params, "_fireSafetyIPCheckBox")->isChecked());
-        for (const char* name : {"_initStateComboBox", "_tacticComboBox", "_timeoutSpinBox", "_noLimitWorkCheckBox"})
-            QVERIFY2(!child<QWidget>(params, name)->isEnabled(), name);
-        QCOMPARE(child<QComboBox>(params, "_initStateComboBox")->currentText(), QStringLiteral("Включено"));
-
-        // Off again: the output starts off, the triggers can be set again.
-        click(child<QCheckBox>(params, "_fireSafetyIPCheckBox"));
-        QCOMPARE(recordByte(config, kIp3, kFlags), 0xFC);
-        tabs = editorTabs(page.get());
-        QCOMPARE(enabledTabs(tabs), QList<bool>(7, true));
-        params = tabs->widget(0);
-        QVERIFY(!child<QCheckBox>(params, "_fireSafetyIPCheckBox")->isChecked());
-        for (const char* name : {"_initStateComboBox", "_tacticComboBox", "_timeoutSpinBox", "_noLimitWorkCheckBox"})
-            QVERIFY2(child<QWidget>(params, name)->isEnabled(), name);
     }
 
     void switchedOnFromTheStart_data()
@@ -326,33 +192,6 @@ private slots:
         QVERIFY(!child<QCheckBox>(page.get(), "_noLimitWorkCheckBox")->isChecked());
         QCOMPARE(child<QSpinBox>(page.get(), "_workTimeSpinBox")->value(), 300);
         QCOMPARE(child<QComboBox>(page.get(), "_tacticComboBox")->currentIndex(), 1);
-    }
-
-    void dropAll()
-    {
-        Config config(1);
-        Programms* programms = config.root.programms();
-        for (int index : {1, 20, 21})
-            fillRecord(config, index);
-        auto expected = config.image;
-        for (int index : {1, 20, 21})
-            programmbytes::resetRecord(expected, index, 8, 4);
-
-        // One program: its parameters and every trigger.
-        auto page = show(programms->programmByIndex(1)->createWidget(nullptr));
-        QTest::mouseClick(child<QPushButton>(editorTabs(page.get())->widget(0), "_dropButton"), Qt::LeftButton);
-        QCOMPARE(record(config, 1), programmbytes::record(expected, 1));
-
-        // Several programs: all of them.
-        page = show(programms->createWidget(nullptr));
-        QTreeWidget* tree = child<QTreeWidget>(page.get(), "_programmsTreeWidget");
-        clickRow(tree, 16); // programs 20 and 21 of the 8-loop model, after its four ИП
-        clickRow(tree, 17, Qt::ShiftModifier);
-        QCOMPARE(tree->topLevelItem(16)->text(0), QStringLiteral("БРВ-А 1 Реле-3"));
-        QTest::mouseClick(child<QPushButton>(editorTabs(page.get())->widget(0), "_dropButton"), Qt::LeftButton);
-        QCOMPARE(record(config, 20), programmbytes::record(expected, 20));
-        QCOMPARE(record(config, 21), programmbytes::record(expected, 21));
-        QCOMPARE(record(config, 22), QByteArray(programmbytes::kRecordSize, 0));
     }
 
     // Each row of the loop and panel pages, its label and the two bits it owns in the record.
