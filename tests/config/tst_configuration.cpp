@@ -68,10 +68,6 @@ struct DataDirGuard
     ~DataDirGuard() { olma::setDataDir(QStringLiteral(OLMA_TEST_DATA_DIR)); }
 };
 
-} // namespace
-
-namespace {
-
 constexpr int kMessage1 = 14;
 constexpr int kMessage2 = 30;
 constexpr int kUsers = 58;
@@ -274,79 +270,6 @@ private slots:
         QCOMPARE(readAll(again), readAll(path));
     }
 
-    void descriptionFilesDeclaringOtherEncodings_data()
-    {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::addColumn<QString>("firstRead"); // user 0's description as loaded; null: not checked
-        const QByteArray body = "<configuration>\n <user id=\"0\">\n  <description>";
-        const QByteArray end = "</description>\n </user>\n</configuration>\n";
-        QTest::newRow("windows-1251") << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n") + body +
-                                             olma::cp1251::encode(QStringLiteral("Дежурный")) + end
-                                      << QStringLiteral("Дежурный");
-        // Found by fuzzing: an encoding the reader does not know; each save and load garbled more.
-        QTest::newRow("UTF-7") << QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-7\"?>\n<configuration>\n <user "
-                                                 "id=\"0\">\n  <description>Дежурнmp; \"К\"</description>\n "
-                                                 "</user>\n <tail id=\"0\n7\"> 0<description>Склад, 2 "
-                                                 "этаж</description>\n </tail>\n</configuration>\n")
-                                      .toUtf8()
-                               << QString();
-    }
-
-    void descriptionFilesDeclaringOtherEncodings()
-    {
-        // Whatever a description file declares, what was loaded from it survives the program's
-        // own save and load, and the saved file is UTF-8 and says so.
-        QFETCH(QByteArray, xml);
-        QFETCH(QString, firstRead);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("conf.bin"));
-        writeFile(path, toBytes(imagebytes::random(5)));
-        writeFile(path + ".xml", xml);
-        auto image = imagebytes::filled(0);
-        Configuration configuration(image.data(), 2);
-        QCOMPARE(configuration.readFromFile(path, 2), FileReadResult::Loaded);
-        const QString loaded = configuration.users()->user(0)->description();
-        if (!firstRead.isNull())
-            QCOMPARE(loaded, firstRead);
-
-        const QString again = dir.filePath(QStringLiteral("again.bin"));
-        for (int round = 0; round < 2; ++round) {
-            QVERIFY(configuration.saveToFile(again));
-            QVERIFY(readAll(again + ".xml").startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
-            QCOMPARE(configuration.readFromFile(again, 2), FileReadResult::Loaded);
-            QCOMPARE(configuration.users()->user(0)->description(), loaded);
-        }
-    }
-
-    void badDescriptionFilesGiveNoDescriptions_data()
-    {
-        QTest::addColumn<QByteArray>("xml"); // empty: no file
-        QTest::newRow("missing") << QByteArray();
-        QTest::newRow("malformed") << QByteArray("<configuration><tail id=\"0\"><description>x</descr");
-        QTest::newRow("not xml at all") << QByteArray("\x00\x01\x02", 3);
-    }
-
-    void badDescriptionFilesGiveNoDescriptions()
-    {
-        QFETCH(QByteArray, xml);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("conf.bin"));
-        writeFile(path, toBytes(imagebytes::filled(0)));
-        if (!xml.isEmpty())
-            writeFile(path + ".xml", xml);
-
-        auto image = imagebytes::filled(0);
-        Configuration configuration(image.data(), 0);
-        configuration.tails()->tail(0)->setDescription(QStringLiteral("old"));
-        QCOMPARE(configuration.readFromFile(path, 0), FileReadResult::Loaded);
-        QCOMPARE(configuration.tails()->tail(0)->description(), QString());
-
-        // New descriptions still reach the file.
-        configuration.tails()->tail(0)->setDescription(QStringLiteral("new"));
-        QVERIFY(configuration.saveToFile(path));
-        QVERIFY(readAll(path + ".xml").contains("<description>new</description>"));
-    }
-
     void failedSaveKeepsPreviousFiles()
     {
         QTemporaryDir dir;
@@ -377,42 +300,6 @@ private slots:
         QVERIFY(QDir().mkdir(second + ".xml"));
         QVERIFY(!configuration.saveToFile(second));
         QCOMPARE(readAll(second), QByteArray("previous"));
-    }
-
-    void newConfiguration()
-    {
-        DataDirGuard guard;
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("config")));
-
-        // Without a default file: the factory defaults, which is also what the shipped file holds.
-        auto factoryImage = imagebytes::filled(0);
-        const Configuration factory(factoryImage.data(), 0);
-        QCOMPARE(readAll(QStringLiteral(OLMA_TEST_DATA_DIR "/config/default.bin")), toBytes(factoryImage));
-
-        auto image = imagebytes::random(31);
-        Configuration configuration(image.data(), 0);
-        configuration.tails()->tail(0)->setDescription(QStringLiteral("old"));
-        olma::setDataDir(dir.path());
-        configuration.newConfiguration(2);
-        QCOMPARE(image, factoryImage);
-        QCOMPARE(configuration.deviceType(), 2);
-        QCOMPARE(configuration.tails()->count(), 16);
-        QCOMPARE(configuration.tails()->tail(0)->description(), QString());
-
-        // With one: exactly that file. A file that is too short is not a default.
-        const auto custom = imagebytes::random(32);
-        writeFile(dir.filePath(QStringLiteral("config/default.bin")), toBytes(custom));
-        configuration.newConfiguration(1);
-        QCOMPARE(image, custom);
-        QCOMPARE(configuration.tails()->count(), 8);
-
-        writeFile(dir.filePath(QStringLiteral("config/default.bin")), toBytes(custom).left(100));
-        const auto before = image;
-        QVERIFY(!configuration.loadFromFile(dir.filePath(QStringLiteral("config/default.bin"))));
-        QCOMPARE(image, before);
-        configuration.newConfiguration(0);
-        QCOMPARE(image, factoryImage);
     }
 
     void everySetterKeepsTheImage_data()
