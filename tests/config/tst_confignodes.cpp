@@ -437,37 +437,6 @@ private slots:
         }
     }
 
-    void severalUsersAtOnce()
-    {
-        auto image = imagebytes::filled(0);
-        putRecord(image, 1,
-                  QByteArray::fromHex("1234ff00030001"
-                                      "00aa01000000000000"));
-        putRecord(image, 2,
-                  QByteArray::fromHex("1234ff00050003"
-                                      "00bb01000000000000"));
-        Users users(image.data(), 1, 0);
-        MultiUser both({users.user(1), users.user(2)}, 1);
-
-        // Same password and tailOn; different mask, tailOff and key.
-        QCOMPARE(both.password().text(), QStringLiteral("1234"));
-        QVERIFY(both.tailOn());
-        QCOMPARE(both.accessMask(), quint16(0));
-        QVERIFY(!both.tailOff());
-        QCOMPARE(keyBytes(both.key()), QByteArray(7, '\0'));
-        QCOMPARE(both.loopCount(), 8);
-
-        both.setAccessMask(0x00F0);
-        both.setTailDrop(true);
-        QCOMPARE(record(image, 1).mid(4, 3), QByteArray::fromHex("f00009"));
-        QCOMPARE(record(image, 2).mid(4, 3), QByteArray::fromHex("f0000b"));
-        QCOMPARE(both.accessMask(), quint16(0x00F0));
-
-        MultiUser none({}, 0);
-        QVERIFY(none.password().text().isEmpty());
-        QVERIFY(!none.tailOn());
-    }
-
     void settersTouchOnlyTheirBits()
     {
         auto image = imagebytes::filled(0);

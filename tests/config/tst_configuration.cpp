@@ -62,18 +62,12 @@ private:
     bool _switched = false;
 };
 
-// Restores the build's data folder when a test has pointed it elsewhere.
-struct DataDirGuard
-{
-    ~DataDirGuard() { olma::setDataDir(QStringLiteral(OLMA_TEST_DATA_DIR)); }
-};
-
 constexpr int kMessage1 = 14;
 constexpr int kMessage2 = 30;
 constexpr int kUsers = 58;
 
 // Takes out of a random image the few patterns that do not survive decoding and re-encoding;
-// each of them has its own case in lossyFields().
+// each is checked by the node tests of its field.
 void removeLossyPatterns(imagebytes::Image& image, quint32 seed)
 {
     QRandomGenerator generator(seed);
@@ -335,42 +329,6 @@ private slots:
         QCOMPARE(fed.value("BPState"), programms * 4);
         QCOMPARE(fed.value("ProgrammDescription"), programms);
         QCOMPARE(imagebytes::changed(image, decoded.buffer), QList<int>());
-    }
-
-    void lossyFields_data()
-    {
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QByteArray>("rewritten");
-
-        // Only ten bytes of a message are read back, and only what a panel shows.
-        QTest::newRow("message") << kMessage1 << QByteArray::fromHex("41c0e0203f00ff31dfc1c2c3c4c5c6c7")
-                                 << QByteArray::fromHex("c0203f31dfc1") + QByteArray(10, ' ');
-        QTest::newRow("password with first byte 00")
-            << kUsers + 16 * 5 << QByteArray::fromHex("001234") << QByteArray::fromHex("ffffff");
-        QTest::newRow("key with bytes 9..14 zero")
-            << kUsers + 16 * 6 + 8 << QByteArray::fromHex("33000000000000") << QByteArray(7, '\xff');
-        QTest::newRow("re-arming time above 511")
-            << 2 << QByteArray::fromHex("10051122fe") << QByteArray::fromHex("10011100fe");
-    }
-
-    void lossyFields()
-    {
-        QFETCH(int, offset);
-        QFETCH(QByteArray, stored);
-        QFETCH(QByteArray, rewritten);
-        QCOMPARE(stored.size(), rewritten.size());
-
-        auto image = imagebytes::random(99);
-        removeLossyPatterns(image, 99);
-        std::copy(stored.begin(), stored.end(), image.begin() + offset);
-
-        Decoded decoded(image, 2);
-        refeedTree(&decoded.configuration);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(decoded.buffer.data()) + offset, int(rewritten.size())),
-                 rewritten);
-        for (int changed : imagebytes::changed(image, decoded.buffer))
-            QVERIFY2(changed >= offset && changed < offset + stored.size(), qPrintable(QString::number(changed)));
     }
 };
 

@@ -449,25 +449,6 @@ private slots:
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
         QCOMPARE(priv(p)->exportText(4), QString());
     }
-
-    void valuesWithoutWords()
-    {
-        auto image = imagebytes::filled(0);
-        Programms programms(image.data(), 0, 0);
-        Programm* p = programms.programmByIndex(0);
-        // A tactic other than automatic or lamp has no word; a trigger value of 3 reads as inactive.
-        p->params()->setTactic(2);
-        p->tailStates()->tailState(0)->setFault(3);
-        p->kvoState()->setState(1, 3);
-        QVERIFY(p->params()->exportText(0).contains("\r\nТактика: \r\n"));
-        QVERIFY(p->params()->exportText(3).contains("\r\nТактика;\r\n"));
-        QVERIFY(p->params()->exportText(2).contains("<td width=30%></td>"));
-        QVERIFY(p->tailStates()->tailState(0)->exportText(0).contains("\r\nНеисправен: Неактивно\r\n"));
-        QVERIFY(p->kvoState()->exportText(0).endsWith("\r\nСостояние ИП 2: Неактивно\r\n"));
-        QCOMPARE(stateText(3), QStringLiteral("Неактивно"));
-        QCOMPARE(stateText(1), QStringLiteral("Активно"));
-        QCOMPARE(stateText(2), QStringLiteral("Запрет активации"));
-    }
 };
 
 OLMA_TEST_MAIN(TestExport)

@@ -540,23 +540,6 @@ private slots:
         QCOMPARE(scroll->value(), position);
     }
 
-    void lateViewShowsTheLatestRecord()
-    {
-        olma::device::Device device;
-        device.setData(toVector(stateRecord(0x10, {{18, 0x01}, {2, 0x05}})));
-        device.setData(toVector(stateRecord(0x04, {{18, 0x70}, {2, 0x07}})));
-
-        auto common = makePage(device, Common);
-        QCOMPARE(labelText(common.get(), "_serialLabel"), QStringLiteral("7"));
-        QCOMPARE(labelText(common.get(), "_typeLabel"), QStringLiteral("Ольма-4Ех"));
-
-        auto tails = makePage(device, Tails);
-        const QString text = browserOf(tails.get())->toPlainText();
-        QVERIFY2(text.contains(QStringLiteral("Выключен")), qPrintable(text));
-        QVERIFY(!text.contains(QStringLiteral("Нарушение")));
-        QVERIFY(!text.contains(QStringLiteral("ШС 5")));
-    }
-
     void closedPagesAreLeftAlone()
     {
         auto device = std::make_unique<olma::device::Device>();

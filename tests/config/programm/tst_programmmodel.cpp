@@ -159,14 +159,6 @@ int loopByte(int programm, int loop, int byte)
     return recordOffset(programm) + kLoops + 2 * loop + byte;
 }
 
-QList<quint16> values(const TailStateCommon& state)
-{
-    QList<quint16> list;
-    for (const auto& t : triggers())
-        list << (state.*t.get)();
-    return list;
-}
-
 const QList<unsigned> kSelected = {3, 12, 60, 113};
 constexpr unsigned kUnselected = 61;
 
@@ -480,31 +472,6 @@ private slots:
                                     [](unsigned char* image) { return new TailState(image, 2, 77, 5); });
     }
 
-    void assignmentOfAnotherLoopCount()
-    {
-        auto image = imagebytes::random(7);
-        auto wide = imagebytes::random(8);
-        TailStates source(wide.data(), 2, 0);
-        TailStates target(image.data(), 0, 0);
-        const auto before = image;
-
-        // The target takes as many loops as the source has, and those loops are not in the image.
-        target.assign(source);
-        QCOMPARE(target.count(), 16);
-        QCOMPARE(target.children().size(), 16);
-        for (int loop = 0; loop < 16; ++loop)
-            QCOMPARE(values(*target.tailState(loop)), values(*source.tailState(loop)));
-        target.tailState(0)->setFault(2);
-        QCOMPARE(image, before);
-        QSignalSpy changed(&target, &TailStates::changed);
-        target.tailState(12)->setAlarm(1);
-        QCOMPARE(changed.count(), 1);
-
-        // The next load puts the model's loops back over the image.
-        target.loadFromImage();
-        QCOMPARE(target.count(), 4);
-    }
-
     void panelEventBits_data()
     {
         QTest::addColumn<int>("trigger");
@@ -590,40 +557,6 @@ private slots:
         for (int i = 0; i < count; ++i)
             expected[size_t(recordOffset(0) + kIp + i / 4)] &= uchar(~(3 << (2 * (i % 4))));
         QCOMPARE(imagebytes::changed(expected, image), QList<int>());
-    }
-
-    void guards()
-    {
-        auto image = imagebytes::filled(0);
-        KVOState ip(image.data(), 2, 1);
-        BKVStates bkv(image.data(), 2, 113);
-        QSignalSpy ipChanged(&ip, &KVOState::changed);
-        QSignalSpy bkvChanged(bkv.bkvState(7), &BKVState::changed);
-
-        // Output indexes outside and values above 3 are ignored without a word.
-        for (int i : {-1, 8, 100})
-            ip.setState(i, 1);
-        ip.setState(0, 4);
-        for (int i : {-1, 4})
-            bkv.bkvState(7)->setState(i, 1);
-        bkv.bkvState(7)->setState(0, 4);
-        QCOMPARE(ipChanged.count(), 0);
-        QCOMPARE(bkvChanged.count(), 0);
-        QCOMPARE(imagebytes::changed(imagebytes::filled(0), image), QList<int>());
-        QCOMPARE(int(ip.state(-1)), 0);
-        QCOMPARE(int(ip.state(8)), 0);
-        QCOMPARE(int(bkv.bkvState(7)->state(4)), 0);
-
-        // 3 is kept by every setter and reads as inactive.
-        ip.setState(7, 3);
-        QCOMPARE(int(image[size_t(recordOffset(1) + kIp + 1)]), 0xC0);
-        QCOMPARE(stateText(ip.state(7)), QStringLiteral("Неактивно"));
-
-        // Output 4 of БКВ-А block 8 of program 113: bits 7..6 of image byte 10093.
-        bkv.bkvState(7)->setState(3, 1);
-        QCOMPARE(bkvChanged.count(), 1);
-        QCOMPARE(int(image[10093]), 0x40);
-        QCOMPARE(imagebytes::changed(imagebytes::filled(0), image), (QList<int>{recordOffset(1) + kIp + 1, 10093}));
     }
 
     void groupReachesEverySelectedProgramm_data()
@@ -714,25 +647,6 @@ private slots:
         QVERIFY(!multi.params()->fireSafety());
         for (Programm* p : selected)
             QVERIFY(!p->params()->fireSafety());
-    }
-
-    void descriptionReachesEverySelectedProgramm()
-    {
-        auto image = imagebytes::filled(0);
-        Programms programms(image.data(), 1, 0);
-        programms.setDescriptionDocument(descriptions::emptyDocument());
-        MultiProgramm multi({programms.programmByIndex(0), programms.programmByIndex(1)}, 1);
-        QVERIFY(!multi.children().isEmpty());
-        for (const IConfigItem* child : multi.children())
-            QVERIFY(!dynamic_cast<const programm::Description*>(child));
-
-        programm::Description text(nullptr, 1, 0);
-        text.setDescription(QStringLiteral("Оповещение 2 этажа"));
-        multi.assignDescription(text);
-        for (int id : {0, 1})
-            QCOMPARE(descriptions::read(programms.descriptionDocument(), "programm", id),
-                     QStringLiteral("Оповещение 2 этажа"));
-        QCOMPARE(programms.programmByIndex(2)->description(), QString());
     }
 };
 

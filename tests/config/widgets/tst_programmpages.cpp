@@ -25,11 +25,6 @@ namespace {
 const QStringList kSingleTabs = {"Параметры",    "Состояние ШС", "Состояние блоков", "Состояние ИП",
                                  "Выходы БКВ-А", "Цепи БП-А",    "Описание"};
 
-QTreeWidget* programmsTree(QWidget* page)
-{
-    return child<QTreeWidget>(page, "_programmsTreeWidget");
-}
-
 } // namespace
 
 using programmbytes::kDelay;
@@ -80,37 +75,6 @@ class TestProgrammPages : public QObject
     Q_OBJECT
 
 private slots:
-    void listFollowsTheModel_data()
-    {
-        QTest::addColumn<int>("deviceType");
-        QTest::addColumn<int>("rows");
-        QTest::addColumn<QString>("lastIp");
-        QTest::newRow("4 loops") << 0 << 108 << "Контролируемый выход (ИП) - 2";
-        QTest::newRow("8 loops") << 1 << 110 << "Контролируемый выход (ИП) - 4";
-        QTest::newRow("16 loops") << 2 << 114 << "Контролируемый выход (ИП) - 8";
-    }
-
-    void listFollowsTheModel()
-    {
-        QFETCH(int, deviceType);
-        QFETCH(int, rows);
-        QFETCH(QString, lastIp);
-        Config config(deviceType);
-        auto page = show(config.root.programms()->createWidget(nullptr));
-        QTreeWidget* tree = programmsTree(page.get());
-        QCOMPARE(tree->headerItem()->text(0), QStringLiteral("Реле (выход)"));
-        QCOMPARE(tree->topLevelItemCount(), rows);
-        const int lastIpRow = rows - 96 - 1; // 96 block outputs follow the ИП
-        QCOMPARE(tree->topLevelItem(lastIpRow)->text(0), lastIp);
-        QCOMPARE(tree->topLevelItem(lastIpRow + 1)->text(0), QStringLiteral("БРВ-А 1 Реле-1"));
-        QCOMPARE(tree->topLevelItem(rows - 1)->text(0), QStringLiteral("БВИ-А 4 С/Д-8"));
-        // The longest titles read whole as the page opens.
-        QVERIFY(tree->viewport()->width() > tree->fontMetrics().horizontalAdvance(lastIp));
-
-        QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
-        QCOMPARE(tabTitles(editorTabs(page.get())), kSingleTabs);
-    }
-
     void fireSafetyBoxOnlyOnControlledOutputs_data()
     {
         QTest::addColumn<int>("deviceType");
@@ -291,42 +255,6 @@ private slots:
         page = show(loops->createWidget(nullptr));
         tree = child<QTreeWidget>(page.get(), "_tailsTreeWidget");
         QCOMPARE(tree->currentItem(), tree->topLevelItem(4));
-    }
-
-    void ipRowsPerModel_data()
-    {
-        QTest::addColumn<int>("deviceType");
-        QTest::addColumn<int>("rows");
-        QTest::newRow("4 loops") << 0 << 2;
-        QTest::newRow("8 loops") << 1 << 4;
-        QTest::newRow("16 loops") << 2 << 8;
-    }
-
-    void ipRowsPerModel()
-    {
-        QFETCH(int, deviceType);
-        QFETCH(int, rows);
-        Config config(deviceType);
-        // The bits of outputs the model lacks are the panel's; the page leaves them alone.
-        config.image[size_t(programmbytes::recordOffset(0) + programmbytes::kIp + 1)] = 0xFF;
-        config.root.setImage(config.image.data());
-        KVOState* ip = config.root.programms()->programmByIndex(0)->kvoState();
-        auto page = show(ip->createWidget(nullptr));
-        auto* group = child<YComboGroup>(page.get(), "_kvoState");
-        QCOMPARE(group->title(), QStringLiteral("Состояния ИП по которым происходит активация"));
-        QCOMPARE(group->count(), rows);
-        QCOMPARE(group->combos().last()->text(), QStringLiteral("Неисправность ИП - %1:").arg(rows));
-
-        chooseTrigger(group->combos().at(1), 2);
-        QCOMPARE(recordByte(config, 0, programmbytes::kIp), 0x08);
-        if (rows == 8) {
-            chooseTrigger(group->combos().last(), 1);
-            QCOMPARE(recordByte(config, 0, programmbytes::kIp + 1), 0x7F);
-        }
-        QTest::mouseClick(group->dropButton(), Qt::LeftButton);
-        QCOMPARE(recordByte(config, 0, programmbytes::kIp), 0);
-        QCOMPARE(recordByte(config, 0, programmbytes::kIp + 1), rows == 8 ? 0x00 : 0xFF);
-        QCOMPARE(shownTriggers(page.get()), QList<int>(rows, 0));
     }
 
     void blockSelectionsStartInactive()
