@@ -20,12 +20,7 @@ using namespace pagetest;
 using namespace programmpagetest;
 using namespace olma::config::programm;
 
-namespace {
-
-const QStringList kSingleTabs = {"Параметры",    "Состояние ШС", "Состояние блоков", "Состояние ИП",
-                                 "Выходы БКВ-А", "Цепи БП-А",    "Описание"};
-
-} // namespace
+namespace {} // namespace
 
 using programmbytes::kDelay;
 using programmbytes::kFlags;
@@ -34,19 +29,6 @@ using programmbytes::kWorkTime;
 namespace {
 
 constexpr unsigned char kTacticBit = 0x02;
-
-// A record with every bit set but the initial state: lamp, a delay of 9 s, 30 s of work, and every
-// trigger byte full.
-void fillRecord(Config& config, int index)
-{
-    const int at = programmbytes::recordOffset(index);
-    std::fill(config.image.begin() + at, config.image.begin() + at + programmbytes::kRecordSize, 0xFF);
-    config.image[size_t(at + kFlags)] = 0xFE;
-    config.image[size_t(at + kDelay)] = 9;
-    config.image[size_t(at + kWorkTime)] = 30;
-    config.image[size_t(at + kWorkTime + 1)] = 0;
-    config.root.setImage(config.image.data());
-}
 
 void typeNumber(QSpinBox* spin, const QString& digits)
 {
@@ -94,30 +76,6 @@ private slots:
         Config config(deviceType);
         auto page = show(config.root.programms()->programmByIndex(index)->params()->createWidget(nullptr));
         QCOMPARE(child<QGroupBox>(page.get(), "_buttonGroupBox")->isVisible(), shown);
-    }
-
-    void switchedOnFromTheStart_data()
-    {
-        QTest::addColumn<unsigned>("index");
-        QTest::addColumn<QByteArray>("parameters");
-        // An ИП on from the start works at once, without limit, automatically; a relay keeps the rest.
-        QTest::newRow("ИП") << 10u << QByteArray("\xFD\x00\x00\x00", 4);
-        QTest::newRow("built-in relay") << 0u << QByteArray("\xFF\x09\x1E\x00", 4);
-    }
-
-    void switchedOnFromTheStart()
-    {
-        QFETCH(unsigned, index);
-        QFETCH(QByteArray, parameters);
-        Config config(0);
-        fillRecord(config, int(index));
-        auto page = show(config.root.programms()->programmByIndex(index)->params()->createWidget(nullptr));
-        auto* initState = child<QComboBox>(page.get(), "_initStateComboBox");
-        choose(initState, 1);
-        QCOMPARE(record(config, int(index)).left(4), parameters);
-        QCOMPARE(record(config, int(index)).mid(programmbytes::kLoops), QByteArray(48, '\xFF'));
-        QCOMPARE(initState->palette().color(QPalette::Button), QColor(192, 255, 192));
-        QVERIFY(!child<QCheckBox>(page.get(), "_fireSafetyIPCheckBox")->isChecked());
     }
 
     void workTimeDelayAndTactic()
@@ -209,52 +167,6 @@ private slots:
         QCOMPARE(recordByte(config, kProgramm, offset), 0);
         QCOMPARE(combo->value(), 0);
         QCOMPARE(combo->palette().color(QPalette::Button), plain);
-    }
-
-    void loopList()
-    {
-        Config config(1);
-        TailStates* loops = config.root.programms()->programmByIndex(0)->tailStates();
-        loops->tailState(0)->setFault(1);
-        loops->tailState(1)->setFault(1);
-        loops->tailState(1)->setAlarm(1);
-        loops->tailState(2)->setFault(2);
-        loops->tailState(0)->setBroken(2);
-        auto page = show(loops->createWidget(nullptr));
-        auto* tree = child<QTreeWidget>(page.get(), "_tailsTreeWidget");
-        QCOMPARE(tree->headerItem()->text(0), QStringLiteral("Шлейфыы"));
-        QCOMPARE(tree->topLevelItemCount(), 8);
-        QCOMPARE(tree->topLevelItem(7)->text(0), QStringLiteral("Шлейф сигнализации - 8"));
-
-        // Several loops show what they share; a change reaches all of them.
-        clickRow(tree, 0);
-        clickRow(tree, 1, Qt::ShiftModifier);
-        QWidget* shared = stackPage(page.get(), "_tailStatesStack");
-        QCOMPARE(child<YComboBox>(shared, "_faultComboBox")->value(), 1);
-        QCOMPARE(child<YComboBox>(shared, "_alarmComboBox")->value(), 0);
-        clickRow(tree, 2, Qt::ShiftModifier);
-        shared = stackPage(page.get(), "_tailStatesStack");
-        QCOMPARE(child<YComboBox>(shared, "_faultComboBox")->value(), 0);
-        chooseTrigger(shared, "_faultComboBox", 2);
-        for (int loop : {0, 1, 2})
-            QCOMPARE(loops->tailState(loop)->fault(), quint16(2));
-        QCOMPARE(recordByte(config, 0, programmbytes::kLoops + 6), 0);
-
-        // Copy and paste the seven triggers; the loop shown last comes back with the page.
-        clickRow(tree, 0);
-        contextMenu(tree, 0, QStringLiteral("Копировать"));
-        clickRow(tree, 5);
-        clickRow(tree, 6, Qt::ShiftModifier);
-        contextMenu(tree, 6, QStringLiteral("Вставить"));
-        const QByteArray source = record(config, 0).mid(programmbytes::kLoops, 2);
-        QCOMPARE(source, QByteArray("\x80\x02", 2));
-        for (int loop : {5, 6})
-            QCOMPARE(record(config, 0).mid(programmbytes::kLoops + 2 * loop, 2), source);
-        QCOMPARE(record(config, 0).mid(programmbytes::kLoops + 2 * 7, 2), QByteArray(2, 0));
-        clickRow(tree, 4);
-        page = show(loops->createWidget(nullptr));
-        tree = child<QTreeWidget>(page.get(), "_tailsTreeWidget");
-        QCOMPARE(tree->currentItem(), tree->topLevelItem(4));
     }
 
     void blockSelectionsStartInactive()
