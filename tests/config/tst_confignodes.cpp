@@ -2,7 +2,6 @@
 #include "config/configitem.h"
 #include "config/content.h"
 #include "config/descriptiondocument.h"
-#include "config/multitail.h"
 #include "config/multiuser.h"
 #include "config/params.h"
 #include "config/tail.h"
@@ -11,7 +10,6 @@
 #include "imagebytes.h"
 #include "testmain.h"
 
-#include <QSignalSpy>
 #include <functional>
 
 using namespace olma::config;
@@ -36,10 +34,6 @@ QStringList elements(const QDomDocument& document)
     return result;
 }
 
-} // namespace
-
-namespace {
-
 QByteArray bytesOf(const CipherPassword& p)
 {
     return QByteArray(reinterpret_cast<const char*>(p.stored().data()), CipherPassword::kStoredSize);
@@ -50,10 +44,6 @@ QByteArray slice(const imagebytes::Image& image, int offset, int size)
     return QByteArray(reinterpret_cast<const char*>(image.data()) + offset, size);
 }
 
-} // namespace
-
-namespace {
-
 void putMasks(imagebytes::Image& image, const QByteArray& masks)
 {
     std::copy(masks.begin(), masks.end(), image.begin() + 46);
@@ -63,10 +53,6 @@ QByteArray masks(const imagebytes::Image& image)
 {
     return QByteArray(reinterpret_cast<const char*>(image.data()) + 46, 12);
 }
-
-} // namespace
-
-namespace {
 
 constexpr int kRecord = 58;
 constexpr int kRecordSize = 16;
@@ -96,10 +82,6 @@ IButtonKey keyFrom(const QByteArray& bytes)
     return key;
 }
 
-} // namespace
-
-namespace {
-
 constexpr int kTails = 4138;
 
 void putTail(imagebytes::Image& image, int index, unsigned char first, unsigned char second)
@@ -120,27 +102,6 @@ class TestConfigNodes : public QObject
     Q_OBJECT
 
 private slots:
-    void storingADescription()
-    {
-        Tail tail(nullptr, 0, 3, 0);
-        tail.setDescriptionDocument(descriptions::emptyDocument());
-
-        tail.setDescription(QStringLiteral("Склад"));
-        QCOMPARE(elements(tail.descriptionDocument()), QStringList{QStringLiteral("tail#3=Склад")});
-
-        // A second text replaces the first inside the same element.
-        tail.setDescription(QStringLiteral("Склад №2"));
-        QCOMPARE(elements(tail.descriptionDocument()), QStringList{QStringLiteral("tail#3=Склад №2")});
-
-        const QDomElement element = tail.descriptionDocument().documentElement().firstChildElement();
-        QCOMPARE(element.elementsByTagName(QStringLiteral("description")).size(), 1);
-
-        // A node that never got a document makes one of its own.
-        Tail lonely(nullptr, 0, 0, 0);
-        lonely.setDescription(QStringLiteral("x"));
-        QCOMPARE(elements(lonely.descriptionDocument()), QStringList{QStringLiteral("tail#0=x")});
-    }
-
     void readingAndWritingElements_data()
     {
         QTest::addColumn<QString>("body");
@@ -347,36 +308,6 @@ private slots:
         QCOMPARE(zero, imagebytes::filled(0));
     }
 
-    void blockDescriptions()
-    {
-        auto image = imagebytes::filled(0);
-        Content content(image.data(), 0, 0);
-        BlockGroup* arming = content.group(BlockGroup::ArmingDevices);
-        content.setDescriptionDocument(descriptions::emptyDocument());
-
-        arming->setBlockDescription(9, QStringLiteral("Вход, 1 этаж"));
-        arming->setBlockDescription(9, QStringLiteral("Вход, 2 этаж"));
-        arming->setBlockDescription(0, QStringLiteral("КПП"));
-        const QDomDocument document = arming->descriptionDocument();
-        QCOMPARE(document.elementsByTagName(QStringLiteral("outer_block_ups")).size(), 2);
-        QCOMPARE(descriptions::read(document, "outer_block_ups", 9).value_or(QString()),
-                 QStringLiteral("Вход, 2 этаж"));
-        // The group keeps its full name; block 1's description is not the group's.
-        QCOMPARE(arming->description(), QStringLiteral("Устройство Постановки Снятия"));
-
-        // Another tree reading the same document gets the same descriptions.
-        auto other = imagebytes::filled(0);
-        Content copy(other.data(), 0, 0);
-        copy.setDescriptionDocument(document);
-        QCOMPARE(copy.group(BlockGroup::ArmingDevices)->blockDescription(9), QStringLiteral("Вход, 2 этаж"));
-        QCOMPARE(copy.group(BlockGroup::ArmingDevices)->blockDescription(0), QStringLiteral("КПП"));
-        QCOMPARE(copy.group(BlockGroup::Keyboards)->blockDescription(0), QString());
-
-        // An empty document clears them.
-        copy.setDescriptionDocument(descriptions::emptyDocument());
-        QCOMPARE(copy.group(BlockGroup::ArmingDevices)->blockDescription(9), QString());
-    }
-
     void decodingARecord_data()
     {
         QTest::addColumn<QByteArray>("bytes");
@@ -455,65 +386,6 @@ private slots:
         }
     }
 
-    void signalsReachTheSection()
-    {
-        auto image = imagebytes::filled(0);
-        Users users(image.data(), 0, 0);
-        users.setDescriptionDocument(descriptions::emptyDocument());
-        // The users are built anew from the image; the new ones must be connected too.
-        users.loadFromImage();
-
-        QSignalSpy own(users.user(41), &User::keyOrPasswordChanged);
-        QSignalSpy section(&users, &Users::userKeyOrPasswordChanged);
-        QSignalSpy described(&users, &Users::userDescriptionChanged);
-
-        users.user(41)->setPassword(CipherPassword::fromText("2580"));
-        users.user(42)->setKey(IButtonKey::neverSet());
-        users.user(43)->setDescription(QStringLiteral("Охранник"));
-
-        QCOMPARE(own.size(), 1);
-        QCOMPARE(own.at(0).at(0).toInt(), 41);
-        QCOMPARE(section.size(), 2);
-        QCOMPARE(section.at(0).at(0).toInt(), 41);
-        QCOMPARE(section.at(1).at(0).toInt(), 42);
-        QCOMPARE(described.size(), 1);
-        QCOMPARE(described.at(0).at(0).toInt(), 43);
-        QCOMPARE(described.at(0).at(1).toString(), QStringLiteral("Охранник"));
-        QCOMPARE(descriptions::read(users.descriptionDocument(), "user", 43).value_or(QString()),
-                 QStringLiteral("Охранник"));
-    }
-
-    void severalUsersAtOnce()
-    {
-        auto image = imagebytes::filled(0);
-        putRecord(image, 1,
-                  QByteArray::fromHex("1234ff00030001"
-                                      "00aa01000000000000"));
-        putRecord(image, 2,
-                  QByteArray::fromHex("1234ff00050003"
-                                      "00bb01000000000000"));
-        Users users(image.data(), 1, 0);
-        MultiUser both({users.user(1), users.user(2)}, 1);
-
-        // Same password and tailOn; different mask, tailOff and key.
-        QCOMPARE(both.password().text(), QStringLiteral("1234"));
-        QVERIFY(both.tailOn());
-        QCOMPARE(both.accessMask(), quint16(0));
-        QVERIFY(!both.tailOff());
-        QCOMPARE(keyBytes(both.key()), QByteArray(7, '\0'));
-        QCOMPARE(both.loopCount(), 8);
-
-        both.setAccessMask(0x00F0);
-        both.setTailDrop(true);
-        QCOMPARE(record(image, 1).mid(4, 3), QByteArray::fromHex("f00009"));
-        QCOMPARE(record(image, 2).mid(4, 3), QByteArray::fromHex("f0000b"));
-        QCOMPARE(both.accessMask(), quint16(0x00F0));
-
-        MultiUser none({}, 0);
-        QVERIFY(none.password().text().isEmpty());
-        QVERIFY(!none.tailOn());
-    }
-
     void settersTouchOnlyTheirBits()
     {
         auto image = imagebytes::filled(0);
@@ -554,66 +426,6 @@ private slots:
         t.loadFromImage();
         t.setDefault();
         QCOMPARE(tailBytes(image2, 0), QByteArray::fromHex("0000"));
-    }
-
-    void modelChangeKeepsUnusedSlots()
-    {
-        auto image = imagebytes::random(7);
-        const auto before = image;
-        Tails tails(image.data(), 2, 0);
-        QCOMPARE(tails.count(), 16);
-        tails.setDescriptionDocument(descriptions::emptyDocument());
-        tails.tail(2)->setDescription(QStringLiteral("Склад"));
-
-        tails.setDeviceType(0);
-        tails.loadFromImage();
-        QCOMPARE(tails.count(), 4);
-        QCOMPARE(tails.children().size(), 4);
-        for (int i = 0; i < 4; ++i)
-            tails.tail(i)->setDefault();
-        tails.setDefault();
-        QCOMPARE(tailBytes(image, 0), QByteArray(2, '\0'));
-
-        tails.setDeviceType(1);
-        tails.loadFromImage();
-        QCOMPARE(tails.count(), 8);
-        tails.setDeviceType(2);
-        tails.loadFromImage();
-        QCOMPARE(tails.count(), 16);
-        // Only loops 1..4 were reset; slots 5..16 and everything else are as they were.
-        const QList<int> changed = imagebytes::changed(before, image);
-        for (int offset : changed)
-            QVERIFY2(offset >= kTails && offset < kTails + 8, qPrintable(QString::number(offset)));
-        QCOMPARE(tails.tail(15)->tailType(), before[kTails + 30] & 0x7F);
-        // A loop built anew reads its description from the tree's document.
-        QCOMPARE(tails.tail(2)->description(), QStringLiteral("Склад"));
-    }
-
-    void severalLoopsAtOnce()
-    {
-        auto image = imagebytes::filled(0);
-        putTail(image, 0, 0x04, 0x01);
-        putTail(image, 1, 0x05, 0x01);
-        Tails tails(image.data(), 0, 0);
-        MultiTail both({tails.tail(0), tails.tail(1)}, 0);
-        QCOMPARE(both.tailType(), 0);
-        QVERIFY(both.faultCheck());
-        QVERIFY(!both.bizEx());
-
-        both.setTailType(6);
-        both.setGuardOnTimeout(1);
-        QCOMPARE(tails.tail(0)->tailType(), 6);
-        QCOMPARE(tails.tail(1)->tailType(), 6);
-        QCOMPARE(tailBytes(image, 0), QByteArray::fromHex("0681"));
-        QCOMPARE(tailBytes(image, 1), QByteArray::fromHex("0681"));
-        QCOMPARE(both.tailType(), 6);
-
-        tails.setDescriptionDocument(descriptions::emptyDocument());
-        tails.tail(0)->setDescription(QStringLiteral("a"));
-        QCOMPARE(both.description(), QString());
-        both.setDescription(QStringLiteral("Периметр"));
-        QCOMPARE(both.description(), QStringLiteral("Периметр"));
-        QCOMPARE(tails.descriptionDocument().elementsByTagName(QStringLiteral("tail")).size(), 2);
     }
 };
 

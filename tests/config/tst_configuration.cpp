@@ -8,7 +8,6 @@
 #include "config/users.h"
 #include "imagebytes.h"
 #include "programm/programmbytes.h"
-#include "refeed.h"
 #include "testmain.h"
 
 #include <QTemporaryDir>
@@ -60,62 +59,6 @@ public:
 private:
     static constexpr int kNobody = 65534;
     bool _switched = false;
-};
-
-// Restores the build's data folder when a test has pointed it elsewhere.
-struct DataDirGuard
-{
-    ~DataDirGuard() { olma::setDataDir(QStringLiteral(OLMA_TEST_DATA_DIR)); }
-};
-
-} // namespace
-
-namespace {
-
-constexpr int kMessage1 = 14;
-constexpr int kMessage2 = 30;
-constexpr int kUsers = 58;
-
-// Takes out of a random image the few patterns that do not survive decoding and re-encoding;
-// each of them has its own case in lossyFields().
-void removeLossyPatterns(imagebytes::Image& image, quint32 seed)
-{
-    QRandomGenerator generator(seed);
-    // Messages: ten characters a panel shows, then the padding the setters write.
-    static const QByteArray shown =
-        QByteArray(" !\"#$%&'()*+,-./0123456789:;<=>?") +
-        QByteArray::fromHex("c0c1c2c3c4c5c6c7c8c9cacbcccdcecfd0d1d2d3d4d5d6d7d8d9dadbdcdddedf");
-    for (int offset : {kMessage1, kMessage2}) {
-        for (int i = 0; i < 10; ++i)
-            image[size_t(offset + i)] = uchar(shown.at(generator.bounded(int(shown.size()))));
-        for (int i = 10; i < 16; ++i)
-            image[size_t(offset + i)] = ' ';
-    }
-    // Re-arming times have nine bits.
-    image[3] &= 1;
-    image[5] &= 1;
-    for (int user = 0; user < kUserCount; ++user) {
-        unsigned char* record = image.data() + kUsers + kUserRecordSize * user;
-        // A zero first byte means "no password" whatever follows.
-        if (record[0] == 0)
-            record[0] = 0x10;
-        // A key whose last six bytes are zero reads as "never set".
-        if (std::all_of(record + 9, record + 15, [](unsigned char b) { return b == 0; }))
-            record[9] = 0x01;
-    }
-}
-
-// A configuration of the model over `image`, decoded from it as after reading a file.
-struct Decoded
-{
-    Decoded(const imagebytes::Image& image, int model)
-        : buffer(imagebytes::filled(0)), configuration(buffer.data(), model)
-    {
-        std::copy(image.begin(), image.end(), buffer.begin());
-        configuration.setImage(buffer.data());
-    }
-    imagebytes::Image buffer;
-    Configuration configuration;
 };
 
 } // namespace
@@ -274,79 +217,6 @@ private slots:
         QCOMPARE(readAll(again), readAll(path));
     }
 
-    void descriptionFilesDeclaringOtherEncodings_data()
-    {
-        QTest::addColumn<QByteArray>("xml");
-        QTest::addColumn<QString>("firstRead"); // user 0's description as loaded; null: not checked
-        const QByteArray body = "<configuration>\n <user id=\"0\">\n  <description>";
-        const QByteArray end = "</description>\n </user>\n</configuration>\n";
-        QTest::newRow("windows-1251") << QByteArray("<?xml version=\"1.0\" encoding=\"windows-1251\"?>\n") + body +
-                                             olma::cp1251::encode(QStringLiteral("Дежурный")) + end
-                                      << QStringLiteral("Дежурный");
-        // Found by fuzzing: an encoding the reader does not know; each save and load garbled more.
-        QTest::newRow("UTF-7") << QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-7\"?>\n<configuration>\n <user "
-                                                 "id=\"0\">\n  <description>Дежурнmp; \"К\"</description>\n "
-                                                 "</user>\n <tail id=\"0\n7\"> 0<description>Склад, 2 "
-                                                 "этаж</description>\n </tail>\n</configuration>\n")
-                                      .toUtf8()
-                               << QString();
-    }
-
-    void descriptionFilesDeclaringOtherEncodings()
-    {
-        // Whatever a description file declares, what was loaded from it survives the program's
-        // own save and load, and the saved file is UTF-8 and says so.
-        QFETCH(QByteArray, xml);
-        QFETCH(QString, firstRead);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("conf.bin"));
-        writeFile(path, toBytes(imagebytes::random(5)));
-        writeFile(path + ".xml", xml);
-        auto image = imagebytes::filled(0);
-        Configuration configuration(image.data(), 2);
-        QCOMPARE(configuration.readFromFile(path, 2), FileReadResult::Loaded);
-        const QString loaded = configuration.users()->user(0)->description();
-        if (!firstRead.isNull())
-            QCOMPARE(loaded, firstRead);
-
-        const QString again = dir.filePath(QStringLiteral("again.bin"));
-        for (int round = 0; round < 2; ++round) {
-            QVERIFY(configuration.saveToFile(again));
-            QVERIFY(readAll(again + ".xml").startsWith("<?xml version=\"1.0\" encoding=\"UTF-8\"?>"));
-            QCOMPARE(configuration.readFromFile(again, 2), FileReadResult::Loaded);
-            QCOMPARE(configuration.users()->user(0)->description(), loaded);
-        }
-    }
-
-    void badDescriptionFilesGiveNoDescriptions_data()
-    {
-        QTest::addColumn<QByteArray>("xml"); // empty: no file
-        QTest::newRow("missing") << QByteArray();
-        QTest::newRow("malformed") << QByteArray("<configuration><tail id=\"0\"><description>x</descr");
-        QTest::newRow("not xml at all") << QByteArray("\x00\x01\x02", 3);
-    }
-
-    void badDescriptionFilesGiveNoDescriptions()
-    {
-        QFETCH(QByteArray, xml);
-        QTemporaryDir dir;
-        const QString path = dir.filePath(QStringLiteral("conf.bin"));
-        writeFile(path, toBytes(imagebytes::filled(0)));
-        if (!xml.isEmpty())
-            writeFile(path + ".xml", xml);
-
-        auto image = imagebytes::filled(0);
-        Configuration configuration(image.data(), 0);
-        configuration.tails()->tail(0)->setDescription(QStringLiteral("old"));
-        QCOMPARE(configuration.readFromFile(path, 0), FileReadResult::Loaded);
-        QCOMPARE(configuration.tails()->tail(0)->description(), QString());
-
-        // New descriptions still reach the file.
-        configuration.tails()->tail(0)->setDescription(QStringLiteral("new"));
-        QVERIFY(configuration.saveToFile(path));
-        QVERIFY(readAll(path + ".xml").contains("<description>new</description>"));
-    }
-
     void failedSaveKeepsPreviousFiles()
     {
         QTemporaryDir dir;
@@ -377,113 +247,6 @@ private slots:
         QVERIFY(QDir().mkdir(second + ".xml"));
         QVERIFY(!configuration.saveToFile(second));
         QCOMPARE(readAll(second), QByteArray("previous"));
-    }
-
-    void newConfiguration()
-    {
-        DataDirGuard guard;
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("config")));
-
-        // Without a default file: the factory defaults, which is also what the shipped file holds.
-        auto factoryImage = imagebytes::filled(0);
-        const Configuration factory(factoryImage.data(), 0);
-        QCOMPARE(readAll(QStringLiteral(OLMA_TEST_DATA_DIR "/config/default.bin")), toBytes(factoryImage));
-
-        auto image = imagebytes::random(31);
-        Configuration configuration(image.data(), 0);
-        configuration.tails()->tail(0)->setDescription(QStringLiteral("old"));
-        olma::setDataDir(dir.path());
-        configuration.newConfiguration(2);
-        QCOMPARE(image, factoryImage);
-        QCOMPARE(configuration.deviceType(), 2);
-        QCOMPARE(configuration.tails()->count(), 16);
-        QCOMPARE(configuration.tails()->tail(0)->description(), QString());
-
-        // With one: exactly that file. A file that is too short is not a default.
-        const auto custom = imagebytes::random(32);
-        writeFile(dir.filePath(QStringLiteral("config/default.bin")), toBytes(custom));
-        configuration.newConfiguration(1);
-        QCOMPARE(image, custom);
-        QCOMPARE(configuration.tails()->count(), 8);
-
-        writeFile(dir.filePath(QStringLiteral("config/default.bin")), toBytes(custom).left(100));
-        const auto before = image;
-        QVERIFY(!configuration.loadFromFile(dir.filePath(QStringLiteral("config/default.bin"))));
-        QCOMPARE(image, before);
-        configuration.newConfiguration(0);
-        QCOMPARE(image, factoryImage);
-    }
-
-    void everySetterKeepsTheImage_data()
-    {
-        QTest::addColumn<int>("model");
-        QTest::addColumn<quint32>("seed");
-        for (int model : {0, 1, 2}) {
-            for (quint32 seed : {1u, 2u, 3u, 4u})
-                QTest::addRow("model %d, seed %u", model, seed) << model << seed;
-        }
-    }
-
-    void everySetterKeepsTheImage()
-    {
-        QFETCH(int, model);
-        QFETCH(quint32, seed);
-        auto image = imagebytes::random(seed);
-        removeLossyPatterns(image, seed);
-
-        Decoded decoded(image, model);
-        const QMap<QString, int> fed = refeedTree(&decoded.configuration);
-        QCOMPARE(fed.value("Params"), 1);
-        QCOMPARE(fed.value("BlockGroup"), 6);
-        QCOMPARE(fed.value("User"), 255);
-        QCOMPARE(fed.value("Tail"), olma::loopCount(model));
-        const int programms = model == 0 ? 108 : model == 1 ? 110 : 114;
-        QCOMPARE(fed.value("Programm"), programms);
-        QCOMPARE(fed.value("ProgrammParams"), programms);
-        QCOMPARE(fed.value("TailState"), programms * olma::loopCount(model));
-        QCOMPARE(fed.value("PCState"), programms);
-        QCOMPARE(fed.value("KVOState"), programms);
-        QCOMPARE(fed.value("BKVState"), programms * 8);
-        QCOMPARE(fed.value("BPState"), programms * 4);
-        QCOMPARE(fed.value("ProgrammDescription"), programms);
-        QCOMPARE(imagebytes::changed(image, decoded.buffer), QList<int>());
-    }
-
-    void lossyFields_data()
-    {
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QByteArray>("rewritten");
-
-        // Only ten bytes of a message are read back, and only what a panel shows.
-        QTest::newRow("message") << kMessage1 << QByteArray::fromHex("41c0e0203f00ff31dfc1c2c3c4c5c6c7")
-                                 << QByteArray::fromHex("c0203f31dfc1") + QByteArray(10, ' ');
-        QTest::newRow("password with first byte 00")
-            << kUsers + 16 * 5 << QByteArray::fromHex("001234") << QByteArray::fromHex("ffffff");
-        QTest::newRow("key with bytes 9..14 zero")
-            << kUsers + 16 * 6 + 8 << QByteArray::fromHex("33000000000000") << QByteArray(7, '\xff');
-        QTest::newRow("re-arming time above 511")
-            << 2 << QByteArray::fromHex("10051122fe") << QByteArray::fromHex("10011100fe");
-    }
-
-    void lossyFields()
-    {
-        QFETCH(int, offset);
-        QFETCH(QByteArray, stored);
-        QFETCH(QByteArray, rewritten);
-        QCOMPARE(stored.size(), rewritten.size());
-
-        auto image = imagebytes::random(99);
-        removeLossyPatterns(image, 99);
-        std::copy(stored.begin(), stored.end(), image.begin() + offset);
-
-        Decoded decoded(image, 2);
-        refeedTree(&decoded.configuration);
-        QCOMPARE(QByteArray(reinterpret_cast<const char*>(decoded.buffer.data()) + offset, int(rewritten.size())),
-                 rewritten);
-        for (int changed : imagebytes::changed(image, decoded.buffer))
-            QVERIFY2(changed >= offset && changed < offset + stored.size(), qPrintable(QString::number(changed)));
     }
 };
 

@@ -192,47 +192,6 @@ void fillSixteenLoops(Configuration& c)
     setLoop(c.tails()->tail(15), {4, 0, 0, false, false, false, false, false, false, true});
 }
 
-void fillFourLoops(Configuration& c)
-{
-    Params* p = c.params();
-    p->setTimer1(5);
-    p->setTimer2(0);
-    p->setAutoPre(0);
-    p->setAutoPreDaily(100);
-    p->setKvSoundWorkTime(0);
-    p->setPtsSoundWorkTime(254);
-    p->setEngineerPassword(CipherPassword());
-    p->setTimeSync(0);
-    p->setMessage1(QString());
-    p->setMessage2(QString());
-
-    connect(c.content(), BlockGroup::IndicationBlocks, {2, 4});
-
-    Users* users = c.users();
-    clearCredentials(users);
-    // Access to loop 9 is kept in the record but a 4-loop panel has no such loop to list.
-    setUser(users->user(2), QStringLiteral("42"), IButtonKey{}, {true, false, false, false}, 0x010A);
-    setUser(users->user(254), QString(), key({0x0F, 0x0E, 0x0D, 0x0C, 0x0B, 0x0A, 0x09}), {false, false, false, false},
-            0x000F);
-
-    setLoop(c.tails()->tail(0), {7, 0, 0, false, false, false, false, false, false, true});
-    setLoop(c.tails()->tail(1), {6, 0, 0, false, false, false, false, false, false, false});
-    setLoop(c.tails()->tail(2), {5, 0, 1, false, false, false, false, false, false, false});
-    setLoop(c.tails()->tail(3), {4, 1, 1, true, true, true, true, true, true, true});
-}
-
-// The heading row of an RTF table.
-QString rtfHeading(const QString& text)
-{
-    return "{\\trowd\n"
-           "\\clbrdrt\\brdrs\\clbrdrl\\brdrs\\clbrdrb\\brdrs\\clbrdrr\\brdrs\\cellx10800\n"
-           "{\\pard\\qc\\intbl\n"
-           "{{" +
-           text +
-           "}\\cell}\n"
-           "}\\row}\n";
-}
-
 const IConfigItemPriv* priv(const IConfigItem* item)
 {
     return dynamic_cast<const IConfigItemPriv*>(item);
@@ -313,14 +272,6 @@ private slots:
                                         << "config16-html.expected" << htmlEnd;
         QTest::newRow("16 loops, RTF") << 2 << "rtf"
                                        << "config16-rtf.expected" << rtfEnd;
-        QTest::newRow("4 loops, text") << 0 << "log"
-                                       << "config4-text.expected" << none;
-        QTest::newRow("4 loops, CSV") << 0 << "csv"
-                                      << "config4-csv.expected" << none;
-        QTest::newRow("4 loops, HTML") << 0 << "htm"
-                                       << "config4-html.expected" << htmlEnd;
-        QTest::newRow("4 loops, RTF") << 0 << "rtf"
-                                      << "config4-rtf.expected" << rtfEnd;
     }
 
     // The whole document in Windows-1251, without a byte-order mark; the relay programs render
@@ -334,10 +285,7 @@ private slots:
 
         auto image = imagebytes::filled(0);
         Configuration configuration(image.data(), deviceType);
-        if (deviceType == 2)
-            fillSixteenLoops(configuration);
-        else
-            fillFourLoops(configuration);
+        fillSixteenLoops(configuration);
 
         const QString head = readNotation(expected);
         QVERIFY2(!head.isEmpty(), qPrintable(expected));
@@ -363,11 +311,8 @@ private slots:
         const QString failed = QStringLiteral("Невозможно экспортировать конфигурацию!");
         const QString unsupported = QStringLiteral("Выбранный тип файлов не поддерживается!");
         const QByteArray text = olma::cp1251::encode(QStringLiteral("\r\nПараметры: \r\n"));
-        const QByteArray html = "<html>\n";
         const QByteArray csv = olma::cp1251::encode(QStringLiteral("Парметр;Значение\r\n"));
         QTest::newRow("capitals") << "CONF.TXT" << done << text;
-        QTest::newRow("mixed case") << "conf.Html" << done << html;
-        QTest::newRow("text") << "conf.text" << done << text;
         QTest::newRow("any character before the extension") << "conf_csv" << done << csv;
         QTest::newRow("rtx has no writer") << "conf.rtx" << failed << QByteArray();
         QTest::newRow("doc") << "conf.doc" << unsupported << QByteArray();
@@ -463,107 +408,6 @@ private slots:
             firstDifference(olma::cp1251::encode(priv(p)->exportText(format)), olma::cp1251::encode(wanted));
         QVERIFY2(difference.isEmpty(), qPrintable(difference));
         QCOMPARE(priv(p)->exportText(4), QString());
-    }
-
-    void valuesWithoutWords()
-    {
-        auto image = imagebytes::filled(0);
-        Programms programms(image.data(), 0, 0);
-        Programm* p = programms.programmByIndex(0);
-        // A tactic other than automatic or lamp has no word; a trigger value of 3 reads as inactive.
-        p->params()->setTactic(2);
-        p->tailStates()->tailState(0)->setFault(3);
-        p->kvoState()->setState(1, 3);
-        QVERIFY(p->params()->exportText(0).contains("\r\nТактика: \r\n"));
-        QVERIFY(p->params()->exportText(3).contains("\r\nТактика;\r\n"));
-        QVERIFY(p->params()->exportText(2).contains("<td width=30%></td>"));
-        QVERIFY(p->tailStates()->tailState(0)->exportText(0).contains("\r\nНеисправен: Неактивно\r\n"));
-        QVERIFY(p->kvoState()->exportText(0).endsWith("\r\nСостояние ИП 2: Неактивно\r\n"));
-        QCOMPARE(stateText(3), QStringLiteral("Неактивно"));
-        QCOMPARE(stateText(1), QStringLiteral("Активно"));
-        QCOMPARE(stateText(2), QStringLiteral("Запрет активации"));
-    }
-
-    void programTitles_data()
-    {
-        QTest::addColumn<unsigned>("index");
-        QTest::addColumn<int>("format");
-        QTest::addColumn<QString>("title");
-        const QList<QPair<unsigned, QString>> oneOfEachKind = {
-            {0, "Встроенное реле - К1"}, {10, "Контролируемый выход (ИП) - 1"}, {113, "БВИ-А 4 С/Д-8"}};
-        for (const auto& [index, title] : oneOfEachKind) {
-            QTest::addRow("%u, text", index) << index << 0 << "\r\n" + title + "\r\n";
-            QTest::addRow("%u, RTF", index) << index << 1 << "{\\pard\\qc{" + title + "}\n\\par}\n";
-            QTest::addRow("%u, HTML", index) << index << 2 << "\r\n<br><b>" + title + "</b>\r\n";
-            QTest::addRow("%u, CSV", index) << index << 3 << "\r\n" + title + "\r\n";
-        }
-    }
-
-    // Each program's block in the section is its title, then its own export.
-    void programTitles()
-    {
-        QFETCH(unsigned, index);
-        QFETCH(int, format);
-        QFETCH(QString, title);
-        auto image = imagebytes::random(31);
-        Programms programms(image.data(), 0, 0);
-        const Programm* p = programms.programmByIndex(index);
-        QVERIFY(p);
-        const QString section = programms.exportText(format);
-        QVERIFY(section.contains(title + priv(p)->exportText(format)));
-    }
-
-    void section_data()
-    {
-        QTest::addColumn<int>("format");
-        QTest::addColumn<QString>("start");
-        QTest::newRow("text") << 0 << "Активация реле (выходов):\r\n\r\nВстроенное реле - К1\r\n\r\nПараметры:\r\n";
-        QTest::newRow("RTF") << 1
-                             << "{\\pard\\qc{Активация реле (выходов):}\n\\par}\n"
-                                "{\\pard\\qc{Встроенное реле - К1}\n\\par}\n" +
-                                    rtfHeading("Параметры");
-        // No section heading in HTML: the section starts with the first program.
-        QTest::newRow("HTML") << 2 << "\r\n<br><b>Встроенное реле - К1</b>\r\n\r\n<br><b>Параметры:</b>\r\n";
-        QTest::newRow("CSV") << 3 << "Активация реле (выходов)\r\n\r\nВстроенное реле - К1\r\n\r\nПараметры\r\n";
-    }
-
-    void section()
-    {
-        QFETCH(int, format);
-        QFETCH(QString, start);
-        auto image = imagebytes::random(32);
-        Programms programms(image.data(), 0, 0);
-        const QString text = programms.exportText(format);
-        QVERIFY2(text.startsWith(start), qPrintable(text.left(start.size())));
-        QCOMPARE(programms.exportText(4), QString());
-    }
-
-    // A 4-loop panel: 108 programs, each with 4 loops, 2 ИП lines, 8 БКВ-А and 4 БП-А blocks.
-    void wholeSectionOfTheSmallPanel()
-    {
-        auto image = imagebytes::random(33);
-        Programms programms(image.data(), 0, 0);
-        const QString text = programms.exportText(0);
-
-        // Every program in index order, each opening with its title and its parameters.
-        QCOMPARE(programms.count(), 108);
-        int position = 0;
-        for (int row = 0; row < programms.count(); ++row) {
-            const QString title = "\r\n" + programms.programm(row)->title() + "\r\n";
-            const int found = text.indexOf(title + "\r\nПараметры:\r\n", position);
-            QVERIFY2(found >= position, qPrintable(title));
-            position = found + 1;
-        }
-        QCOMPARE(text.count("\r\nПараметры:\r\n"), 108);
-        QCOMPARE(text.count("\r\nШлейф сигнализации "), 108 * 4);
-        QCOMPARE(text.count("\r\nШлейф сигнализации 4:\r\n"), 108);
-        QCOMPARE(text.count("\r\nСостояние ИП 1: "), 108);
-        QCOMPARE(text.count("\r\nСостояние ИП 2: "), 108);
-        QCOMPARE(text.count("\r\nСостояние ИП 3: "), 0);
-        QCOMPARE(text.count("\r\nВыход БКВ-А - "), 108 * 8);
-        QCOMPARE(text.count("\r\nБлок питания БП-А "), 108 * 4);
-        QVERIFY(!text.contains("Контролируемый выход (ИП) - 3"));
-        QVERIFY(text.contains("\r\nБКВ-А 2 Выход-1\r\n"));
     }
 };
 

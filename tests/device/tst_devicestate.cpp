@@ -100,10 +100,6 @@ void feed(olma::device::Device& device, const Records& records)
         device.setData(toVector(record));
 }
 
-} // namespace
-
-namespace {
-
 enum Page
 {
     Common,
@@ -169,7 +165,6 @@ private slots:
         QTest::newRow("0x08") << QList<int>{0x08} << 1;
         QTest::newRow("0x10") << QList<int>{0x10} << 2;
         QTest::newRow("0x10 then 0x04") << QList<int>{0x10, 0x04} << 0;
-        QTest::newRow("0x08 then 0x05 keeps it") << QList<int>{0x08, 0x05} << 1;
         QTest::newRow("unknown first") << QList<int>{0xFF} << 0;
     }
 
@@ -210,8 +205,6 @@ private slots:
                                                 << QStringLiteral("0") << QStringLiteral("0") << QString();
         QTest::newRow("31 February") << stateRecord(0x04, {{7, 0x31}, {8, 0x02}, {9, 0x24}}) << QStringLiteral("0")
                                      << QStringLiteral("0") << QString();
-        QTest::newRow("hour 24") << stateRecord(0x04, {{6, 0x24}, {7, 0x01}, {8, 0x01}, {9, 0x24}})
-                                 << QStringLiteral("0") << QStringLiteral("0") << QString();
         QTest::newRow("not BCD") << stateRecord(0x04, {{5, 0x5A}, {7, 0x01}, {8, 0x01}, {9, 0x24}})
                                  << QStringLiteral("0") << QStringLiteral("0") << QString();
     }
@@ -230,30 +223,6 @@ private slots:
         QCOMPARE(lines.clock, clock);
         QCOMPARE(QString::number(device.version()), version);
         QCOMPARE(QString::number(device.serialNumber()), serial);
-    }
-
-    void commonStateBeforeTheFirstRecord()
-    {
-        const QDateTime before = QDateTime::currentDateTime();
-        olma::device::Device device;
-        const olma::device::CommonStateLines lines = olma::device::commonStateLines(*device.commonState());
-        QCOMPARE(lines.version, QStringLiteral("1"));
-        QCOMPARE(lines.serialNumber, QStringLiteral("1"));
-        QCOMPARE(lines.type, QStringLiteral("Ольма-4Ех"));
-        // The computer's clock at the moment the model was made.
-        const QDateTime shown = QDateTime::fromString(lines.clock, QStringLiteral("HH:mm:ss dd.MM.yyyy"));
-        QVERIFY2(shown.isValid(), qPrintable(lines.clock));
-        QVERIFY(shown >= before.addSecs(-1) && shown <= QDateTime::currentDateTime());
-    }
-
-    void shortRecordKeepsTheDecodedState()
-    {
-        olma::device::Device device;
-        device.setData(toVector(stateRecord(0x08, {{1, 7}, {2, 0x10}})));
-        device.setData(toVector(QByteArray(10, '\x10')));
-        device.setData({});
-        QCOMPARE(device.version(), uint8_t(7));
-        QCOMPARE(device.serialNumber(), uint16_t(0x10));
     }
 
     void tailsPage_data()
@@ -280,10 +249,6 @@ private slots:
             << kBegin + tails + rows(caption, 1, 2, QStringLiteral("green"), norm) +
                    row(QStringLiteral("ШС 3: "), QStringLiteral("red"), QStringLiteral("Обрыв")) +
                    QStringLiteral("</table>") + kEnd;
-        QTest::newRow("8 loops") << Records{stateRecord(0x08, {{21, 0x50}})}
-                                 << kBegin + tails + rows(caption, 1, 7, QStringLiteral("green"), norm) +
-                                        row(QStringLiteral("ШС 8: "), QStringLiteral("red"), QStringLiteral("Авария")) +
-                                        QStringLiteral("</table>") + kEnd;
         QTest::newRow("16 loops") << Records{stateRecord(0x10, {{25, 0x06}})}
                                   << kBegin + tails + rows(caption, 1, 14, QStringLiteral("green"), norm) +
                                          row(QStringLiteral("ШС 15: "), QStringLiteral("yellow"),
@@ -368,12 +333,6 @@ private slots:
                    unknownBlocks(QStringLiteral("БРВ-А"), 4) + unknownBlocks(QStringLiteral("БВИ-А"), 4) +
                    unknownBlocks(QStringLiteral("БКВ-А"), 8) + unknownBlocks(QStringLiteral("БП-А"), 4) + kEnd;
         QTest::newRow("nothing wrong") << Records{stateRecord(0x10)} << kBegin + kEnd;
-        QTest::newRow("central board 0x81")
-            << Records{stateRecord(0x04, {{10, 0x81}})}
-            << kBegin + head(QStringLiteral("Плата центральная")) +
-                   row(QStringLiteral("Вскрытие: "), red, QStringLiteral("Вскрыт")) +
-                   row(QStringLiteral("Световой оповещатель: "), red, QStringLiteral("Неисправно")) +
-                   QStringLiteral("</table>") + kEnd;
         QTest::newRow("central board, every fault")
             << Records{stateRecord(0x04, {{10, 0x7E}})}
             << kBegin + head(QStringLiteral("Плата центральная")) +
@@ -398,20 +357,6 @@ private slots:
                                              QStringLiteral("</table>") + head(QStringLiteral("БП-А 3")) +
                                              row(QStringLiteral("РП: "), red, faulty) + QStringLiteral("</table>") +
                                              kEnd;
-        QTest::newRow("output 32") << Records{stateRecord(0x04, {{17, 0x80}})}
-                                   << kBegin + head(QStringLiteral("Выходы БКВ-А")) +
-                                          row(QStringLiteral("БКВ-А 8 Выход 4: "), red, QStringLiteral("Неисправно")) +
-                                          QStringLiteral("</table>") + kEnd;
-        QTest::newRow("block byte 0x06") << Records{stateRecord(0x04, {{40, 0x06}})}
-                                         << kBegin + QStringLiteral("<br/>") + head(QStringLiteral("Ольма-КВ")) +
-                                                cell(QStringLiteral("Ольма-КВ 1"), QStringLiteral("yellow"),
-                                                     QStringLiteral("Вскрытие")) +
-                                                cell(QStringLiteral("Ольма-КВ 2"), red, QStringLiteral("Авария")) +
-                                                QStringLiteral("</table>\n") + kEnd;
-        QTest::newRow("block value 3: the table without its row")
-            << Records{stateRecord(0x04, {{40, 0x0C}})}
-            << kBegin + QStringLiteral("<br/>") + head(QStringLiteral("Ольма-КВ")) + QStringLiteral("</table>\n") +
-                   kEnd;
         QTest::newRow("block types in page order")
             << Records{stateRecord(0x04, {{52, 0x40}, {49, 0x01}, {44, 0x80}})}
             << kBegin + QStringLiteral("<br/>") + head(QStringLiteral("УПС-А(Ех)")) +
@@ -466,13 +411,6 @@ private slots:
                    QStringLiteral("<tr><td>Ольма-КВ 2: </td><td bgcolor=green>Пользователь 3") +
                    QStringLiteral("<tr><td>Ольма-КВ 3: ") + none +
                    QStringLiteral("<tr><td>Ольма-КВ 4: </td><td bgcolor=green>Пользователь 255") + close + kEnd;
-        QTest::newRow("8 loops: eight administrators")
-            << Records{stateRecord(0x08, {{34, 8}, {36, 9}, {37, 3}})}
-            << kBegin + table + QStringLiteral("<tr><td>Плата центральная: </td><td bgcolor=red>Администратор 8") +
-                   QStringLiteral("<tr><td>Ольма-КВ 1: </td><td bgcolor=green>Пользователь 9") +
-                   QStringLiteral("<tr><td>Ольма-КВ 2: </td><td bgcolor=red>Администратор 3") +
-                   QStringLiteral("<tr><td>Ольма-КВ 3: ") + none + QStringLiteral("<tr><td>Ольма-КВ 4: ") + none +
-                   close + kEnd;
         QTest::newRow("16 loops after 4")
             << Records{stateRecord(0x04, {{40, 5}}), stateRecord(0x10, {{39, 5}})}
             << kBegin + table + QStringLiteral("<tr><td>Плата центральная: ") + none +
@@ -525,15 +463,6 @@ private slots:
         olma::device::Device device;
         feed(device, records);
         QCOMPARE(device.releysStates()->pageHtml(), expected);
-    }
-
-    void controlledOutputsFollowTheModel()
-    {
-        olma::device::Device device;
-        device.setData(toVector(stateRecord(0x10)));
-        QCOMPARE(device.releysStates()->pageHtml(), relayPage(8));
-        device.setData(toVector(stateRecord(0x04)));
-        QCOMPARE(device.releysStates()->pageHtml(), relayPage(2));
     }
 
     void commonPageKeepsTheLastGoodClock()
@@ -609,35 +538,6 @@ private slots:
         QVERIFY(changes.count() > 0);
         QVERIFY(browser->toPlainText() != shown);
         QCOMPARE(scroll->value(), position);
-    }
-
-    void lateViewShowsTheLatestRecord()
-    {
-        olma::device::Device device;
-        device.setData(toVector(stateRecord(0x10, {{18, 0x01}, {2, 0x05}})));
-        device.setData(toVector(stateRecord(0x04, {{18, 0x70}, {2, 0x07}})));
-
-        auto common = makePage(device, Common);
-        QCOMPARE(labelText(common.get(), "_serialLabel"), QStringLiteral("7"));
-        QCOMPARE(labelText(common.get(), "_typeLabel"), QStringLiteral("Ольма-4Ех"));
-
-        auto tails = makePage(device, Tails);
-        const QString text = browserOf(tails.get())->toPlainText();
-        QVERIFY2(text.contains(QStringLiteral("Выключен")), qPrintable(text));
-        QVERIFY(!text.contains(QStringLiteral("Нарушение")));
-        QVERIFY(!text.contains(QStringLiteral("ШС 5")));
-    }
-
-    void relayPageFollowsTheModel()
-    {
-        olma::device::Device device;
-        auto page = makePage(device, Releys);
-        QTextBrowser* browser = browserOf(page.get());
-        device.setData(toVector(stateRecord(0x10)));
-        QVERIFY(browser->toPlainText().contains(QStringLiteral("ИП 8")));
-        device.setData(toVector(stateRecord(0x04)));
-        QVERIFY(browser->toPlainText().contains(QStringLiteral("ИП 2")));
-        QVERIFY(!browser->toPlainText().contains(QStringLiteral("ИП 3")));
     }
 
     void closedPagesAreLeftAlone()

@@ -43,10 +43,6 @@ int shownRows(LogView& log)
     return view ? view->findChild<QTreeWidget*>(QStringLiteral("_treeWidget"))->topLevelItemCount() : -1;
 }
 
-} // namespace
-
-namespace {
-
 const QByteArray kTamper = logtest::record(2024, 12, 31, 23, 59, 1, 13, 2, 5);
 const QByteArray kZoneAlarm = logtest::record(2005, 1, 2, 3, 4, 3, 1, 0, 5);
 const QByteArray kUnknown = logtest::record(2024, 5, 6, 7, 8, 0, 1);
@@ -131,20 +127,6 @@ private slots:
         QFETCH(QStringList, texts);
         const LogEvent event = decodeRecord(reinterpret_cast<const unsigned char*>(record.constData()), 0);
         QCOMPARE(describeEvent(event), texts);
-    }
-
-    void impossibleDatesDecodeToAnInvalidTimeButAreKept()
-    {
-        // Month 13, 30 February, hour 25, minute 60.
-        const std::pair<int, unsigned char> faults[] = {{1, 0x13}, {2, 0x30}, {3, 0x65}, {4, 0x60}};
-        for (const auto& [byte, value] : faults) {
-            unsigned char r[8] = {0x24, 0x02, 0x28, 0x63, 0x59, 0x02, 0x05, 0x0D};
-            r[byte] = value;
-            const LogEvent event = decodeRecord(r, 6);
-            QVERIFY2(!event.dateTime.isValid(), qPrintable(QString::number(byte)));
-            QCOMPARE(event.number, 7u);
-            QCOMPARE(event.eventCode, 13);
-        }
     }
 
     void aFileOfTwentyBytesLoadsTwoEventsAndSavesBackUnchanged()
@@ -286,30 +268,6 @@ private slots:
         QCOMPARE(dialogs.messages().at(0).text, outcome.text);
     }
 
-    void theStoreServesOneViewerPage()
-    {
-        LogView log;
-        const QList<olma::GuiEntry> pages = log.guiItems();
-        QCOMPARE(pages.at(0).title, QStringLiteral("Журнал событий"));
-
-        QWidget* first = pages.at(0).item->createWidget(nullptr);
-        QVERIFY(first);
-        QCOMPARE(pages.at(0).item->createWidget(nullptr), first);
-        // A page destroyed with its stack detaches itself; the next click makes a new one.
-        delete first;
-        QVERIFY(!log.logEvents()->logViewWidget());
-        std::unique_ptr<QWidget> second(pages.at(0).item->createWidget(nullptr));
-        QVERIFY(second);
-        QCOMPARE(dynamic_cast<QWidget*>(log.logEvents()->logViewWidget()), second.get());
-
-        // The window destroys its children in creation order: the log before its page.
-        auto* window = new QWidget;
-        auto* owned = new LogView(window);
-        owned->setLogContent(logtest::bytes(logtest::record(2024, 3, 1, 10, 0, 1, 13)));
-        QVERIFY(owned->logEvents()->createWidget(window));
-        delete window;
-    }
-
     void documents_data()
     {
         QTest::addColumn<QString>("name");
@@ -404,21 +362,6 @@ private slots:
         QVERIFY(rtf.contains(QStringLiteral(R"(\'c0\'e4\'f0\'e5\'f1\'3a\'20\'35)"))); // Адрес: 5
     }
 
-    void rtfWithoutTemplatesWritesAnEmptyFile()
-    {
-        QTemporaryDir dir;
-        QTemporaryDir emptyData;
-        const QString path = dir.filePath(QStringLiteral("log.rtf"));
-        LogView log;
-        log.logEventsAdd(events(kTamper));
-        olma::setDataDir(emptyData.path());
-        const LogOutcome outcome = log.exportLog(path);
-        olma::setDataDir(QStringLiteral(OLMA_TEST_DATA_DIR));
-        QVERIFY(outcome.done);
-        QVERIFY(QFile::exists(path));
-        QCOMPARE(readFile(path), QByteArray());
-    }
-
     void failuresTouchNoFile_data()
     {
         QTest::addColumn<QString>("name");
@@ -448,34 +391,6 @@ private slots:
         QCOMPARE(readFile(kept), QByteArray("keep"));
         QVERIFY(!QFile::exists(fresh));
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
-    }
-
-    void anUnwritableFileFails()
-    {
-        LogView log;
-        QVERIFY(!log.exportToFile(QStringLiteral("no/such/folder/log.csv"), QStringLiteral("csv")));
-        QCOMPARE(log.exportLog(QStringLiteral("no/such/folder/log.csv")).text,
-                 QStringLiteral("Записи журнала не экспортированы!"));
-        // Cancelling the dialog gives an empty name, which does nothing.
-        const LogOutcome cancelled = log.exportLog(QString());
-        QVERIFY(!cancelled.done);
-        QCOMPARE(cancelled.message, LogOutcome::Message::None);
-    }
-
-    void exportTypeComesFromTheName()
-    {
-        // The pattern's dot stands for any character; the whole lower-cased name must match.
-        const std::pair<const char*, const char*> cases[] = {
-            {"C:/logs/LOG.TXT", "txt"},
-            {"a.html", "html"},
-            {"journal_log", "log"},
-            {".csv", "csv"},
-            {"csv", ""},
-            {"a.doc", ""},
-            {"a.txt.bak", ""},
-        };
-        for (const auto& [name, type] : cases)
-            QCOMPARE(LogView::exportFileType(QString::fromUtf8(name)), QString::fromUtf8(type));
     }
 };
 

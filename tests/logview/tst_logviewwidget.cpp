@@ -122,65 +122,6 @@ private slots:
         }
     }
 
-    void listsOfferEveryChoice()
-    {
-        Viewer v;
-        auto* source = child<QComboBox>(v.page.get(), "_eventSourceComboBox");
-        auto* event = child<QComboBox>(v.page.get(), "_eventComboBox");
-        QCOMPARE(source->count(), 3);
-        QCOMPARE(event->count(), 25);
-        QCOMPARE(event->itemText(0), QStringLiteral("Все события"));
-        QCOMPARE(event->itemText(24), QStringLiteral("Восстановление Выхода 2"));
-        clickCheckBox(child<QCheckBox>(v.page.get(), "_eventCheckBox"));
-        choose(source, 2);
-        QCOMPARE(event->count(), 15);
-        QCOMPARE(event->itemText(14), QStringLiteral("Неисправность питания"));
-
-        auto* users = child<QComboBox>(v.page.get(), "_userComboBox");
-        QCOMPARE(users->count(), 256);
-        QCOMPARE(users->itemText(1), QStringLiteral("Администратор 1"));
-        QCOMPARE(users->itemText(2), QStringLiteral("Пользователь 2"));
-        QCOMPARE(users->itemText(255), QStringLiteral("Администратор 255"));
-
-        auto* tails = child<QComboBox>(v.page.get(), "_tailComboBox");
-        QCOMPARE(tails->count(), 17);
-        QCOMPARE(tails->itemText(16), QStringLiteral("Ш") + QLatin1String("C - 16")); // Latin C
-
-        auto* types = child<QComboBox>(v.page.get(), "_deviceTypeComboBox");
-        QCOMPARE(types->count(), 10);
-        QCOMPARE(types->itemText(9), QStringLiteral("БКВ-А"));
-        QCOMPARE(child<QComboBox>(v.page.get(), "_deviceAddressComboBox")->count(), 0);
-    }
-
-    void addressesFollowTheBlockType_data()
-    {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<int>("addresses");
-        QTest::newRow("ПЦ") << QStringLiteral("ПЦ") << 0;
-        QTest::newRow("ИП") << QStringLiteral("ИП") << 8;
-        QTest::newRow("УПС-А(Ех)") << QStringLiteral("УПС-А(Ех)") << 16;
-    }
-
-    void addressesFollowTheBlockType()
-    {
-        QFETCH(QString, type);
-        QFETCH(int, addresses);
-        Viewer v;
-        clickCheckBox(child<QCheckBox>(v.page.get(), "_deviceBlockCheckBox"));
-        auto* types = child<QComboBox>(v.page.get(), "_deviceTypeComboBox");
-        auto* list = child<QComboBox>(v.page.get(), "_deviceAddressComboBox");
-        choose(types, types->findText(type));
-        if (addresses == 0) {
-            QCOMPARE(list->count(), 0);
-            return;
-        }
-        QCOMPARE(list->count(), addresses + 1);
-        QCOMPARE(list->itemText(0), QStringLiteral("Все адреса"));
-        QCOMPARE(list->itemText(addresses), QStringLiteral("Адрес %1").arg(addresses));
-        choose(types, 0);
-        QCOMPARE(list->count(), 0);
-    }
-
     void filtersNarrowTheRows_data()
     {
         // Each check box to tick, then "list=index" picks or "edit=hh:mm" times, in order.
@@ -272,50 +213,6 @@ private slots:
         QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
         QTest::mouseClick(child<QPushButton>(v.page.get(), "filterButton"), Qt::LeftButton);
         QCOMPARE(shownNumbers(v.page.get()), shown);
-    }
-
-    void upAndDownMoveTheCurrentKey()
-    {
-        Viewer v;
-        auto* list = child<QListWidget>(v.page.get(), "listWidget");
-        auto* up = child<QToolButton>(v.page.get(), "upToolButton");
-        auto* down = child<QToolButton>(v.page.get(), "downToolButton");
-        QVERIFY(!up->icon().isNull());
-        QVERIFY(!down->icon().isNull());
-        auto order = [list] {
-            QList<int> keys;
-            for (int i = 0; i < list->count(); ++i)
-                keys.append(list->item(i)->type());
-            return keys;
-        };
-        QCOMPARE(order(), (QList<int>{1, 2, 3, 4, 5}));
-        for (int i = 0; i < list->count(); ++i)
-            QCOMPARE(list->item(i)->checkState(), Qt::Unchecked);
-
-        list->setCurrentRow(0);
-        QTest::mouseClick(up, Qt::LeftButton);
-        QCOMPARE(order(), (QList<int>{1, 2, 3, 4, 5}));
-        QCOMPARE(list->currentRow(), 0);
-        list->setCurrentRow(4);
-        QTest::mouseClick(down, Qt::LeftButton);
-        QCOMPARE(order(), (QList<int>{1, 2, 3, 4, 5}));
-        QCOMPARE(list->currentRow(), 4);
-
-        // "Параметр 2" to the top, then "Дата/время" one down.
-        for (int i = 0; i < 5; ++i)
-            QTest::mouseClick(up, Qt::LeftButton);
-        QCOMPARE(order(), (QList<int>{5, 1, 2, 3, 4}));
-        QCOMPARE(list->currentItem()->text(), QStringLiteral("Параметр 2"));
-        list->setCurrentRow(1);
-        QTest::mouseClick(down, Qt::LeftButton);
-        QCOMPARE(order(), (QList<int>{5, 2, 1, 3, 4}));
-        QCOMPARE(list->currentRow(), 2);
-
-        // The moved order decides: parameter B first (larger first), then the time.
-        list->item(0)->setCheckState(Qt::Checked);
-        list->item(2)->setCheckState(Qt::Checked);
-        QTest::mouseClick(child<QPushButton>(v.page.get(), "filterButton"), Qt::LeftButton);
-        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{10, 4, 9, 2, 3, 5, 7, 1, 8, 6}));
     }
 
     void contextMenuExportsTheRowsShownInStoreOrder()

@@ -60,10 +60,6 @@ struct ProgrammSpies
     QSignalSpy programm, params, fireSafety, tails, panel, ip, bkv, bp;
 };
 
-} // namespace
-
-namespace {
-
 constexpr int kProgramm = 37;
 
 QByteArray firstFour(const imagebytes::Image& image)
@@ -84,10 +80,6 @@ enum Action
     SetWorkTime,
     Reset,
 };
-
-} // namespace
-
-namespace {
 
 // A trigger of the panel-event or power-block byte(s): its accessors, record byte and shift.
 template <typename Common> struct Trigger
@@ -147,10 +139,6 @@ void checkTriggerBits(const Trigger<Common>& t, int absoluteByte, int fill,
     }
 }
 
-} // namespace
-
-namespace {
-
 // In the order of TailStateCommon; byte 0 or 1 of the loop.
 const QList<Trigger<TailStateCommon>>& triggers()
 {
@@ -170,18 +158,6 @@ int loopByte(int programm, int loop, int byte)
 {
     return recordOffset(programm) + kLoops + 2 * loop + byte;
 }
-
-QList<quint16> values(const TailStateCommon& state)
-{
-    QList<quint16> list;
-    for (const auto& t : triggers())
-        list << (state.*t.get)();
-    return list;
-}
-
-} // namespace
-
-namespace {
 
 const QList<unsigned> kSelected = {3, 12, 60, 113};
 constexpr unsigned kUnselected = 61;
@@ -233,24 +209,12 @@ private slots:
         QTest::addColumn<QString>("title");
         QTest::newRow("0") << 0u << 1 << 0u << "Встроенное реле"
                            << "Встроенное реле - К1";
-        QTest::newRow("8") << 8u << 2 << 8u << "Звуковой оповещатель (ЗО)"
-                           << "Звуковой оповещатель (ЗО)";
-        QTest::newRow("9") << 9u << 3 << 9u << "Световой оповещатель (СО)"
-                           << "Световой оповещатель (СО)";
         QTest::newRow("17") << 17u << 4 << 7u << "Контролируемый выход (ИП)"
                             << "Контролируемый выход (ИП) - 8";
-        QTest::newRow("18") << 18u << 5 << 0u << "БРВ-А"
-                            << "БРВ-А 1 Реле-1";
         QTest::newRow("26") << 26u << 5 << 8u << "БРВ-А"
                             << "БРВ-А 2 Реле-1";
-        QTest::newRow("49") << 49u << 5 << 31u << "БРВ-А"
-                            << "БРВ-А 4 Реле-8";
-        QTest::newRow("54") << 54u << 6 << 4u << "БКВ-А"
-                            << "БКВ-А 2 Выход-1";
         QTest::newRow("81") << 81u << 6 << 31u << "БКВ-А"
                             << "БКВ-А 8 Выход-4";
-        QTest::newRow("82") << 82u << 7 << 0u << "БВИ-А"
-                            << "БВИ-А 1 С/Д-1";
         QTest::newRow("113") << 113u << 7 << 31u << "БВИ-А"
                              << "БВИ-А 4 С/Д-8";
     }
@@ -508,129 +472,6 @@ private slots:
                                     [](unsigned char* image) { return new TailState(image, 2, 77, 5); });
     }
 
-    void loopsPerModel_data()
-    {
-        QTest::addColumn<int>("model");
-        QTest::addColumn<int>("loops");
-        QTest::newRow("4 loops") << 0 << 4;
-        QTest::newRow("8 loops") << 1 << 8;
-        QTest::newRow("16 loops") << 2 << 16;
-        QTest::newRow("unknown model") << 3 << 4;
-    }
-
-    void loopsPerModel()
-    {
-        QFETCH(int, model);
-        QFETCH(int, loops);
-        auto image = imagebytes::random(5);
-        auto expected = image;
-        TailStates states(image.data(), model, 60);
-        QCOMPARE(states.count(), loops);
-        QCOMPARE(states.children().size(), loops);
-        states.setDefault();
-        for (int loop = 0; loop < loops; ++loop) {
-            expected[size_t(loopByte(60, loop, 0))] = 0;
-            expected[size_t(loopByte(60, loop, 1))] &= 0xC0;
-        }
-        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
-
-        // The loop list follows a model change at the next load.
-        states.setDeviceType(2);
-        QCOMPARE(states.count(), loops);
-        states.loadFromImage();
-        QCOMPARE(states.count(), 16);
-        QCOMPARE(states.tailState(15)->fault(), quint16(image[size_t(loopByte(60, 15, 0))] >> 6));
-    }
-
-    void loopAssignment()
-    {
-        auto image = imagebytes::random(6);
-        TailStates source(image.data(), 1, 10);
-        TailStates target(image.data(), 1, 11);
-        source.setCurrentRow(5);
-        const QByteArray from = record(image, 10);
-        const QByteArray to = record(image, 11);
-
-        target.assign(source);
-        QCOMPARE(target.currentRow(), 5);
-        for (int loop = 0; loop < 8; ++loop)
-            QCOMPARE(values(*target.tailState(loop)), values(*source.tailState(loop)));
-        // All seven triggers of the eight loops reach the target's record; bits 7..6 of each second
-        // byte and the slots of loops 9..16 stay the target's.
-        QByteArray expected = to;
-        for (int loop = 0; loop < 8; ++loop) {
-            const int first = kLoops + 2 * loop;
-            expected[first] = from[first];
-            expected[first + 1] = char((from[first + 1] & 0x3F) | (to[first + 1] & 0xC0));
-        }
-        QCOMPARE(record(image, 11).toHex(' '), expected.toHex(' '));
-
-        // Onto itself: nothing.
-        QSignalSpy changed(&target, &TailStates::changed);
-        target.assign(target);
-        QCOMPARE(changed.count(), 0);
-    }
-
-    void assignmentOfAnotherLoopCount()
-    {
-        auto image = imagebytes::random(7);
-        auto wide = imagebytes::random(8);
-        TailStates source(wide.data(), 2, 0);
-        TailStates target(image.data(), 0, 0);
-        const auto before = image;
-
-        // The target takes as many loops as the source has, and those loops are not in the image.
-        target.assign(source);
-        QCOMPARE(target.count(), 16);
-        QCOMPARE(target.children().size(), 16);
-        for (int loop = 0; loop < 16; ++loop)
-            QCOMPARE(values(*target.tailState(loop)), values(*source.tailState(loop)));
-        target.tailState(0)->setFault(2);
-        QCOMPARE(image, before);
-        QSignalSpy changed(&target, &TailStates::changed);
-        target.tailState(12)->setAlarm(1);
-        QCOMPARE(changed.count(), 1);
-
-        // The next load puts the model's loops back over the image.
-        target.loadFromImage();
-        QCOMPARE(target.count(), 4);
-    }
-
-    void severalLoopsAtOnce()
-    {
-        auto image = imagebytes::filled(0);
-        TailStates states(image.data(), 1, 2);
-        TailState* a = states.tailState(1);
-        TailState* b = states.tailState(4);
-        TailState* c = states.tailState(7);
-        a->setFault(1);
-        b->setFault(1);
-        c->setFault(2);
-        for (TailState* s : {a, b, c})
-            s->setBroken(2);
-
-        MultiTailState multi({a, b, c}, 1);
-        QCOMPARE(multi.fault(), quint16(0));
-        QCOMPARE(multi.broken(), quint16(2));
-        QCOMPARE(multi.alarm(), quint16(0));
-
-        multi.setFault(1);
-        for (TailState* s : {a, b, c}) {
-            QCOMPARE(s->fault(), quint16(1));
-            QCOMPARE(int(image[size_t(loopByte(2, int(s->loop()), 0))]), 0x40);
-        }
-        QCOMPARE(multi.fault(), quint16(1));
-        QCOMPARE(states.tailState(0)->fault(), quint16(0));
-
-        multi.setDefault();
-        for (TailState* s : {a, b, c})
-            QCOMPARE(values(*s), QList<quint16>(7, 0));
-        QCOMPARE(imagebytes::changed(imagebytes::filled(0), image), QList<int>());
-
-        const MultiTailState none({}, 1);
-        QCOMPARE(values(none), QList<quint16>(7, 0));
-    }
-
     void panelEventBits_data()
     {
         QTest::addColumn<int>("trigger");
@@ -716,120 +557,6 @@ private slots:
         for (int i = 0; i < count; ++i)
             expected[size_t(recordOffset(0) + kIp + i / 4)] &= uchar(~(3 << (2 * (i % 4))));
         QCOMPARE(imagebytes::changed(expected, image), QList<int>());
-    }
-
-    void guards()
-    {
-        auto image = imagebytes::filled(0);
-        KVOState ip(image.data(), 2, 1);
-        BKVStates bkv(image.data(), 2, 113);
-        QSignalSpy ipChanged(&ip, &KVOState::changed);
-        QSignalSpy bkvChanged(bkv.bkvState(7), &BKVState::changed);
-
-        // Output indexes outside and values above 3 are ignored without a word.
-        for (int i : {-1, 8, 100})
-            ip.setState(i, 1);
-        ip.setState(0, 4);
-        for (int i : {-1, 4})
-            bkv.bkvState(7)->setState(i, 1);
-        bkv.bkvState(7)->setState(0, 4);
-        QCOMPARE(ipChanged.count(), 0);
-        QCOMPARE(bkvChanged.count(), 0);
-        QCOMPARE(imagebytes::changed(imagebytes::filled(0), image), QList<int>());
-        QCOMPARE(int(ip.state(-1)), 0);
-        QCOMPARE(int(ip.state(8)), 0);
-        QCOMPARE(int(bkv.bkvState(7)->state(4)), 0);
-
-        // 3 is kept by every setter and reads as inactive.
-        ip.setState(7, 3);
-        QCOMPARE(int(image[size_t(recordOffset(1) + kIp + 1)]), 0xC0);
-        QCOMPARE(stateText(ip.state(7)), QStringLiteral("Неактивно"));
-
-        // Output 4 of БКВ-А block 8 of program 113: bits 7..6 of image byte 10093.
-        bkv.bkvState(7)->setState(3, 1);
-        QCOMPARE(bkvChanged.count(), 1);
-        QCOMPARE(int(image[10093]), 0x40);
-        QCOMPARE(imagebytes::changed(imagebytes::filled(0), image), (QList<int>{recordOffset(1) + kIp + 1, 10093}));
-    }
-
-    void assignments()
-    {
-        auto image = imagebytes::random(12);
-        const auto original = image;
-        const int from = 20;
-        const int to = 21;
-        PCState panelFrom(image.data(), 1, from), panelTo(image.data(), 1, to);
-        KVOState ipFrom(image.data(), 1, from), ipTo(image.data(), 1, to);
-        BKVStates bkvFrom(image.data(), 1, from), bkvTo(image.data(), 1, to);
-        BPStates bpFrom(image.data(), 1, from), bpTo(image.data(), 1, to);
-        bkvFrom.setCurrentRow(6);
-
-        panelTo.assign(panelFrom);
-        ipTo.assign(ipFrom);
-        bkvTo.assign(bkvFrom);
-        bpTo.assign(bpFrom);
-
-        // Bytes 36..51 follow the source, except the bits of ИП outputs 5..8, which the 8-loop model
-        // does not have.
-        QByteArray expected = record(original, to);
-        const QByteArray source = record(original, from);
-        for (int i = kPanel; i < kRecordSize; ++i)
-            expected[i] = source[i];
-        expected[kIp + 1] = record(original, to)[kIp + 1];
-        QCOMPARE(record(image, to).toHex(' '), expected.toHex(' '));
-        QCOMPARE(record(image, from), source);
-        QCOMPARE(bkvTo.currentRow(), 0);
-
-        // Onto itself: nothing.
-        QSignalSpy panelChanged(&panelTo, &PCState::changed);
-        QSignalSpy ipChanged(&ipTo, &KVOState::changed);
-        QSignalSpy bkvChanged(&bkvTo, &BKVStates::changed);
-        QSignalSpy bpChanged(&bpTo, &BPStates::changed);
-        panelTo.assign(panelTo);
-        ipTo.assign(ipTo);
-        bkvTo.assign(bkvTo);
-        bpTo.assign(bpTo);
-        QCOMPARE(panelChanged.count() + ipChanged.count() + bkvChanged.count() + bpChanged.count(), 0);
-    }
-
-    void severalBlocksAtOnce()
-    {
-        auto image = imagebytes::filled(0);
-        BKVStates bkv(image.data(), 0, 90);
-        BPStates bp(image.data(), 0, 90);
-        for (int k = 0; k < 8; ++k) {
-            for (int i = 0; i < 4; ++i)
-                bkv.bkvState(k)->setState(i, 1);
-        }
-        for (int k = 0; k < 4; ++k) {
-            bp.bpState(k)->setOp(2);
-            bp.bpState(k)->setCh1(2);
-        }
-
-        // The editor opens with every trigger inactive, whatever the blocks hold.
-        MultiBKVState outputs({bkv.bkvState(1), bkv.bkvState(6)}, 0);
-        MultiBPState power({bp.bpState(0), bp.bpState(3)}, 0);
-        for (int i = -1; i < 5; ++i)
-            QCOMPARE(int(outputs.state(i)), 0);
-        QCOMPARE(int(power.op() + power.rp() + power.ch1() + power.ch2()), 0);
-
-        outputs.setState(3, 2);
-        power.setRp(1);
-        QCOMPARE(int(image[size_t(recordOffset(90) + kBkv + 1)]), 0x95);
-        QCOMPARE(int(image[size_t(recordOffset(90) + kBkv + 6)]), 0x95);
-        QCOMPARE(int(image[size_t(recordOffset(90) + kBkv + 2)]), 0x55);
-        QCOMPARE(int(image[size_t(recordOffset(90) + kBp + 0)]), 0x92);
-        QCOMPARE(int(image[size_t(recordOffset(90) + kBp + 3)]), 0x92);
-        QCOMPARE(int(image[size_t(recordOffset(90) + kBp + 1)]), 0x82);
-
-        outputs.setDefault();
-        power.setDefault();
-        QCOMPARE(int(image[size_t(recordOffset(90) + kBkv + 1)]), 0x00);
-        QCOMPARE(int(image[size_t(recordOffset(90) + kBkv + 6)]), 0x00);
-        QCOMPARE(int(image[size_t(recordOffset(90) + kBkv + 0)]), 0x55);
-        QCOMPARE(int(image[size_t(recordOffset(90) + kBp + 0)]), 0x00);
-        QCOMPARE(int(image[size_t(recordOffset(90) + kBp + 3)]), 0x00);
-        QCOMPARE(int(image[size_t(recordOffset(90) + kBp + 2)]), 0x82);
     }
 
     void groupReachesEverySelectedProgramm_data()
@@ -920,25 +647,6 @@ private slots:
         QVERIFY(!multi.params()->fireSafety());
         for (Programm* p : selected)
             QVERIFY(!p->params()->fireSafety());
-    }
-
-    void descriptionReachesEverySelectedProgramm()
-    {
-        auto image = imagebytes::filled(0);
-        Programms programms(image.data(), 1, 0);
-        programms.setDescriptionDocument(descriptions::emptyDocument());
-        MultiProgramm multi({programms.programmByIndex(0), programms.programmByIndex(1)}, 1);
-        QVERIFY(!multi.children().isEmpty());
-        for (const IConfigItem* child : multi.children())
-            QVERIFY(!dynamic_cast<const programm::Description*>(child));
-
-        programm::Description text(nullptr, 1, 0);
-        text.setDescription(QStringLiteral("Оповещение 2 этажа"));
-        multi.assignDescription(text);
-        for (int id : {0, 1})
-            QCOMPARE(descriptions::read(programms.descriptionDocument(), "programm", id),
-                     QStringLiteral("Оповещение 2 этажа"));
-        QCOMPARE(programms.programmByIndex(2)->description(), QString());
     }
 };
 
