@@ -102,6 +102,27 @@ class TestConfigNodes : public QObject
     Q_OBJECT
 
 private slots:
+    void storingADescription()
+    {
+        Tail tail(nullptr, 0, 3, 0);
+        tail.setDescriptionDocument(descriptions::emptyDocument());
+
+        tail.setDescription(QStringLiteral("Склад"));
+        QCOMPARE(elements(tail.descriptionDocument()), QStringList{QStringLiteral("tail#3=Склад")});
+
+        // A second text replaces the first inside the same element.
+        tail.setDescription(QStringLiteral("Склад №2"));
+        QCOMPARE(elements(tail.descriptionDocument()), QStringList{QStringLiteral("tail#3=Склад №2")});
+
+        const QDomElement element = tail.descriptionDocument().documentElement().firstChildElement();
+        QCOMPARE(element.elementsByTagName(QStringLiteral("description")).size(), 1);
+
+        // A node that never got a document makes one of its own.
+        Tail lonely(nullptr, 0, 0, 0);
+        lonely.setDescription(QStringLiteral("x"));
+        QCOMPARE(elements(lonely.descriptionDocument()), QStringList{QStringLiteral("tail#0=x")});
+    }
+
     void readingAndWritingElements_data()
     {
         QTest::addColumn<QString>("body");
@@ -306,6 +327,36 @@ private slots:
         Content fresh(zero.data(), 0, 0);
         fresh.setDefault();
         QCOMPARE(zero, imagebytes::filled(0));
+    }
+
+    void blockDescriptions()
+    {
+        auto image = imagebytes::filled(0);
+        Content content(image.data(), 0, 0);
+        BlockGroup* arming = content.group(BlockGroup::ArmingDevices);
+        content.setDescriptionDocument(descriptions::emptyDocument());
+
+        arming->setBlockDescription(9, QStringLiteral("Вход, 1 этаж"));
+        arming->setBlockDescription(9, QStringLiteral("Вход, 2 этаж"));
+        arming->setBlockDescription(0, QStringLiteral("КПП"));
+        const QDomDocument document = arming->descriptionDocument();
+        QCOMPARE(document.elementsByTagName(QStringLiteral("outer_block_ups")).size(), 2);
+        QCOMPARE(descriptions::read(document, "outer_block_ups", 9).value_or(QString()),
+                 QStringLiteral("Вход, 2 этаж"));
+        // The group keeps its full name; block 1's description is not the group's.
+        QCOMPARE(arming->description(), QStringLiteral("Устройство Постановки Снятия"));
+
+        // Another tree reading the same document gets the same descriptions.
+        auto other = imagebytes::filled(0);
+        Content copy(other.data(), 0, 0);
+        copy.setDescriptionDocument(document);
+        QCOMPARE(copy.group(BlockGroup::ArmingDevices)->blockDescription(9), QStringLiteral("Вход, 2 этаж"));
+        QCOMPARE(copy.group(BlockGroup::ArmingDevices)->blockDescription(0), QStringLiteral("КПП"));
+        QCOMPARE(copy.group(BlockGroup::Keyboards)->blockDescription(0), QString());
+
+        // An empty document clears them.
+        copy.setDescriptionDocument(descriptions::emptyDocument());
+        QCOMPARE(copy.group(BlockGroup::ArmingDevices)->blockDescription(9), QString());
     }
 
     void decodingARecord_data()

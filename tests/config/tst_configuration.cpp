@@ -8,6 +8,7 @@
 #include "config/users.h"
 #include "imagebytes.h"
 #include "programm/programmbytes.h"
+#include "refeed.h"
 #include "testmain.h"
 
 #include <QTemporaryDir>
@@ -59,6 +60,52 @@ public:
 private:
     static constexpr int kNobody = 65534;
     bool _switched = false;
+};
+
+constexpr int kMessage1 = 14;
+constexpr int kMessage2 = 30;
+constexpr int kUsers = 58;
+
+// Takes out of a random image the few patterns that do not survive decoding and re-encoding;
+// each is checked by the node tests of its field.
+void removeLossyPatterns(imagebytes::Image& image, quint32 seed)
+{
+    QRandomGenerator generator(seed);
+    // Messages: ten characters a panel shows, then the padding the setters write.
+    static const QByteArray shown =
+        QByteArray(" !\"#$%&'()*+,-./0123456789:;<=>?") +
+        QByteArray::fromHex("c0c1c2c3c4c5c6c7c8c9cacbcccdcecfd0d1d2d3d4d5d6d7d8d9dadbdcdddedf");
+    for (int offset : {kMessage1, kMessage2}) {
+        for (int i = 0; i < 10; ++i)
+            image[size_t(offset + i)] = uchar(shown.at(generator.bounded(int(shown.size()))));
+        for (int i = 10; i < 16; ++i)
+            image[size_t(offset + i)] = ' ';
+    }
+    // Re-arming times have nine bits.
+    image[3] &= 1;
+    image[5] &= 1;
+    for (int user = 0; user < kUserCount; ++user) {
+        unsigned char* record = image.data() + kUsers + kUserRecordSize * user;
+        // A zero first byte means "no password" whatever follows.
+        if (record[0] == 0)
+            record[0] = 0x10;
+        // A key whose last six bytes are zero reads as "never set".
+        if (std::all_of(record + 9, record + 15, [](unsigned char b) { return b == 0; }))
+            record[9] = 0x01;
+    }
+}
+
+// A configuration of the model over `image`, decoded from it as after reading a file.
+struct Decoded
+{
+    Decoded(const imagebytes::Image& image, int model)
+        : buffer(imagebytes::filled(0)), configuration(buffer.data(), model)
+    {
+        std::copy(image.begin(), image.end(), buffer.begin());
+        configuration.setImage(buffer.data());
+    }
+    imagebytes::Image buffer;
+    Configuration configuration;
 };
 
 } // namespace
@@ -247,6 +294,41 @@ private slots:
         QVERIFY(QDir().mkdir(second + ".xml"));
         QVERIFY(!configuration.saveToFile(second));
         QCOMPARE(readAll(second), QByteArray("previous"));
+    }
+
+    void everySetterKeepsTheImage_data()
+    {
+        QTest::addColumn<int>("model");
+        QTest::addColumn<quint32>("seed");
+        for (int model : {0, 1, 2}) {
+            for (quint32 seed : {1u, 2u, 3u, 4u})
+                QTest::addRow("model %d, seed %u", model, seed) << model << seed;
+        }
+    }
+
+    void everySetterKeepsTheImage()
+    {
+        QFETCH(int, model);
+        QFETCH(quint32, seed);
+        auto image = imagebytes::random(seed);
+        removeLossyPatterns(image, seed);
+
+        Decoded decoded(image, model);
+        const QMap<QString, int> fed = refeedTree(&decoded.configuration);
+        QCOMPARE(fed.value("Params"), 1);
+        QCOMPARE(fed.value("BlockGroup"), 6);
+        QCOMPARE(fed.value("User"), 255);
+        QCOMPARE(fed.value("Tail"), olma::loopCount(model));
+        const int programms = model == 0 ? 108 : model == 1 ? 110 : 114;
+        QCOMPARE(fed.value("Programm"), programms);
+        QCOMPARE(fed.value("ProgrammParams"), programms);
+        QCOMPARE(fed.value("TailState"), programms * olma::loopCount(model));
+        QCOMPARE(fed.value("PCState"), programms);
+        QCOMPARE(fed.value("KVOState"), programms);
+        QCOMPARE(fed.value("BKVState"), programms * 8);
+        QCOMPARE(fed.value("BPState"), programms * 4);
+        QCOMPARE(fed.value("ProgrammDescription"), programms);
+        QCOMPARE(imagebytes::changed(image, decoded.buffer), QList<int>());
     }
 };
 

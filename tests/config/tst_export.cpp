@@ -192,6 +192,35 @@ void fillSixteenLoops(Configuration& c)
     setLoop(c.tails()->tail(15), {4, 0, 0, false, false, false, false, false, false, true});
 }
 
+void fillFourLoops(Configuration& c)
+{
+    Params* p = c.params();
+    p->setTimer1(5);
+    p->setTimer2(0);
+    p->setAutoPre(0);
+    p->setAutoPreDaily(100);
+    p->setKvSoundWorkTime(0);
+    p->setPtsSoundWorkTime(254);
+    p->setEngineerPassword(CipherPassword());
+    p->setTimeSync(0);
+    p->setMessage1(QString());
+    p->setMessage2(QString());
+
+    connect(c.content(), BlockGroup::IndicationBlocks, {2, 4});
+
+    Users* users = c.users();
+    clearCredentials(users);
+    // Access to loop 9 is kept in the record but a 4-loop panel has no such loop to list.
+    setUser(users->user(2), QStringLiteral("42"), IButtonKey{}, {true, false, false, false}, 0x010A);
+    setUser(users->user(254), QString(), key({0x0F, 0x0E, 0x0D, 0x0C, 0x0B, 0x0A, 0x09}), {false, false, false, false},
+            0x000F);
+
+    setLoop(c.tails()->tail(0), {7, 0, 0, false, false, false, false, false, false, true});
+    setLoop(c.tails()->tail(1), {6, 0, 0, false, false, false, false, false, false, false});
+    setLoop(c.tails()->tail(2), {5, 0, 1, false, false, false, false, false, false, false});
+    setLoop(c.tails()->tail(3), {4, 1, 1, true, true, true, true, true, true, true});
+}
+
 const IConfigItemPriv* priv(const IConfigItem* item)
 {
     return dynamic_cast<const IConfigItemPriv*>(item);
@@ -272,6 +301,14 @@ private slots:
                                         << "config16-html.expected" << htmlEnd;
         QTest::newRow("16 loops, RTF") << 2 << "rtf"
                                        << "config16-rtf.expected" << rtfEnd;
+        QTest::newRow("4 loops, text") << 0 << "log"
+                                       << "config4-text.expected" << none;
+        QTest::newRow("4 loops, CSV") << 0 << "csv"
+                                      << "config4-csv.expected" << none;
+        QTest::newRow("4 loops, HTML") << 0 << "htm"
+                                       << "config4-html.expected" << htmlEnd;
+        QTest::newRow("4 loops, RTF") << 0 << "rtf"
+                                      << "config4-rtf.expected" << rtfEnd;
     }
 
     // The whole document in Windows-1251, without a byte-order mark; the relay programs render
@@ -285,7 +322,10 @@ private slots:
 
         auto image = imagebytes::filled(0);
         Configuration configuration(image.data(), deviceType);
-        fillSixteenLoops(configuration);
+        if (deviceType == 2)
+            fillSixteenLoops(configuration);
+        else
+            fillFourLoops(configuration);
 
         const QString head = readNotation(expected);
         QVERIFY2(!head.isEmpty(), qPrintable(expected));
