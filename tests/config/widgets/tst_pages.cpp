@@ -36,9 +36,29 @@ int record(int user)
     return kUsersOffset + kRecordSize * user;
 }
 
+QWidget* shownPage(QWidget* usersPage)
+{
+    return child<QStackedWidget>(usersPage, "_userStack")->currentWidget();
+}
+
+// The colour a row's text is drawn in.
+QColor rowColour(QTreeWidget* tree, int row)
+{
+    return tree->topLevelItem(row)->foreground(0).color();
+}
+
+} // namespace
+
+namespace {
+
 int loopOffset(int loop)
 {
     return kTailsOffset + 2 * loop;
+}
+
+QWidget* shownLoopPage(QWidget* tailsPage)
+{
+    return child<QStackedWidget>(tailsPage, "_tailStack")->currentWidget();
 }
 
 // The enabled boxes and combos of a loop page, by object name.
@@ -53,6 +73,10 @@ QStringList enabledControls(QWidget* page)
     }
     return out;
 }
+
+} // namespace
+
+namespace {
 
 QTableWidget* shownTable(QWidget* contentPage)
 {
@@ -263,12 +287,18 @@ private slots:
         const Bytes none{0xFF, 0xFF, 0xFF};
         const QString bad = QStringLiteral("Недопустимая длина пароля!");
         const QString good = QStringLiteral("Пароль принят!");
+        QTest::newRow("user: one digit") << 1 << ""
+                                         << "1"
+                                         << "1" << bad << none;
         QTest::newRow("user: two digits") << 1 << ""
                                           << "12"
                                           << "12" << good << Bytes{0x12, 0xFF, 0xFF};
         QTest::newRow("user: seven digits") << 1 << ""
                                             << "1234567"
                                             << "1234567" << bad << none;
+        QTest::newRow("admin 1: three digits") << 0 << ""
+                                               << "123"
+                                               << "123" << bad << none;
         QTest::newRow("admin 255: six digits") << 254 << ""
                                                << "123456"
                                                << "123456" << good << Bytes{0x12, 0x34, 0x56};
@@ -379,6 +409,102 @@ private slots:
         QCOMPARE(config.byte(record(3) + 6), 0xFE);
     }
 
+    void userListColoursFollowCredentials()
+    {
+        Config config;
+        Users* users = config.root.users();
+        users->user(2)->setKey(IButtonKey());
+        users->setCurrentUser(2);
+        auto page = show(users->createWidget(nullptr));
+        auto* tree = child<QTreeWidget>(page.get(), "_usersTreeWidget");
+        const QColor grey = tree->palette().color(QPalette::Disabled, QPalette::Text);
+        const QColor normal = tree->palette().color(QPalette::Active, QPalette::Text);
+        QVERIFY(grey != normal);
+        QCOMPARE(tree->topLevelItemCount(), 255);
+        QCOMPARE(tree->topLevelItem(0)->text(0), QStringLiteral("Администратор - 1"));
+        QCOMPARE(tree->topLevelItem(2)->text(0), QStringLiteral("Пользователь - 3"));
+        QCOMPARE(tree->topLevelItem(254)->text(0), QStringLiteral("Администратор - 255"));
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(2));
+        // A key that was never set still counts as one.
+        QCOMPARE(rowColour(tree, 1), normal);
+        QCOMPARE(rowColour(tree, 2), grey);
+
+        QWidget* user = shownPage(page.get());
+        auto* first = child<QLineEdit>(user, "_passwordLineEdit");
+        auto* second = child<QLineEdit>(user, "_confirmLineEdit");
+        QTest::mouseClick(first, Qt::LeftButton);
+        type(first, QStringLiteral("2580"));
+        QTest::mouseClick(second, Qt::LeftButton);
+        type(second, QStringLiteral("2580"));
+        QCOMPARE(rowColour(tree, 2), normal);
+        QCOMPARE(QApplication::focusWidget(), second);
+        clear(first);
+        clear(second);
+        QCOMPARE(rowColour(tree, 2), grey);
+
+        auto* key = child<QLineEdit>(user, "_keyLineEdit");
+        clear(key);
+        type(key, QStringLiteral("01:02"));
+        QCOMPARE(rowColour(tree, 2), normal);
+
+        // The description's first line goes into the list while the user keeps typing.
+        auto* descr = child<QTextEdit>(user, "_descrTextEdit");
+        QTest::mouseClick(descr->viewport(), Qt::LeftButton);
+        type(descr, QStringLiteral("Петров"));
+        QTest::keyClick(descr, Qt::Key_Return);
+        type(descr, QStringLiteral("смена Б"));
+        QCOMPARE(tree->topLevelItem(2)->text(1), QStringLiteral("Петров"));
+        QCOMPARE(users->user(2)->description(), QStringLiteral("Петров\nсмена Б"));
+        QCOMPARE(QApplication::focusWidget(), descr);
+        QCOMPARE(shownPage(page.get()), user);
+    }
+
+    void pasteIntoASelectionHoldingTheSource()
+    {
+        Config config;
+        Users* users = config.root.users();
+        config.image = imagebytes::random(7);
+        config.root.setImage(config.image.data());
+        User* source = users->user(1);
+        source->setPassword(CipherPassword::fromText("2468"));
+        source->setDescription(QStringLiteral("Охрана"));
+        const Bytes sourceRecord = config.bytes(record(1), kRecordSize);
+        const Bytes thirdRecord = config.bytes(record(3), kRecordSize);
+        const std::map<int, Bytes> targetsBefore = {{2, config.bytes(record(2), kRecordSize)},
+                                                    {4, config.bytes(record(4), kRecordSize)}};
+
+        auto page = show(users->createWidget(nullptr));
+        auto* tree = child<QTreeWidget>(page.get(), "_usersTreeWidget");
+        clickRow(tree, 1);
+        const QString copy = QStringLiteral("Копировать");
+        const QString paste = QStringLiteral("Вставить");
+        QCOMPARE(contextMenu(tree, 1), (QList<MenuEntry>{{copy, true}, {paste, false}}));
+        contextMenu(tree, 1, copy);
+
+        clickRow(tree, 2, Qt::ControlModifier);
+        clickRow(tree, 4, Qt::ControlModifier);
+        QCOMPARE(tree->selectedItems().size(), 3);
+        QCOMPARE(contextMenu(tree, 4), (QList<MenuEntry>{{copy, false}, {paste, true}}));
+        contextMenu(tree, 4, paste);
+
+        QCOMPARE(config.bytes(record(1), kRecordSize), sourceRecord);
+        QCOMPARE(users->user(1)->description(), QStringLiteral("Охрана"));
+        for (int target : {2, 4}) {
+            const Bytes copied = config.bytes(record(target), kRecordSize);
+            for (int b : {0, 1, 2, 4, 5, 8, 9, 10, 11, 12, 13, 14})
+                QCOMPARE(copied[size_t(b)], sourceRecord[size_t(b)]);
+            QCOMPARE(copied[6] & 0x0F, sourceRecord[6] & 0x0F);
+            // The bytes the panel keeps for itself stay the target's own.
+            const Bytes& own = targetsBefore.at(target);
+            for (int b : {3, 7, 15})
+                QCOMPARE(copied[size_t(b)], own[size_t(b)]);
+            QCOMPARE(copied[6] & 0xF0, own[6] & 0xF0);
+            QCOMPARE(users->user(target)->description(), QStringLiteral("Охрана"));
+            QCOMPARE(tree->topLevelItem(target)->text(1), QStringLiteral("Охрана"));
+        }
+        QCOMPARE(config.bytes(record(3), kRecordSize), thirdRecord);
+    }
+
     void loopTypeSwitchesTheFlags_data()
     {
         QTest::addColumn<Bytes>("before");
@@ -425,6 +551,38 @@ private slots:
         config.root.setImage(config.image.data());
         auto page = show(config.root.tails()->tail(2)->createWidget(nullptr));
         QCOMPARE(config.bytes(loopOffset(2), 2), (Bytes{0x04, 0x11}));
+    }
+
+    void severalLoopsAndPaste()
+    {
+        Config config(1);
+        Tails* tails = config.root.tails();
+        tails->tail(0)->setTailType(TailFire);
+        tails->tail(0)->setFire1(true);
+        tails->tail(0)->setBizEx(true);
+        tails->tail(0)->setDescription(QStringLiteral("Склад"));
+        tails->tail(4)->setTailType(TailDaily);
+        auto page = show(tails->createWidget(nullptr));
+        auto* tree = child<QTreeWidget>(page.get(), "_tailsTreeWidget");
+
+        // Two loops selected: one page edits both.
+        clickRow(tree, 2);
+        clickRow(tree, 3, Qt::ShiftModifier);
+        choose(child<QComboBox>(shownLoopPage(page.get()), "_tailTypeComboBox"), TailTechnological);
+        QCOMPARE(config.bytes(loopOffset(2), 4), (Bytes{0x05, 0x00, 0x05, 0x00}));
+
+        clickRow(tree, 0);
+        contextMenu(tree, 0, QStringLiteral("Копировать"));
+        clickRow(tree, 4, Qt::ShiftModifier);
+        contextMenu(tree, 4, QStringLiteral("Вставить"));
+        const Bytes source = config.bytes(loopOffset(0), 2);
+        QCOMPARE(source, (Bytes{0x84, 0x19}));
+        for (int loop : {1, 2, 3, 4}) {
+            QCOMPARE(config.bytes(loopOffset(loop), 2), source);
+            QCOMPARE(tails->tail(loop)->description(), QStringLiteral("Склад"));
+        }
+        QCOMPARE(config.bytes(loopOffset(5), 2), (Bytes{0x00, 0x00}));
+        QCOMPARE(child<QTextEdit>(shownLoopPage(page.get()), "_descrTextEdit")->toPlainText(), QStringLiteral("Склад"));
     }
 
     void blockTablesToggleTheirMasks_data()
@@ -484,6 +642,34 @@ private slots:
         QTest::keyClick(table, Qt::Key_Space);
         const int expected = 0xF006 ^ 1 << (count - 1);
         QCOMPARE(config.byte(mask) | config.byte(mask + 1) << 8, expected);
+    }
+
+    void blockDescriptionsFollowTheSelectedRow()
+    {
+        Config config;
+        BlockGroup* arming = config.root.content()->group(BlockGroup::ArmingDevices);
+        arming->setBlockDescription(0, QStringLiteral("Вход"));
+        auto page = show(config.root.content()->createWidget(nullptr));
+        clickRow(child<QTreeWidget>(page.get(), "_blockTypesTreeWidget"), 3);
+        QTableWidget* table = shownTable(page.get());
+        auto* descr = child<QTextEdit>(table->parentWidget(), "_descrTextEdit");
+        QCOMPARE(descr->toPlainText(), QStringLiteral("Вход"));
+
+        clickCell(table, 2, 1);
+        QCOMPARE(descr->toPlainText(), QString());
+        QTest::mouseClick(descr->viewport(), Qt::LeftButton);
+        type(descr, QStringLiteral("у окна"));
+        QCOMPARE(arming->blockDescription(2), QStringLiteral("у окна"));
+        QCOMPARE(descriptions::read(arming->descriptionDocument(), QStringLiteral("outer_block_ups"), 2),
+                 std::optional<QString>(QStringLiteral("у окна")));
+
+        // Moving between rows shows each block's text and writes nothing.
+        clickCell(table, 0, 1);
+        QCOMPARE(descr->toPlainText(), QStringLiteral("Вход"));
+        clickCell(table, 1, 1);
+        QCOMPARE(descriptions::read(arming->descriptionDocument(), QStringLiteral("outer_block_ups"), 1), std::nullopt);
+        clickCell(table, 2, 1);
+        QCOMPARE(descr->toPlainText(), QStringLiteral("у окна"));
     }
 };
 

@@ -20,7 +20,17 @@ using namespace pagetest;
 using namespace programmpagetest;
 using namespace olma::config::programm;
 
-namespace {} // namespace
+namespace {
+
+const QStringList kSingleTabs = {"Параметры",    "Состояние ШС", "Состояние блоков", "Состояние ИП",
+                                 "Выходы БКВ-А", "Цепи БП-А",    "Описание"};
+
+QTreeWidget* programmsTree(QWidget* page)
+{
+    return child<QTreeWidget>(page, "_programmsTreeWidget");
+}
+
+} // namespace
 
 using programmbytes::kDelay;
 using programmbytes::kFlags;
@@ -28,7 +38,21 @@ using programmbytes::kWorkTime;
 
 namespace {
 
+constexpr unsigned char kInitStateBit = 0x01;
 constexpr unsigned char kTacticBit = 0x02;
+
+// A record with every bit set but the initial state: lamp, a delay of 9 s, 30 s of work, and every
+// trigger byte full.
+void fillRecord(Config& config, int index)
+{
+    const int at = programmbytes::recordOffset(index);
+    std::fill(config.image.begin() + at, config.image.begin() + at + programmbytes::kRecordSize, 0xFF);
+    config.image[size_t(at + kFlags)] = 0xFE;
+    config.image[size_t(at + kDelay)] = 9;
+    config.image[size_t(at + kWorkTime)] = 30;
+    config.image[size_t(at + kWorkTime + 1)] = 0;
+    config.root.setImage(config.image.data());
+}
 
 void typeNumber(QSpinBox* spin, const QString& digits)
 {
@@ -36,6 +60,19 @@ void typeNumber(QSpinBox* spin, const QString& digits)
     QTest::keyClick(spin, Qt::Key_A, Qt::ControlModifier);
     QTest::keyClicks(spin, digits);
 }
+
+// Which tab pages of an editor take input.
+QList<bool> enabledTabs(QTabWidget* tabs)
+{
+    QList<bool> enabled;
+    for (int i = 0; i < tabs->count(); ++i)
+        enabled.append(tabs->widget(i)->isEnabled());
+    return enabled;
+}
+
+} // namespace
+
+namespace {
 
 void drop(QWidget* page)
 {
@@ -57,6 +94,120 @@ class TestProgrammPages : public QObject
     Q_OBJECT
 
 private slots:
+    void listFollowsTheModel_data()
+    {
+        QTest::addColumn<int>("deviceType");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<QString>("lastIp");
+        QTest::newRow("4 loops") << 0 << 108 << "Контролируемый выход (ИП) - 2";
+        QTest::newRow("8 loops") << 1 << 110 << "Контролируемый выход (ИП) - 4";
+        QTest::newRow("16 loops") << 2 << 114 << "Контролируемый выход (ИП) - 8";
+    }
+
+    void listFollowsTheModel()
+    {
+        QFETCH(int, deviceType);
+        QFETCH(int, rows);
+        QFETCH(QString, lastIp);
+        Config config(deviceType);
+        auto page = show(config.root.programms()->createWidget(nullptr));
+        QTreeWidget* tree = programmsTree(page.get());
+        QCOMPARE(tree->headerItem()->text(0), QStringLiteral("Реле (выход)"));
+        QCOMPARE(tree->topLevelItemCount(), rows);
+        const int lastIpRow = rows - 96 - 1; // 96 block outputs follow the ИП
+        QCOMPARE(tree->topLevelItem(lastIpRow)->text(0), lastIp);
+        QCOMPARE(tree->topLevelItem(lastIpRow + 1)->text(0), QStringLiteral("БРВ-А 1 Реле-1"));
+        QCOMPARE(tree->topLevelItem(rows - 1)->text(0), QStringLiteral("БВИ-А 4 С/Д-8"));
+        // The longest titles read whole as the page opens.
+        QVERIFY(tree->viewport()->width() > tree->fontMetrics().horizontalAdvance(lastIp));
+
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(0));
+        QCOMPARE(tabTitles(editorTabs(page.get())), kSingleTabs);
+    }
+
+    void twoProgrammsAreEditedTogether()
+    {
+        Config config(1);
+        Programms* programms = config.root.programms();
+        auto page = show(programms->createWidget(nullptr));
+        QTreeWidget* tree = programmsTree(page.get());
+        clickRow(tree, 3);
+        clickRow(tree, 20, Qt::ControlModifier);
+        const int second = int(programms->programm(20)->index());
+
+        QTabWidget* tabs = editorTabs(page.get());
+        QCOMPARE(tabTitles(tabs), kSingleTabs.mid(0, 6));
+        QWidget* loops = openTab(tabs, QStringLiteral("Состояние ШС"));
+        clickRow(child<QTreeWidget>(loops, "_tailsTreeWidget"), 2);
+        chooseTrigger(stackPage(loops, "_tailStatesStack"), "_faultComboBox", 1);
+        const int loop2 = programmbytes::kLoops + 4;
+        for (int index : {3, second})
+            QCOMPARE(recordByte(config, index, loop2), 0x40);
+        QCOMPARE(recordByte(config, 4, loop2), 0);
+
+        // The parameters go to both programs whole.
+        QWidget* params = openTab(tabs, QStringLiteral("Параметры"));
+        auto* delay = child<QSpinBox>(params, "_timeoutSpinBox");
+        delay->setFocus();
+        QTest::keyClick(delay, Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClicks(delay, "7");
+        for (int index : {3, second})
+            QCOMPARE(recordByte(config, index, programmbytes::kDelay), 7);
+
+        // Back to one program: its description and the tab it showed last.
+        clickRow(tree, 20);
+        tabs = editorTabs(page.get());
+        QCOMPARE(tabTitles(tabs), kSingleTabs);
+        openTab(tabs, QStringLiteral("Цепи БП-А"));
+        clickRow(tree, 3);
+        QCOMPARE(editorTabs(page.get())->currentIndex(), 0);
+        clickRow(tree, 20);
+        QCOMPARE(editorTabs(page.get())->tabText(editorTabs(page.get())->currentIndex()), QStringLiteral("Цепи БП-А"));
+    }
+
+    void pasteCopiesTheWholeProgramm()
+    {
+        Config config(2);
+        Programms* programms = config.root.programms();
+        Programm* source = programms->programm(5);
+        source->params()->setTimeout(12);
+        source->params()->setTactic(1);
+        source->tailStates()->tailState(15)->setAlarm(2);
+        source->pcState()->setZoFault(1);
+        source->kvoState()->setState(7, 1);
+        source->bkvStates()->bkvState(3)->setState(2, 2);
+        source->bpStates()->bpState(1)->setCh1(1);
+
+        auto page = show(programms->createWidget(nullptr));
+        QTreeWidget* tree = programmsTree(page.get());
+        clickRow(tree, 5);
+        QWidget* description = openTab(editorTabs(page.get()), QStringLiteral("Описание"));
+        QCOMPARE(child<QGroupBox>(description, "_descrFrame")->title(),
+                 QStringLiteral("Описание алгоритма активации реле"));
+        auto* text = child<QTextEdit>(description, "_descrTextEdit");
+        text->setFocus();
+        type(text, QStringLiteral("Насос"));
+        QCOMPARE(source->description(), QStringLiteral("Насос"));
+
+        QCOMPARE(contextMenu(tree, 5),
+                 (QList<MenuEntry>{{QStringLiteral("Копировать"), true}, {QStringLiteral("Вставить"), false}}));
+        contextMenu(tree, 5, QStringLiteral("Копировать"));
+        // The source is taken as it is when pasting, not when copying.
+        source->params()->setWorkTime(30);
+
+        clickRow(tree, 40);
+        clickRow(tree, 42, Qt::ShiftModifier);
+        QCOMPARE(contextMenu(tree, 41, QStringLiteral("Вставить")),
+                 (QList<MenuEntry>{{QStringLiteral("Копировать"), false}, {QStringLiteral("Вставить"), true}}));
+        for (int index : {40, 41, 42}) {
+            QCOMPARE(record(config, index), record(config, 5));
+            QCOMPARE(programms->programm(index)->description(), QStringLiteral("Насос"));
+        }
+        QCOMPARE(recordByte(config, 40, programmbytes::kWorkTime), 30);
+        QCOMPARE(record(config, 43), QByteArray(programmbytes::kRecordSize, 0));
+        QCOMPARE(tabTitles(editorTabs(page.get())), kSingleTabs.mid(0, 6));
+    }
+
     void fireSafetyBoxOnlyOnControlledOutputs_data()
     {
         QTest::addColumn<int>("deviceType");
@@ -76,6 +227,67 @@ private slots:
         Config config(deviceType);
         auto page = show(config.root.programms()->programmByIndex(index)->params()->createWidget(nullptr));
         QCOMPARE(child<QGroupBox>(page.get(), "_buttonGroupBox")->isVisible(), shown);
+    }
+
+    void fireSafetyOfAControlledOutput()
+    {
+        Config config(2);
+        constexpr int kIp3 = 12;
+        fillRecord(config, kIp3);
+        auto page = show(config.root.programms()->programmByIndex(kIp3)->createWidget(nullptr));
+        QTabWidget* tabs = editorTabs(page.get());
+        QWidget* params = tabs->widget(0);
+        QVERIFY(!child<QCheckBox>(params, "_fireSafetyIPCheckBox")->isChecked());
+
+        // On: always on, automatic, no delay, no limit, and no event switches the output any more.
+        click(child<QCheckBox>(params, "_fireSafetyIPCheckBox"));
+        auto expected = config.image;
+        programmbytes::resetRecord(expected, kIp3, 16, 8);
+        expected[size_t(programmbytes::recordOffset(kIp3) + kFlags)] |= kInitStateBit;
+        QCOMPARE(record(config, kIp3), programmbytes::record(expected, kIp3));
+        QCOMPARE(recordByte(config, kIp3, kFlags), 0xFD);
+
+        tabs = editorTabs(page.get());
+        QCOMPARE(enabledTabs(tabs), (QList<bool>{true, false, false, false, false, false, true}));
+        params = tabs->widget(0);
+        QVERIFY(child<QCheckBox>(params, "_fireSafetyIPCheckBox")->isChecked());
+        for (const char* name : {"_initStateComboBox", "_tacticComboBox", "_timeoutSpinBox", "_noLimitWorkCheckBox"})
+            QVERIFY2(!child<QWidget>(params, name)->isEnabled(), name);
+        QCOMPARE(child<QComboBox>(params, "_initStateComboBox")->currentText(), QStringLiteral("Включено"));
+
+        // Off again: the output starts off, the triggers can be set again.
+        click(child<QCheckBox>(params, "_fireSafetyIPCheckBox"));
+        QCOMPARE(recordByte(config, kIp3, kFlags), 0xFC);
+        tabs = editorTabs(page.get());
+        QCOMPARE(enabledTabs(tabs), QList<bool>(7, true));
+        params = tabs->widget(0);
+        QVERIFY(!child<QCheckBox>(params, "_fireSafetyIPCheckBox")->isChecked());
+        for (const char* name : {"_initStateComboBox", "_tacticComboBox", "_timeoutSpinBox", "_noLimitWorkCheckBox"})
+            QVERIFY2(child<QWidget>(params, name)->isEnabled(), name);
+    }
+
+    void switchedOnFromTheStart_data()
+    {
+        QTest::addColumn<unsigned>("index");
+        QTest::addColumn<QByteArray>("parameters");
+        // An ИП on from the start works at once, without limit, automatically; a relay keeps the rest.
+        QTest::newRow("ИП") << 10u << QByteArray("\xFD\x00\x00\x00", 4);
+        QTest::newRow("built-in relay") << 0u << QByteArray("\xFF\x09\x1E\x00", 4);
+    }
+
+    void switchedOnFromTheStart()
+    {
+        QFETCH(unsigned, index);
+        QFETCH(QByteArray, parameters);
+        Config config(0);
+        fillRecord(config, int(index));
+        auto page = show(config.root.programms()->programmByIndex(index)->params()->createWidget(nullptr));
+        auto* initState = child<QComboBox>(page.get(), "_initStateComboBox");
+        choose(initState, 1);
+        QCOMPARE(record(config, int(index)).left(4), parameters);
+        QCOMPARE(record(config, int(index)).mid(programmbytes::kLoops), QByteArray(48, '\xFF'));
+        QCOMPARE(initState->palette().color(QPalette::Button), QColor(192, 255, 192));
+        QVERIFY(!child<QCheckBox>(page.get(), "_fireSafetyIPCheckBox")->isChecked());
     }
 
     void workTimeDelayAndTactic()
@@ -114,6 +326,33 @@ private slots:
         QVERIFY(!child<QCheckBox>(page.get(), "_noLimitWorkCheckBox")->isChecked());
         QCOMPARE(child<QSpinBox>(page.get(), "_workTimeSpinBox")->value(), 300);
         QCOMPARE(child<QComboBox>(page.get(), "_tacticComboBox")->currentIndex(), 1);
+    }
+
+    void dropAll()
+    {
+        Config config(1);
+        Programms* programms = config.root.programms();
+        for (int index : {1, 20, 21})
+            fillRecord(config, index);
+        auto expected = config.image;
+        for (int index : {1, 20, 21})
+            programmbytes::resetRecord(expected, index, 8, 4);
+
+        // One program: its parameters and every trigger.
+        auto page = show(programms->programmByIndex(1)->createWidget(nullptr));
+        QTest::mouseClick(child<QPushButton>(editorTabs(page.get())->widget(0), "_dropButton"), Qt::LeftButton);
+        QCOMPARE(record(config, 1), programmbytes::record(expected, 1));
+
+        // Several programs: all of them.
+        page = show(programms->createWidget(nullptr));
+        QTreeWidget* tree = child<QTreeWidget>(page.get(), "_programmsTreeWidget");
+        clickRow(tree, 16); // programs 20 and 21 of the 8-loop model, after its four ИП
+        clickRow(tree, 17, Qt::ShiftModifier);
+        QCOMPARE(tree->topLevelItem(16)->text(0), QStringLiteral("БРВ-А 1 Реле-3"));
+        QTest::mouseClick(child<QPushButton>(editorTabs(page.get())->widget(0), "_dropButton"), Qt::LeftButton);
+        QCOMPARE(record(config, 20), programmbytes::record(expected, 20));
+        QCOMPARE(record(config, 21), programmbytes::record(expected, 21));
+        QCOMPARE(record(config, 22), QByteArray(programmbytes::kRecordSize, 0));
     }
 
     // Each row of the loop and panel pages, its label and the two bits it owns in the record.
@@ -167,6 +406,88 @@ private slots:
         QCOMPARE(recordByte(config, kProgramm, offset), 0);
         QCOMPARE(combo->value(), 0);
         QCOMPARE(combo->palette().color(QPalette::Button), plain);
+    }
+
+    void loopList()
+    {
+        Config config(1);
+        TailStates* loops = config.root.programms()->programmByIndex(0)->tailStates();
+        loops->tailState(0)->setFault(1);
+        loops->tailState(1)->setFault(1);
+        loops->tailState(1)->setAlarm(1);
+        loops->tailState(2)->setFault(2);
+        loops->tailState(0)->setBroken(2);
+        auto page = show(loops->createWidget(nullptr));
+        auto* tree = child<QTreeWidget>(page.get(), "_tailsTreeWidget");
+        QCOMPARE(tree->headerItem()->text(0), QStringLiteral("Шлейфыы"));
+        QCOMPARE(tree->topLevelItemCount(), 8);
+        QCOMPARE(tree->topLevelItem(7)->text(0), QStringLiteral("Шлейф сигнализации - 8"));
+
+        // Several loops show what they share; a change reaches all of them.
+        clickRow(tree, 0);
+        clickRow(tree, 1, Qt::ShiftModifier);
+        QWidget* shared = stackPage(page.get(), "_tailStatesStack");
+        QCOMPARE(child<YComboBox>(shared, "_faultComboBox")->value(), 1);
+        QCOMPARE(child<YComboBox>(shared, "_alarmComboBox")->value(), 0);
+        clickRow(tree, 2, Qt::ShiftModifier);
+        shared = stackPage(page.get(), "_tailStatesStack");
+        QCOMPARE(child<YComboBox>(shared, "_faultComboBox")->value(), 0);
+        chooseTrigger(shared, "_faultComboBox", 2);
+        for (int loop : {0, 1, 2})
+            QCOMPARE(loops->tailState(loop)->fault(), quint16(2));
+        QCOMPARE(recordByte(config, 0, programmbytes::kLoops + 6), 0);
+
+        // Copy and paste the seven triggers; the loop shown last comes back with the page.
+        clickRow(tree, 0);
+        contextMenu(tree, 0, QStringLiteral("Копировать"));
+        clickRow(tree, 5);
+        clickRow(tree, 6, Qt::ShiftModifier);
+        contextMenu(tree, 6, QStringLiteral("Вставить"));
+        const QByteArray source = record(config, 0).mid(programmbytes::kLoops, 2);
+        QCOMPARE(source, QByteArray("\x80\x02", 2));
+        for (int loop : {5, 6})
+            QCOMPARE(record(config, 0).mid(programmbytes::kLoops + 2 * loop, 2), source);
+        QCOMPARE(record(config, 0).mid(programmbytes::kLoops + 2 * 7, 2), QByteArray(2, 0));
+        clickRow(tree, 4);
+        page = show(loops->createWidget(nullptr));
+        tree = child<QTreeWidget>(page.get(), "_tailsTreeWidget");
+        QCOMPARE(tree->currentItem(), tree->topLevelItem(4));
+    }
+
+    void ipRowsPerModel_data()
+    {
+        QTest::addColumn<int>("deviceType");
+        QTest::addColumn<int>("rows");
+        QTest::newRow("4 loops") << 0 << 2;
+        QTest::newRow("8 loops") << 1 << 4;
+        QTest::newRow("16 loops") << 2 << 8;
+    }
+
+    void ipRowsPerModel()
+    {
+        QFETCH(int, deviceType);
+        QFETCH(int, rows);
+        Config config(deviceType);
+        // The bits of outputs the model lacks are the panel's; the page leaves them alone.
+        config.image[size_t(programmbytes::recordOffset(0) + programmbytes::kIp + 1)] = 0xFF;
+        config.root.setImage(config.image.data());
+        KVOState* ip = config.root.programms()->programmByIndex(0)->kvoState();
+        auto page = show(ip->createWidget(nullptr));
+        auto* group = child<YComboGroup>(page.get(), "_kvoState");
+        QCOMPARE(group->title(), QStringLiteral("Состояния ИП по которым происходит активация"));
+        QCOMPARE(group->count(), rows);
+        QCOMPARE(group->combos().last()->text(), QStringLiteral("Неисправность ИП - %1:").arg(rows));
+
+        chooseTrigger(group->combos().at(1), 2);
+        QCOMPARE(recordByte(config, 0, programmbytes::kIp), 0x08);
+        if (rows == 8) {
+            chooseTrigger(group->combos().last(), 1);
+            QCOMPARE(recordByte(config, 0, programmbytes::kIp + 1), 0x7F);
+        }
+        QTest::mouseClick(group->dropButton(), Qt::LeftButton);
+        QCOMPARE(recordByte(config, 0, programmbytes::kIp), 0);
+        QCOMPARE(recordByte(config, 0, programmbytes::kIp + 1), rows == 8 ? 0x00 : 0xFF);
+        QCOMPARE(shownTriggers(page.get()), QList<int>(rows, 0));
     }
 
     void blockSelectionsStartInactive()
