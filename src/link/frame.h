@@ -56,6 +56,13 @@ constexpr int kFirmwareDataPerRequest = 63;
 // A reply must be complete within this time from its request.
 constexpr int kReplyTimeoutMs = 1000;
 
+// One frame on a 115200 baud 8N1 line: 64 bytes of 10 bits, 5.556 ms.
+constexpr int kFrameTimeUs = 5556;
+// After the last reply of a read the line is watched this long (four frame times) before the
+// port closes: a reply that goes on past its 64th byte, or one more reply, shows the replies
+// were not paired with their requests.
+constexpr int kSettleMs = (4 * kFrameTimeUs + 999) / 1000;
+
 // Packed BCD of a two-digit number.
 constexpr unsigned char toBcd(int value)
 {

@@ -23,6 +23,10 @@ public:
     // Never blocks: 0 when nothing has arrived, -1 on error.
     virtual qint64 read(char* data, qint64 maxSize) = 0;
     virtual qint64 bytesAvailable() const = 0;
+    // Moves whatever the system already holds for the port into what read() returns, without
+    // blocking and without emitting readyRead(): a busy program may look at the line before it
+    // has been told that bytes came.
+    virtual void takeUpInput() {}
     // Blocks until everything written has been handed to the line; false on error.
     virtual bool waitForBytesWritten() = 0;
     virtual void close() = 0;

@@ -13,6 +13,7 @@
 using namespace olma::link;
 
 static_assert(kFrameSize == 64, "the reply buffer is one frame");
+static_assert(kLogRecordSize == 8, "a held log record is one record");
 
 namespace {
 
@@ -168,6 +169,9 @@ bool ProtocolImpl::runOperation(IProtocolCallback* callback, bool empty, ReplySl
     _errorCode = kErrorNone;
     _failed = false;
     _received = 0;
+    _lineFault = false;
+    _logCallback = nullptr;
+    _heldRecords.clear();
     if (_callback)
         _callback->progress(0, kProgressScale, false);
     _replySlot = slot;
@@ -177,6 +181,11 @@ bool ProtocolImpl::runOperation(IProtocolCallback* callback, bool empty, ReplySl
         exec();
     closePort();
     _retiredPort.reset();
+    // A cancelled or failed log read keeps the records that came, unless the line was seen to
+    // carry bytes of no request: then none of them can be trusted to be the block they seem.
+    if (_lineFault)
+        _heldRecords.clear();
+    deliverHeldRecords();
     return !_failed;
 }
 
@@ -192,6 +201,9 @@ bool ProtocolImpl::openPort()
         return false;
     }
     _openError.clear();
+    _freshPort = true;
+    _settling = false;
+    _ending = false;
     connect(port.get(), &ISerialPort::readyRead, this, &ProtocolImpl::portReadyRead);
     connect(port.get(), &ISerialPort::failed, this, &ProtocolImpl::portFailed);
     _port = std::move(port);
@@ -212,8 +224,25 @@ void ProtocolImpl::closePort()
 
 void ProtocolImpl::sendRequest(const Frame& frame)
 {
-    if (!_port)
+    if (!_port || _ending)
         return;
+    // Whatever is on the line before a request is no answer to it. Right after the port opened
+    // that is a reply the panel sent too late for an operation before: it is dropped. Later it
+    // came after a whole reply: the line is not what it seems.
+    _port->takeUpInput();
+    if (_port->bytesAvailable() > 0) {
+        char sink[kFrameSize];
+        while (_port->read(sink, kFrameSize) > 0) {
+        }
+        if (!_freshPort) {
+            lineFault();
+            return;
+        }
+    }
+    _freshPort = false;
+    _previousHeader = _currentHeader;
+    _currentHeader = {frame[kCommandByte], frame[kGroupByte], frame[kIndexByte]};
+    ++_requestsSent;
     const char* bytes = reinterpret_cast<const char*>(frame.data());
     qint64 sent = 0;
     while (sent < kFrameSize) {
@@ -240,10 +269,69 @@ void ProtocolImpl::serialFailure()
     exit(0);
 }
 
+void ProtocolImpl::lineFault()
+{
+    _lineFault = true;
+    serialFailure();
+}
+
 void ProtocolImpl::finish()
 {
+    _settling = false;
     closePort();
     exit(0);
+}
+
+void ProtocolImpl::finishAfterSettling()
+{
+    _settling = true;
+    _deadline.start(_settleMs);
+}
+
+void ProtocolImpl::settled()
+{
+    _port->takeUpInput();
+    if (_port->bytesAvailable() > 0) {
+        lineFault();
+        return;
+    }
+    _settling = false;
+    if (_replySlot == &ProtocolImpl::readLog_reply && !_failed) {
+        deliverHeldRecords();
+        if (_callback)
+            _callback->progress(kProgressScale, kProgressScale, true);
+    }
+    finish();
+}
+
+void ProtocolImpl::deliverHeldRecords()
+{
+    const auto records = std::move(_heldRecords);
+    _heldRecords.clear();
+    if (!_logCallback)
+        return;
+    for (const auto& [block, record] : records)
+        _logCallback->logRecord(block, record.data());
+}
+
+// The panel may repeat the request's command, group and index in reply bytes 0..2, or leave
+// them zero, or put anything there: the program never needs them. A reply is taken as the
+// answer to another request only when all of these hold, which a panel that repeats nothing,
+// or only the command byte, never meets:
+// - bytes 0..2 are exactly the header of the request sent before the current one (in this
+//   operation or the one before: a reply that came too late);
+// - that header differs from the current one and is not all zero (an identify request looks
+//   like a reply that repeats nothing);
+// - that request was no firmware block, whose bytes 1..2 are firmware and not repeated;
+// - the reply is not the current command with group and index zero, as a panel that repeats
+//   only the command writes it.
+bool ProtocolImpl::answersAnotherRequest() const
+{
+    const Header reply = {_reply[kCommandByte], _reply[kGroupByte], _reply[kIndexByte]};
+    if (reply != _previousHeader || _previousHeader == _currentHeader || _previousHeader == Header{} ||
+        _previousHeader[0] == kCmdFirmwareData)
+        return false;
+    return !(reply[0] == _currentHeader[0] && reply[1] == 0 && reply[2] == 0);
 }
 
 bool ProtocolImpl::readReply()
@@ -258,19 +346,29 @@ bool ProtocolImpl::readReply()
         return false;
     }
     _received += int(n);
-    // Checked whenever the reply is looked at, so a reply must be whole within the time-out.
-    if (_sinceRequest.elapsed() > kReplyTimeoutMs) {
-        serialFailure();
-        return false;
+    if (_received == kFrameSize) {
+        // A reply is 64 bytes; one that goes on is no reply to this request alone.
+        _port->takeUpInput();
+        if (_port->bytesAvailable() > 0) {
+            lineFault();
+            return false;
+        }
     }
     if (_rawReplies)
         return true;
     if (_received == kFrameSize && _reply[kCommandByte] == kErrorMarker) {
         _errorCode = _reply[kErrorCodeByte];
         _failed = true;
-        finish();
+        // Nothing more is sent; the line is still watched, for a frame that only looked like an
+        // error reply because the replies had slipped is a line fault.
+        _ending = true;
+        finishAfterSettling();
         // The operation has failed either way; an accepted code still lets it take the payload.
         return _acceptedCodes.contains(_errorCode);
+    }
+    if (_received == kFrameSize && answersAnotherRequest()) {
+        lineFault();
+        return false;
     }
     return true;
 }
@@ -288,25 +386,37 @@ bool ProtocolImpl::reportProgress(unsigned done, unsigned total, bool finished)
 
 void ProtocolImpl::portReadyRead()
 {
-    // Bytes beyond the current reply belong to the next one: keep going while any are left.
-    while (_port && _replySlot) {
-        (this->*_replySlot)();
-        if (!_port || _port->bytesAvailable() <= 0)
-            break;
+    if (!_port || !_replySlot)
+        return;
+    if (_settling) {
+        // Anything after the last reply: that reply, or one before it, was not what it seemed.
+        if (_port->bytesAvailable() > 0)
+            lineFault();
+        return;
     }
+    (this->*_replySlot)();
 }
 
 void ProtocolImpl::deadlineReached()
 {
     if (!_port || !_replySlot)
         return;
+    if (_settling) {
+        settled();
+        return;
+    }
     const qint64 elapsed = _sinceRequest.elapsed();
     if (elapsed <= kReplyTimeoutMs) {
         _deadline.start(int(kReplyTimeoutMs - elapsed) + 1);
         return;
     }
-    // The reply handler finds the time over and ends the operation with code 13.
+    // A program kept busy may look at the line only now: bytes that are already there came in
+    // time and are taken before the reply is declared missing.
+    _port->takeUpInput();
+    const quint64 sent = _requestsSent;
     (this->*_replySlot)();
+    if (_port && !_settling && _requestsSent == sent)
+        serialFailure();
 }
 
 void ProtocolImpl::portFailed()
@@ -324,7 +434,7 @@ void ProtocolImpl::getId_reply()
         return;
     if (_idOut)
         *_idOut = qFromLittleEndian<quint32>(_reply.data() + kPayloadOffset);
-    finish();
+    finishAfterSettling();
 }
 
 void ProtocolImpl::getStatus_reply()
@@ -343,7 +453,7 @@ void ProtocolImpl::getStatus_reply()
         _phase = 1;
         sendRequest(stateRequest(1));
     } else {
-        finish();
+        finishAfterSettling();
     }
 }
 
@@ -373,7 +483,7 @@ void ProtocolImpl::configReply(unsigned char command)
     if (++_blockIndex < _blocks->size())
         sendRequest(configRequest(command, (*_blocks)[_blockIndex]));
     else
-        finish();
+        finishAfterSettling();
 }
 
 void ProtocolImpl::writeFirmware_reply()
@@ -405,20 +515,18 @@ void ProtocolImpl::readLog_reply()
     // no more than the records that lie inside the reply.
     const int records = _reply[kLengthByte] / kLogRecordSize;
     const int delivered = std::min(records, kLogRecordsPerBlock);
-    if (_logCallback) {
-        // The panel lists a block oldest first; the program takes the newest first.
-        for (int i = delivered - 1; i >= 0; --i)
-            _logCallback->logRecord(_logCurrent, _reply.data() + kPayloadOffset + i * kLogRecordSize);
+    // The panel lists a block oldest first; the program takes the newest first.
+    for (int i = delivered - 1; i >= 0; --i) {
+        std::array<unsigned char, kLogRecordSize> record{};
+        std::memcpy(record.data(), _reply.data() + kPayloadOffset + i * kLogRecordSize, record.size());
+        _heldRecords.emplace_back(_logCurrent, record);
     }
     ++_logCurrent;
     // A block that is not full is the end of the log.
-    if (_logCurrent < _logEnd && records == kLogRecordsPerBlock) {
+    if (_logCurrent < _logEnd && records == kLogRecordsPerBlock)
         sendRequest(logRequest(_logCurrent));
-    } else {
-        if (_callback)
-            _callback->progress(kProgressScale, kProgressScale, true);
-        finish();
-    }
+    else
+        finishAfterSettling();
 }
 
 // ---- request frames -----------------------------------------------------------------------

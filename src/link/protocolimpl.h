@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/blockrecord.h"
+#include "link/frame.h"
 #include "link/iprotocolcallback.h"
 
 #include <QDateTime>
@@ -65,6 +66,9 @@ public:
 
     void setPortFactory(PortFactory factory);
     void setClock(Clock clock);
+    // How long the line is watched after the last reply of an operation (a few frame times
+    // unless changed; a scripted line with no wire under it needs none).
+    void setSettleTime(int ms) { _settleMs = ms; }
 
 private slots:
     void getId_reply();
@@ -81,6 +85,8 @@ private slots:
 private:
     using ReplySlot = void (ProtocolImpl::*)();
     using Frame = std::array<unsigned char, 64>;
+    // Command, group and index of a request (bytes 0..2).
+    using Header = std::array<unsigned char, 3>;
 
     // The shared frame of every operation but restart; `empty` means nothing to transfer.
     bool runOperation(IProtocolCallback* callback, bool empty, ReplySlot slot, const std::function<void()>& start);
@@ -90,6 +96,15 @@ private:
     void closePort();
     void sendRequest(const Frame& frame);
     void serialFailure();
+    // Bytes on the line that belong to no request of ours: the replies can no longer be paired
+    // with their requests, so the operation fails as a serial failure and keeps nothing unsure.
+    void lineFault();
+    // After the last reply: watch the line for a few frame times, then end.
+    void finishAfterSettling();
+    void settled();
+    // Whether a whole reply repeats the header of the request before the current one.
+    bool answersAnotherRequest() const;
+    void deliverHeldRecords();
     // Gathers reply bytes; true when the operation's handler is to look at the reply.
     bool readReply();
     // Reports progress; false when the callback cancelled (the operation is then over).
@@ -119,6 +134,14 @@ private:
     QElapsedTimer _sinceRequest;
     QTimer _deadline;
     ReplySlot _replySlot = nullptr;
+    quint64 _requestsSent = 0;
+    int _settleMs = olma::link::kSettleMs;
+    bool _freshPort = false;  // nothing sent since the port opened: old input is discarded
+    bool _settling = false;   // the last reply is in; the line must stay quiet
+    bool _ending = false;     // an error reply came: nothing more is sent
+    bool _lineFault = false;  // the operation ended on bytes that belong to no request
+    Header _currentHeader{};  // of the request awaiting its reply
+    Header _previousHeader{}; // of the request before it, also from the operation before
 
     PortFactory _portFactory;
     Clock _clock;
@@ -136,6 +159,9 @@ private:
     unsigned _chunk = 0;
     unsigned _chunkCount = 0;
     IProtocolLogCallback* _logCallback = nullptr;
+    // Log records wait here until the read is over: a line fault found at the end means the
+    // replies before it may have been shifted too.
+    std::vector<std::pair<unsigned, std::array<unsigned char, 8>>> _heldRecords;
     unsigned _logFirst = 0;
     unsigned _logCurrent = 0;
     unsigned _logEnd = 0;

@@ -4,7 +4,10 @@ namespace olma::link {
 
 SerialPort::SerialPort(QObject* parent) : ISerialPort(parent)
 {
-    connect(&_port, &QSerialPort::readyRead, this, &ISerialPort::readyRead);
+    connect(&_port, &QSerialPort::readyRead, this, [this] {
+        if (!_quiet)
+            emit readyRead();
+    });
     connect(&_port, &QSerialPort::errorOccurred, this, [this](QSerialPort::SerialPortError error) {
         // A time-out of a blocking wait is no failure of the line; the engine keeps its own clock.
         if (error != QSerialPort::NoError && error != QSerialPort::TimeoutError && _port.isOpen())
@@ -57,6 +60,18 @@ qint64 SerialPort::read(char* data, qint64 maxSize)
 qint64 SerialPort::bytesAvailable() const
 {
     return _port.bytesAvailable();
+}
+
+void SerialPort::takeUpInput()
+{
+    if (!_port.isOpen())
+        return;
+    // A zero wait only polls the descriptor. Its "time-out" when nothing is there is no failure.
+    _quiet = true;
+    _port.waitForReadyRead(0);
+    _quiet = false;
+    if (_port.error() == QSerialPort::TimeoutError)
+        _port.clearError();
 }
 
 bool SerialPort::waitForBytesWritten()

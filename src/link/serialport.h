@@ -20,13 +20,15 @@ public:
     qint64 write(const char* data, qint64 size) override;
     qint64 read(char* data, qint64 maxSize) override;
     qint64 bytesAvailable() const override;
+    void takeUpInput() override;
     bool waitForBytesWritten() override;
     void close() override;
     QString errorString() const override;
 
 private:
     QSerialPort _port;
-    QString _error; // why the last open failed
+    QString _error;      // why the last open failed
+    bool _quiet = false; // taking up input on request: readyRead is not passed on
 };
 
 } // namespace olma::link

@@ -11,8 +11,9 @@
 // A fault campaign on the link: panel operations against the virtual panel, each under a fault
 // schedule drawn at random from a seed, and for every run the checks a field engineer relies
 // on: the operation ends within the reply time-out, the port is closed and released, the error
-// code is the one the fault calls for, a failed configuration read changes nothing, the bytes
-// that arrived are the ones the panel sent, and nothing crashes or hangs.
+// code is the one the fault calls for, a failed configuration read changes nothing, what an
+// operation returns is the panel's own data (bytes of no request on the line end it with a
+// serial failure, never with a shifted image or log), and nothing crashes or hangs.
 namespace olma::campaign {
 
 enum class Operation
@@ -34,6 +35,8 @@ enum class Fault
     Garbage,    // noise on the line before or after one reply
     Vanish,     // the port disappears at one request, part of its reply out
     Unplugged,  // the port is gone before the operation starts
+    LateReply,  // a state request before the operation is answered after its time-out
+    LongReply,  // one reply runs on past its 64th byte
     Count
 };
 
@@ -66,6 +69,9 @@ struct Schedule
     int cutAt = 0;       // SlowReply: bytes of the reply that come in time
     int lateMs = 0;      // SlowReply: when the rest comes
     int vanishAfter = 0; // Vanish: bytes of the reply on the line before the port goes
+    int lateReplyMs = 0; // LateReply: how long after its request the state reply comes
+    int runOn = 0;       // LongReply: bytes past the 64th
+    bool echo = true;    // the panel repeats command, group and index in reply bytes 0..2
 
     // Replies in pieces on the side: (request, cut points, gap in ms).
     struct Cut

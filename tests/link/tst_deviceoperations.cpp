@@ -407,7 +407,8 @@ private slots:
         QVERIFY(engine->getId(&id, nullptr));
         QCOMPARE(line->written, frame({0}));
 
-        // Bytes beyond one reply are the start of the next.
+        // Bytes beyond one reply are no start of the next: the replies can no longer be paired
+        // with their requests.
         int requests = 0;
         line->respond = [&](const QByteArray&) {
             const QByteArray second = frame({3, 0, 0, 0, 2, 2});
@@ -415,14 +416,57 @@ private slots:
                                                      : second.mid(10)};
         };
         unsigned char image[8] = {};
-        QVERIFY(engine->readConfig(image, kTwoBlocks, nullptr));
-        QCOMPARE(QByteArray(reinterpret_cast<char*>(image), 8), QByteArray("\1\1\1\1\2\2\0\0", 8));
+        QVERIFY(!engine->readConfig(image, kTwoBlocks, nullptr));
+        QCOMPARE(engine->errorCode(), 13);
+        QCOMPARE(requests, 1);
 
         // With raw replies an error reply is data like any other.
         line->respond = [](const QByteArray&) { return QList<QByteArray>{frame({0xFF, 0, 0, 0, 6, 1, 2, 3})}; };
         auto raw = fakeEngine(line, {}, true);
         QVERIFY(raw->getId(&id, nullptr));
         QCOMPARE(id, 0x03020106u);
+    }
+
+    void replyHeaderNamesItsRequest_data()
+    {
+        // Reply bytes 0..2 to the second of two configuration reads (3, 2, 5 then 3, 2, 6).
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<bool>("ok");
+        QTest::newRow("repeats this request") << QByteArray("\3\2\6", 3) << true;
+        QTest::newRow("repeats nothing") << QByteArray(3, '\0') << true;
+        QTest::newRow("repeats the command only") << QByteArray("\3\0\0", 3) << true;
+        QTest::newRow("anything") << QByteArray("\xAA\x55\x01", 3) << true;
+        QTest::newRow("names the request before") << QByteArray("\3\2\5", 3) << false;
+    }
+
+    void replyHeaderNamesItsRequest()
+    {
+        QFETCH(QByteArray, header);
+        QFETCH(bool, ok);
+        const std::vector<BlockRecord> blocks = {{0, 2, 5, 4}, {4, 2, 6, 4}};
+        auto line = std::make_shared<FakeLine>();
+        int requests = 0;
+        line->respond = [&](const QByteArray& request) {
+            QByteArray reply = frame({0, 0, 0, 0, 7, 7, 7, 7});
+            reply.replace(0, 3, ++requests == 1 ? request.left(3) : header);
+            return QList<QByteArray>{reply};
+        };
+        auto engine = fakeEngine(line);
+        unsigned char image[8] = {};
+        QCOMPARE(engine->readConfig(image, blocks, nullptr), ok);
+        QCOMPARE(engine->errorCode(), ok ? 0 : 13);
+
+        // A reply that came too late for the operation before names that one's last request.
+        line->respond = [&](const QByteArray& request) {
+            QByteArray reply = frame({1, 0, 1, 0, 7, 7, 7, 7});
+            if (request.at(0) != 1)
+                reply.replace(0, 3, header == QByteArray("\3\2\5", 3) ? QByteArray("\1\0\1", 3) : header);
+            return QList<QByteArray>{reply};
+        };
+        unsigned char record[84] = {};
+        QVERIFY(engine->getStatus(record, nullptr));
+        QCOMPARE(engine->readConfig(image, blocks, nullptr), ok);
+        QCOMPARE(engine->errorCode(), ok ? 0 : 13);
     }
 
     void nestedLoopIsRefused()

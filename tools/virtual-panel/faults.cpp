@@ -108,8 +108,9 @@ bool Faults::add(const QString& fault, int nextRequest, QString* error)
         if (!known({QStringLiteral("at"), QStringLiteral("gap"), QStringLiteral("command"), QStringLiteral("request")}))
             return fail(QStringLiteral("takes at, gap, command and request"));
         const int at = args.value(QStringLiteral("at"), 0);
-        if (at < 1 || at > 63)
-            return fail(QStringLiteral("needs a cut at byte 1..63"));
+        // Past 63 only with noise or a run-on behind the reply: the cut then parts the reply from it.
+        if (at < 1 || at > 4095)
+            return fail(QStringLiteral("needs a cut at byte 1..4095"));
         cuts.push_back({match(), {at}, args.value(QStringLiteral("gap"), 0)});
     } else if (name == QLatin1String("vanish")) {
         if (!known({QStringLiteral("request"), QStringLiteral("after")}))
@@ -119,6 +120,18 @@ bool Faults::add(const QString& fault, int nextRequest, QString* error)
             return fail(QStringLiteral("needs after 0..63"));
         vanishAt = std::max(1, args.value(QStringLiteral("request"), nextRequest));
         vanishAfter = after;
+    } else if (name == QLatin1String("late")) {
+        if (!known({QStringLiteral("ms"), QStringLiteral("command"), QStringLiteral("request")}) ||
+            !args.contains(QStringLiteral("ms")))
+            return fail(QStringLiteral("needs ms, takes command and request"));
+        late.push_back({match(), args[QStringLiteral("ms")]});
+    } else if (name == QLatin1String("long")) {
+        if (!known({QStringLiteral("bytes"), QStringLiteral("command"), QStringLiteral("request")}))
+            return fail(QStringLiteral("takes bytes, command and request"));
+        const int size = args.value(QStringLiteral("bytes"), 0);
+        if (size < 1 || size > 4096)
+            return fail(QStringLiteral("needs 1..4096 bytes"));
+        longReplies.push_back({match(), size});
     } else if (name == QLatin1String("wire-speed")) {
         if (!args.isEmpty())
             return fail(QStringLiteral("takes no arguments"));
@@ -139,8 +152,10 @@ QString Faults::help()
                           "wire-speed  pace every frame as 115200 baud 8N1 would\n"
                           "garbage-before:bytes=N[,seed=S][,command=C][,request=R]  noise before a reply\n"
                           "garbage-after:bytes=N[,seed=S][,command=C][,request=R]  noise after a reply\n"
-                          "cut:at=N[,gap=MS][,command=C][,request=R]  write a reply in two pieces\n"
-                          "vanish[:request=R][,after=B]  the port disappears at request R, B reply bytes out");
+                          "cut:at=N[,gap=MS][,command=C][,request=R]  write a reply (and its noise) in two pieces\n"
+                          "vanish[:request=R][,after=B]  the port disappears at request R, B reply bytes out\n"
+                          "late:ms=MS[,command=C][,request=R]  hold matching replies back MS ms more\n"
+                          "long:bytes=N[,command=C][,request=R]  matching replies run on N bytes past 64");
 }
 
 } // namespace olma::vpanel

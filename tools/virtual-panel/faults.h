@@ -49,10 +49,25 @@ struct Faults
         int gapMs = 0;
     };
 
+    // A reply held back this long after its request, on top of the latency.
+    struct Late
+    {
+        RequestMatch match;
+        int ms = 0;
+    };
+    // A reply that goes on past its 64th byte: this many more bytes follow it at once.
+    struct Long
+    {
+        RequestMatch match;
+        int bytes = 0;
+    };
+
     std::vector<ErrorReply> errors; // answer with an error reply instead of serving the request
     std::vector<Patch> patches;     // change one byte of a reply
     std::vector<Garbage> garbage;   // extra bytes around a reply
     std::vector<Cut> cuts;          // a reply in pieces of chosen lengths; before `pieces`
+    std::vector<Late> late;         // single replies that come late
+    std::vector<Long> longReplies;  // replies longer than a frame
     int silentFrom = 0;             // from this request number on nothing is answered; 0: never
     int pieces = 1;                 // each reply written in this many pieces...
     int gapMs = 0;                  // ...with this pause between them
@@ -66,6 +81,7 @@ struct Faults
     //   silent[:from=R]   split:pieces=N[,gap=MS]   latency:ms=MS   wire-speed
     //   garbage-before:bytes=N[,seed=S][,command=C][,request=R]   garbage-after:(the same)
     //   cut:at=N[,gap=MS][,command=C][,request=R]   vanish[:request=R][,after=B]
+    //   late:ms=MS[,command=C][,request=R]   long:bytes=N[,command=C][,request=R]
     // Numbers are decimal or 0x-hex. `nextRequest` is the number the next request will get
     // (where `silent` starts by default). False with a message for a fault that makes no sense.
     bool add(const QString& fault, int nextRequest, QString* error);

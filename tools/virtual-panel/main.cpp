@@ -80,8 +80,11 @@ int main(int argc, char** argv)
                                    QStringLiteral("fault"));
     const QCommandLineOption wireSpeed(QStringLiteral("wire-speed"),
                                        QStringLiteral("Pace every frame as 115200 baud 8N1 would."));
+    const QCommandLineOption noEcho(QStringLiteral("no-echo"),
+                                    QStringLiteral("Leave reply bytes 0..2 zero instead of repeating the request's "
+                                                   "command, group and index."));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Trace every frame on stderr."));
-    parser.addOptions({model, version, serial, image, state, log, firmwareOut, fault, wireSpeed, verbose});
+    parser.addOptions({model, version, serial, image, state, log, firmwareOut, fault, wireSpeed, noEcho, verbose});
     parser.process(app);
 
     olma::vpanel::VirtualPanel panel;
@@ -134,6 +137,7 @@ int main(int argc, char** argv)
             return usage(error);
     }
     panel.setWireSpeed(parser.isSet(wireSpeed) || panel.faults().wireSpeed);
+    panel.setEcho(!parser.isSet(noEcho));
     if (parser.isSet(verbose)) {
         panel.setTraceEnabled(true);
         QObject::connect(&panel, &olma::vpanel::VirtualPanel::trace, &app,

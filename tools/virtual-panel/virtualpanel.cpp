@@ -201,6 +201,16 @@ void VirtualPanel::vanishAt(int request, int afterBytes)
     _faults.vanishAfter = std::clamp(afterBytes, 0, kFrameSize - 1);
 }
 
+void VirtualPanel::delayReplies(int ms, RequestMatch match)
+{
+    _faults.late.push_back({match, std::max(0, ms)});
+}
+
+void VirtualPanel::lengthenReplies(int bytes, RequestMatch match)
+{
+    _faults.longReplies.push_back({match, std::clamp(bytes, 1, 4096)});
+}
+
 void VirtualPanel::clearFaults()
 {
     _faults = Faults();
@@ -293,8 +303,14 @@ void VirtualPanel::handle(int number, const QByteArray& frame, qint64 replyStart
             break;
         }
     }
-    if (reply.isEmpty())
+    if (reply.isEmpty()) {
         reply = serve(frame);
+        if (!_echo && reply.size() == kFrameSize && byteAt(reply, kCommandByte) != kErrorMarker) {
+            reply[kCommandByte] = 0;
+            reply[kGroupByte] = 0;
+            reply[kIndexByte] = 0;
+        }
+    }
     if (_faults.vanishAt > 0 && number >= _faults.vanishAt) {
         _vanishing = true;
         if (_tracing)
@@ -310,10 +326,27 @@ void VirtualPanel::handle(int number, const QByteArray& frame, qint64 replyStart
         if (patch.match.matches(number, command))
             reply[patch.byte] = char(patch.value);
     }
+    for (const Faults::Long& rule : _faults.longReplies) {
+        // The run-on repeats the reply from its start, as a panel sending one frame too many would.
+        if (rule.match.matches(number, command)) {
+            QByteArray more;
+            while (more.size() < rule.bytes)
+                more += reply.left(kFrameSize);
+            reply += more.left(rule.bytes);
+        }
+    }
     for (const Faults::Garbage& noise : _faults.garbage) {
         if (noise.match.matches(number, command))
             reply = noise.before ? noise.bytes + reply : reply + noise.bytes;
     }
+    for (const Faults::Late& rule : _faults.late) {
+        if (rule.match.matches(number, command)) {
+            replyStart += rule.ms * kNsPerMs;
+            _lateUntil = std::max(_lateUntil, replyStart);
+        }
+    }
+    // The panel answers in order: a reply held back holds back the ones after it.
+    replyStart = std::max(replyStart, _lateUntil);
     deliver(number, command, reply, replyStart);
 }
 

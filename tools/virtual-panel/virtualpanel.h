@@ -87,6 +87,14 @@ public:
     // and its port disappears, as a pulled adapter does: the pseudo-terminal closes and its
     // device path is gone.
     void vanishAt(int request, int afterBytes = 0);
+    // Matching replies come `ms` later than the others.
+    void delayReplies(int ms, RequestMatch match = {});
+    // Matching replies run on `bytes` bytes past their 64th.
+    void lengthenReplies(int bytes, RequestMatch match = {});
+    // Whether normal replies repeat the request's command, group and index in bytes 0..2 (as
+    // this panel does unless told otherwise) or leave them zero, as other panels may.
+    void setEcho(bool on) { _echo = on; }
+    bool echo() const { return _echo; }
     void clearFaults();
     const Faults& faults() const { return _faults; }
 
@@ -144,6 +152,7 @@ private:
     QByteArray _sent;
     bool _vanishing = false; // the port is about to disappear: nothing more is served
     bool _tracing = false;
+    bool _echo = true;
 
     // (group << 8 | index) -> where the block lies in the image.
     struct Block
@@ -159,6 +168,7 @@ private:
     qint64 _inLineFree = 0;  // wire speed: when the line towards the panel is idle again
     qint64 _outLineFree = 0; // wire speed: when the line towards the configurator is idle again
     qint64 _replyLateNs = 0; // wire speed: how late the last reply was put out
+    qint64 _lateUntil = 0;   // a late reply goes out then; no reply goes out before it
     QByteArray _outPending;  // reply bytes the pseudo-terminal did not take yet
 };
 
