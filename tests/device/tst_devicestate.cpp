@@ -9,13 +9,11 @@
 #include "testmain.h"
 
 #include <QLabel>
-#include <QLayout>
 #include <QLineEdit>
 #include <QMap>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTextBrowser>
-#include <algorithm>
 #include <memory>
 
 namespace {
@@ -127,37 +125,6 @@ QTextBrowser* browserOf(QWidget* page)
 QString labelText(QWidget* page, const char* name)
 {
     return page->findChild<QLabel*>(QLatin1String(name))->text();
-}
-
-// Whether everything of `page` below `line` is drawn without colour and without anything
-// darker than mid grey; a live page has black text at least.
-bool greyedBelow(QWidget* page, QLabel* line)
-{
-    page->layout()->activate();
-    const int top = line->geometry().bottom() + 1;
-    const QImage image = page->grab(QRect(0, top, page->width(), page->height() - top)).toImage();
-    for (int y = 0; y < image.height(); ++y) {
-        for (int x = 0; x < image.width(); ++x) {
-            const QColor c = image.pixelColor(x, y);
-            const int low = std::min({c.red(), c.green(), c.blue()});
-            const int high = std::max({c.red(), c.green(), c.blue()});
-            if (low < 100 || high - low > 8)
-                return false;
-        }
-    }
-    return true;
-}
-
-// What a page says: the browser's text, or the common page's four values.
-QString shownText(QWidget* page)
-{
-    if (QTextBrowser* browser = browserOf(page))
-        return browser->toPlainText();
-    QStringList values;
-    for (const char* name : {"_versionLabel", "_typeLabel", "_serialLabel"})
-        values << labelText(page, name);
-    values << page->findChild<QLineEdit*>(QStringLiteral("_dateTimeEdit"))->text();
-    return values.join(QLatin1Char('|'));
 }
 
 // A panel with something to show on every page.
@@ -571,51 +538,6 @@ private slots:
         QVERIFY(changes.count() > 0);
         QVERIFY(browser->toPlainText() != shown);
         QCOMPARE(scroll->value(), position);
-    }
-
-    void staleStateIsGreyedUnderALine_data()
-    {
-        QTest::addColumn<int>("page");
-        QTest::newRow("common") << int(Common);
-        QTest::newRow("faults") << int(Faults);
-        QTest::newRow("loops") << int(Tails);
-        QTest::newRow("zones") << int(Zones);
-        QTest::newRow("access") << int(Access);
-        QTest::newRow("relays") << int(Releys);
-    }
-
-    void staleStateIsGreyedUnderALine()
-    {
-        QFETCH(int, page);
-        olma::device::Device device;
-        device.setData(toVector(livelyRecord()));
-        auto widget = makePage(device, Page(page));
-        auto* line = widget->findChild<QLabel*>(QStringLiteral("_staleLabel"));
-        QVERIFY(line);
-        QVERIFY(line->isHidden());
-        QVERIFY(!greyedBelow(widget.get(), line));
-        const QString shown = shownText(widget.get());
-
-        // The panel went silent at 12:34:56 and again later: the first loss is the one shown.
-        device.setStale(QTime(12, 34, 56));
-        device.setStale(QTime(12, 35, 10));
-        QVERIFY(!line->isHidden());
-        QCOMPARE(line->text(),
-                 QStringLiteral("Нет связи с прибором с 12:34:56 — показано последнее известное состояние"));
-        QVERIFY(greyedBelow(widget.get(), line));
-        QCOMPARE(shownText(widget.get()), shown);
-
-        // A page opened while the panel is silent (the page stack makes one at every click) is
-        // marked at once.
-        widget = makePage(device, Page(page));
-        line = widget->findChild<QLabel*>(QStringLiteral("_staleLabel"));
-        QVERIFY(!line->isHidden());
-        QVERIFY(greyedBelow(widget.get(), line));
-
-        // The next record takes the mark away.
-        device.setData(toVector(livelyRecord()));
-        QVERIFY(line->isHidden());
-        QVERIFY(!greyedBelow(widget.get(), line));
     }
 
     void closedPagesAreLeftAlone()
