@@ -336,6 +336,12 @@ private slots:
                                  return;
                              chosen = true;
                              w.action("resetDevice")->trigger();
+                             // The deferral timer's ticks, given one after another as an idle
+                             // computer gives them. On a loaded one a hundred 1 ms ticks may take
+                             // longer than the reply's time-out; the command then rightly goes
+                             // ahead later in the poll, which is not what is looked at here.
+                             for (int tick = 0; tick < 1000 && w.dialogs.messages().isEmpty(); ++tick)
+                                 w.window->checkRunning();
                          });
         int identifyRequestsAtMessage = -1;
         w.dialogs.onMessage = [&] {
