@@ -136,11 +136,6 @@ void pressDuringRequest(WindowOnPanel& w, int command, int nth, Qt::Key key)
     });
 }
 
-void closeDuringRequest(WindowOnPanel& w, int command, int nth)
-{
-    actDuringRequest(w, command, nth, [](ProgressDialog* dialog) { dialog->close(); });
-}
-
 // The line above the log viewer's rows; empty when it is hidden or no viewer is shown.
 QString partialLine(MainWindow& window)
 {
@@ -521,7 +516,7 @@ private slots:
         if (stop == QLatin1String("silent"))
             w.vp.panel().fallSilentFrom(w.vp.panel().requestCount() + 40);
         else if (stop == QLatin1String("close"))
-            closeDuringRequest(w, 3, 40);
+            actDuringRequest(w, 3, 40, [](ProgressDialog* dialog) { dialog->close(); });
         else
             pressDuringRequest(w, 3, 40, stop == QLatin1String("escape") ? Qt::Key_Escape : Qt::Key_Space);
         w.action("readConfFromDevice")->trigger();
@@ -720,7 +715,6 @@ private slots:
             QStringLiteral("Загрузка прошивки прервана: прибор может не работать до повторной загрузки.");
         QTest::newRow("refused end") << QStringLiteral("error:code=4,command=6") << interrupted;
         QTest::newRow("cancelled") << QStringLiteral("escape") << interrupted;
-        QTest::newRow("window closed") << QStringLiteral("close") << interrupted;
     }
 
     void firmware()
@@ -737,8 +731,6 @@ private slots:
         // Cancelled while the first chunk travels: the panel has part of a firmware at most.
         if (fault == QLatin1String("escape"))
             pressDuringRequest(w, 5, 1, Qt::Key_Escape);
-        else if (fault == QLatin1String("close"))
-            closeDuringRequest(w, 5, 1);
         else if (!fault.isEmpty())
             QVERIFY(w.vp.panel().addFault(fault));
         w.vp.panel().clearRequests();
