@@ -24,6 +24,7 @@
 #include <QLabel>
 #include <QScopeGuard>
 #include <QSpacerItem>
+#include <QTime>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -397,8 +398,11 @@ void MainWindow::checkStatus()
             _modelCode = static_cast<unsigned char>(poll.id & 0xFF);
     }
 
-    // A failed state read still shows what arrived before the failure.
-    if (identified || stateRead) {
+    // Only a whole answer is the panel's state. After a failed poll the pages keep the last
+    // one, greyed under the time the panel was first found silent; the next answer clears it.
+    if (!identified || !stateRead) {
+        _device->setStale(QTime::currentTime());
+    } else {
         _lastRecord = record;
         _device->setData(record);
         if (_logView)

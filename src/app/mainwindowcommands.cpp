@@ -58,11 +58,18 @@ void MainWindow::on_readConfFromDevice_activated()
     command.title = texts::kReadConfTitle;
     command.progressDialog = [this] { return std::make_unique<ProgressDialog>(this); };
     command.run = [this](ProgressDialog* dialog) {
+        // The blocks land in a scratch copy; the configuration, its descriptions and the page
+        // shown change only when every block has arrived.
         std::vector<unsigned char> image;
         std::vector<BlockRecord> table;
         _configuration->blocks(image, table);
-        // A cancelled read counts as done: what arrived replaces the configuration.
-        if (!_proto->readConfig(image.data(), table, dialog)) {
+        const bool read = _proto->readConfig(image.data(), table, dialog);
+        // The engine ends a cancelled read without calling it a failure.
+        if (read && dialog->isCancelled()) {
+            olma::dialogs::information(this, texts::kReadConfTitle, texts::kReadConfCancelled);
+            return;
+        }
+        if (!read) {
             olma::dialogs::critical(this, texts::kReadConfTitle, texts::kReadConfFailed);
             return;
         }
@@ -104,7 +111,8 @@ void MainWindow::on_writeConfToDevice_activated()
             return;
         }
         const bool written = _proto->writeConfig(image.data(), table, dialog);
-        // A write the user stopped halfway leaves the panel with a mixed configuration.
+        // A write the user stopped halfway leaves the panel with a mixed configuration, and it
+        // is not restarted into it.
         if (!written || !dialog->goOn()) {
             olma::dialogs::critical(this, texts::kWriteConfTitle, olma::app::writeConfigFailure(_proto->errorCode()));
             return;
@@ -138,7 +146,9 @@ void MainWindow::on_loadFirmWare_activated()
     };
     command.progressDialog = [this] { return std::make_unique<ProgressDialog>(this); };
     command.run = [this, &firmware](ProgressDialog* dialog) {
-        if (!_proto->writeFirmware(firmware.data(), unsigned(firmware.size()), dialog)) {
+        const bool written = _proto->writeFirmware(firmware.data(), unsigned(firmware.size()), dialog);
+        // A cancelled upload is no failure to the engine, but the panel holds part of a firmware.
+        if (!written || dialog->isCancelled()) {
             olma::dialogs::critical(this, texts::kFirmwareTitle, olma::app::firmwareFailure(_proto->errorCode()));
             return;
         }
@@ -177,7 +187,7 @@ void MainWindow::on_readLogFromDevice_triggered()
     command.run = [this](ProgressDialog* dialog) {
         auto* logDialog = static_cast<olma::logview::ProgressDialogLog*>(dialog);
         const bool read = _proto->readLog(static_cast<IProtocolLogCallback*>(logDialog), 0, olma::app::kWholeLog);
-        olma::logview::showOutcome(this, _logView->endDeviceRead(read));
+        olma::logview::showOutcome(this, _logView->endDeviceRead(read, dialog->isCancelled()));
     };
     command.finish = [this] { showLogPage(); };
     runPanelCommand(command);

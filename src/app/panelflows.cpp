@@ -25,12 +25,13 @@ StatePoll pollState(const QPointer<ProtocolImpl>& engine)
 
 QString writeConfigFailure(int errorCode)
 {
-    return errorCode == olma::link::kErrorAccessDenied ? texts::kAccessDenied : texts::kWriteConfFailed;
+    // The panel checks access before it keeps anything, so a refusal comes with the first block.
+    return errorCode == olma::link::kErrorAccessDenied ? texts::kAccessDenied : texts::kWriteConfInterrupted;
 }
 
 QString firmwareFailure(int errorCode)
 {
-    return errorCode == olma::link::kErrorAccessDenied ? texts::kAccessDenied : texts::kFirmwareFailed;
+    return errorCode == olma::link::kErrorAccessDenied ? texts::kAccessDenied : texts::kFirmwareInterrupted;
 }
 
 QString resetFailure(int errorCode)

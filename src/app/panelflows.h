@@ -30,7 +30,9 @@ struct StatePoll
 // to identify.
 StatePoll pollState(const QPointer<ProtocolImpl>& engine);
 
-// The message for a configuration write or a firmware upload that failed with `errorCode`.
+// The message for a configuration write or a firmware upload that failed with `errorCode`, or
+// that the user cancelled (the engine's code then tells nothing): apart from a refused access,
+// the panel may hold part of what was sent and is to be told so.
 QString writeConfigFailure(int errorCode);
 QString firmwareFailure(int errorCode);
 // The message for a restart that failed with `errorCode`.

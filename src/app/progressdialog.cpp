@@ -40,7 +40,8 @@ void ProgressDialog::on__button_clicked()
 void ProgressDialog::keyPressEvent(QKeyEvent* event)
 {
     // Escape must not close the dialog under a running transfer: it only marks the cancel,
-    // which the engine picks up at the next reply. No other key does anything.
+    // which the engine picks up at the next reply. No other key does anything: the button is not
+    // the dialog's default (the form turns autoDefault off), so Enter and Return end up here too.
     if (event->key() == Qt::Key_Escape || event->key() == Qt::Key_Space)
         cancel();
     event->accept();

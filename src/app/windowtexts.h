@@ -28,11 +28,15 @@ inline const QString kNotImplemented = QStringLiteral("Not implemented yet!");
 // Configuration to and from the panel.
 inline const QString kReadConfTitle = QStringLiteral("Чтение конфигурации из прибора");
 inline const QString kReadConfFailed = QStringLiteral("Конфигурация не считана!");
+inline const QString kReadConfCancelled = QStringLiteral("Чтение конфигурации отменено");
 inline const QString kWriteConfTitle = QStringLiteral("Запись конфигурации в прибор");
 inline const QString kWriteConfTypeMismatch = QStringLiteral("Тип конфигурации и тип прибора не ссовпадают!");
 inline const QString kWriteConfEmpty = QStringLiteral("Конфигурация пуста!");
 inline const QString kWriteConfFailed = QStringLiteral("Запись конфигурации в прибор не произведена!");
 inline const QString kWriteConfDone = QStringLiteral("Запись конфигурации в прибор завершена");
+// Blocks go one by one and each is kept as it arrives: a write that stops midway leaves a mix.
+inline const QString kWriteConfInterrupted = QStringLiteral(
+    "Запись конфигурации прервана: прибор мог сохранить часть конфигурации. Запишите конфигурацию ещё раз.");
 
 // Saving a configuration file.
 inline const QString kSaveConfFailed = QStringLiteral("Невозможно записать конфигурацию в файл: \"%1\"!");
@@ -44,6 +48,8 @@ inline const QString kFirmwareFilter = QStringLiteral("*.iex");
 inline const QString kFirmwareUnreadable = QStringLiteral("Невозможно прочитать файл прошивки!");
 inline const QString kFirmwareFailed = QStringLiteral("Запись прошивки в прибор не произведена!");
 inline const QString kFirmwareDone = QStringLiteral("Запись прошивки в прибор завершена");
+inline const QString kFirmwareInterrupted =
+    QStringLiteral("Загрузка прошивки прервана: прибор может не работать до повторной загрузки.");
 
 // Restarting the panel.
 inline const QString kResetTitle = QStringLiteral("Сброс прибора");

@@ -19,6 +19,7 @@ void AccessStateWidget::update()
 {
     _state->setGuiWidget(this);
     showStatePage(_ui->_textBrowser, _shownPage, _state->pageHtml());
+    showStaleMark(*_state, _ui->_staleLabel, {_ui->_captionLabel, _ui->_textBrowser});
 }
 
 } // namespace olma::device

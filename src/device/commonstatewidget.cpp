@@ -2,6 +2,7 @@
 #include "ui_commonstatewidget.h"
 
 #include "device/commonstate.h"
+#include "device/statepageview.h"
 
 namespace olma::device {
 
@@ -24,6 +25,9 @@ void CommonStateWidget::update()
     _ui->_serialLabel->setText(lines.serialNumber);
     _ui->_versionLabel->setText(lines.version);
     _ui->_typeLabel->setText(lines.type);
+    showStaleMark(*_state, _ui->_staleLabel,
+                  {_ui->_versionCaption, _ui->_versionLabel, _ui->_typeCaption, _ui->_typeLabel, _ui->_serialCaption,
+                   _ui->_serialLabel, _ui->_dateTimeCaption, _ui->_dateTimeEdit});
 }
 
 } // namespace olma::device

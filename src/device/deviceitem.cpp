@@ -21,6 +21,7 @@ void DeviceItem::addChild(IDeviceItem* child)
 void DeviceItem::setData(const std::vector<unsigned char>& data)
 {
     _data = data;
+    _staleSince = QTime();
     int type = _deviceType;
     if (!_data.empty())
         type = modelIndexFromCode(_data[kModelCodeOffset], _deviceType);
@@ -28,6 +29,18 @@ void DeviceItem::setData(const std::vector<unsigned char>& data)
     for (IDeviceItem* child : _children)
         child->setData(_data);
     update();
+}
+
+void DeviceItem::setStale(const QTime& since)
+{
+    if (!isStale())
+        _staleSince = since;
+    for (IDeviceItem* child : _children) {
+        if (auto* item = dynamic_cast<DeviceItem*>(child))
+            item->setStale(since);
+    }
+    if (IDeviceGUIWidget* view = guiWidget())
+        view->update();
 }
 
 void DeviceItem::setGuiWidget(IDeviceGUIWidget* widget)

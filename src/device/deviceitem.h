@@ -7,6 +7,7 @@
 
 #include <QObject>
 #include <QPointer>
+#include <QTime>
 
 #include <vector>
 
@@ -39,6 +40,14 @@ public:
     void update() override;
     void setDeviceType(const int& type) override;
 
+    // The panel stopped answering at `since`: the record held stays, marked as no longer true,
+    // for this item and its children, and the views are refreshed. A later loss keeps the
+    // first time; the next record (setData) clears the mark.
+    void setStale(const QTime& since);
+    // Invalid while the record is the panel's latest answer.
+    QTime staleSince() const { return _staleSince; }
+    bool isStale() const { return _staleSince.isValid(); }
+
     // Model index of a panel model code (0x04, 0x08, 0x10); any other code keeps `previous`.
     static int modelIndexFromCode(unsigned char code, int previous);
 
@@ -50,6 +59,7 @@ protected:
 private:
     std::vector<unsigned char> _data;
     int _deviceType = 0;
+    QTime _staleSince;
     std::vector<IDeviceItem*> _children;
     IDeviceGUIWidget* _guiWidget = nullptr;
     // Pages are deleted by the page stack whenever another page is chosen; a view that is a

@@ -18,6 +18,11 @@ inline const QString kModel4 = QStringLiteral("Ольма-4Ех");
 inline const QString kModel8 = QStringLiteral("Ольма-8Ех");
 inline const QString kModel16 = QStringLiteral("Ольма-16Ех");
 
+// Above every state page while the panel does not answer; %1 is the computer's time of the
+// first poll that went unanswered.
+inline const QString kStaleLine = QStringLiteral("Нет связи с прибором с %1 — показано последнее известное состояние");
+inline const QString kStaleTimeFormat = QStringLiteral("HH:mm:ss");
+
 // The second column of most state tables.
 inline const QString kStateHeader = QStringLiteral("Состояние");
 

@@ -61,6 +61,7 @@ void LogEvents::clear()
 {
     _raw.clear();
     _events.clear();
+    _partial = false;
     refreshView();
 }
 

@@ -39,6 +39,10 @@ public:
     void appendEvents(const std::vector<LogEvent>& events);
     // Empties the log and refreshes the viewer.
     void clear();
+    // A read from the panel that failed or was cancelled leaves the log short; the viewer says
+    // so until the log is next emptied or replaced.
+    void setPartial(bool partial) { _partial = partial; }
+    bool isPartial() const { return _partial; }
     // Rebuilds the viewer, if one is attached.
     void refreshView();
 
@@ -46,6 +50,7 @@ private:
     std::vector<unsigned char> _raw;
     std::vector<LogEvent> _events;
     ILogViewWidget* _view = nullptr;
+    bool _partial = false;
 };
 
 } // namespace olma::logview

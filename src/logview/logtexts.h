@@ -11,6 +11,20 @@ inline const QString kPageTitle = QStringLiteral("Журнал событий");
 // Reading the log from the panel.
 inline const QString kReadTitle = QStringLiteral("Считывание журнала событий");
 inline const QString kReadFailed = QStringLiteral("Невозможно считать журнал событий!");
+inline const QString kReadCancelled = QStringLiteral("Считывание журнала событий отменено.");
+// Under the filter of a log that a failed or cancelled read left short, and in the read's message.
+inline QString partialLog(int events)
+{
+    // Russian counts: 1, 21, 31 событие; 2-4, 22-24 события; 0, 5-20, 25-30 событий.
+    const int lastTwo = events % 100;
+    const int last = events % 10;
+    const char16_t* noun = u"событий";
+    if (last == 1 && lastTwo != 11)
+        noun = u"событие";
+    else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
+        noun = u"события";
+    return QStringLiteral("Журнал считан не полностью: получено %1 %2").arg(events).arg(QString::fromUtf16(noun));
+}
 
 // Binary log files.
 inline const QString kBinaryFilter = QStringLiteral("Двоичный (*.bin)");

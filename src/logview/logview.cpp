@@ -48,6 +48,9 @@ void showOutcome(QWidget* parent, const LogOutcome& outcome)
     case LogOutcome::Message::Information:
         olma::dialogs::information(parent, outcome.title, outcome.text);
         break;
+    case LogOutcome::Message::Warning:
+        olma::dialogs::warning(parent, outcome.title, outcome.text);
+        break;
     case LogOutcome::Message::Critical:
         olma::dialogs::critical(parent, outcome.title, outcome.text);
         break;
@@ -70,11 +73,17 @@ void LogView::beginDeviceRead(ProgressDialogLog* dialog)
     connect(dialog, &ProgressDialogLog::messageBlockReady, this, &LogView::messageBlockAdd, Qt::DirectConnection);
 }
 
-LogOutcome LogView::endDeviceRead(bool ok)
+LogOutcome LogView::endDeviceRead(bool ok, bool cancelled)
 {
+    _events->setPartial(!ok || cancelled);
     refreshContent();
+    const QString partial = texts::partialLog(int(_events->events().size()));
     if (!ok)
-        return outcome(false, LogOutcome::Message::Critical, texts::kReadTitle, texts::kReadFailed);
+        return outcome(false, LogOutcome::Message::Critical, texts::kReadTitle,
+                       texts::kReadFailed + QLatin1Char('\n') + partial);
+    if (cancelled)
+        return outcome(false, LogOutcome::Message::Warning, texts::kReadTitle,
+                       texts::kReadCancelled + QLatin1Char('\n') + partial);
     return outcome(true, LogOutcome::Message::None, texts::kReadTitle, QString());
 }
 

@@ -23,6 +23,7 @@ struct LogOutcome
     {
         None,
         Information,
+        Warning,
         Critical,
     };
 
@@ -59,8 +60,9 @@ public:
 
     // "Считать из прибора": empties the log and routes the dialog's records into it.
     void beginDeviceRead(ProgressDialogLog* dialog);
-    // Refreshes the viewer with what arrived; a failed read keeps it and says so.
-    LogOutcome endDeviceRead(bool ok);
+    // Refreshes the viewer with what arrived; a failed or cancelled read keeps it, marks the
+    // log partial and says how many events arrived.
+    LogOutcome endDeviceRead(bool ok, bool cancelled = false);
     // "Считать из файла": an empty name does nothing; a missing file is reported and a file
     // that cannot be read is passed over, both leaving the log as it was.
     LogOutcome loadLogFile(const QString& fileName);

@@ -121,6 +121,11 @@ void LogViewWidget::update()
     tree->addTopLevelItems(rows);
     tree->sortItems(0, Qt::DescendingOrder);
     tree->setUpdatesEnabled(true);
+
+    const bool partial = _store && _store->isPartial();
+    if (partial)
+        _ui->_partialLabel->setText(texts::partialLog(int(_store->events().size())));
+    _ui->_partialLabel->setVisible(partial);
 }
 
 LogFilter LogViewWidget::currentFilter() const

@@ -8,6 +8,7 @@
 #include "common/datadir.h"
 #include "config/configuration.h"
 #include "config/imagemap.h"
+#include "config/user.h"
 #include "device/device.h"
 #include "link/protocolimpl.h"
 #include "link/selectdevicedialog.h"
@@ -18,10 +19,16 @@
 
 #include <QAbstractButton>
 #include <QLabel>
+#include <QLayout>
+#include <QPushButton>
+#include <QRegularExpression>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtEndian>
+
+#include <algorithm>
 
 namespace {
 
@@ -102,6 +109,81 @@ QList<int> commandsOf(const QList<QByteArray>& requests)
     for (const QByteArray& request : requests)
         commands.append(uchar(request.at(0)));
     return commands;
+}
+
+// At the `nth` request of `command`, the user acts on the progress dialog on screen.
+void actDuringRequest(WindowOnPanel& w, int command, int nth, const std::function<void(ProgressDialog*)>& act)
+{
+    auto seen = std::make_shared<int>(0);
+    QObject::connect(&w.vp.panel(), &olma::vpanel::VirtualPanel::requestReceived, w.window.get(),
+                     [command, nth, seen, act](int, const QByteArray& frame) {
+                         if (frame.at(0) != command || ++*seen != nth)
+                             return;
+                         auto* dialog = visibleDialog<ProgressDialog>();
+                         QVERIFY(dialog);
+                         act(dialog);
+                     });
+}
+
+// The key goes where a user's key goes: to the dialog's focused button (the only widget that
+// takes focus), which passes on what it does not handle.
+void pressDuringRequest(WindowOnPanel& w, int command, int nth, Qt::Key key)
+{
+    actDuringRequest(w, command, nth, [key](ProgressDialog* dialog) {
+        auto* button = dialog->findChild<QPushButton*>();
+        QVERIFY(button);
+        QTest::keyClick(button, key);
+    });
+}
+
+// The line above the log viewer's rows; empty when it is hidden or no viewer is shown.
+QString partialLine(MainWindow& window)
+{
+    QWidget* page = window.currentPage();
+    auto* line = page ? page->findChild<QLabel*>(QStringLiteral("_partialLabel")) : nullptr;
+    return line && !line->isHidden() ? line->text() : QString();
+}
+
+// Gives every user of the tree a description of its own.
+void describeUsers(olma::config::IConfigItem* item, int& count)
+{
+    if (auto* user = dynamic_cast<olma::config::User*>(item))
+        user->setDescription(QStringLiteral("Сторож %1").arg(++count));
+    for (olma::config::IConfigItem* child : item->children())
+        describeUsers(child, count);
+}
+
+// Whether everything of a state page below its stale line is drawn without colour and without
+// anything darker than mid grey, as an old state is; a live page has black text at least.
+bool greyed(QWidget* page)
+{
+    auto* line = page->findChild<QLabel*>(QStringLiteral("_staleLabel"));
+    page->resize(600, 400);
+    page->layout()->activate();
+    const int top = line->geometry().bottom() + 1;
+    const QImage image = page->grab(QRect(0, top, page->width(), page->height() - top)).toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            const QColor c = image.pixelColor(x, y);
+            if (std::min({c.red(), c.green(), c.blue()}) < 100 ||
+                std::max({c.red(), c.green(), c.blue()}) - std::min({c.red(), c.green(), c.blue()}) > 8)
+                return false;
+        }
+    }
+    return true;
+}
+
+// The stale line of the page shown; empty when it is hidden.
+QString staleLine(MainWindow& window)
+{
+    auto* line = window.currentPage()->findChild<QLabel*>(QStringLiteral("_staleLabel"));
+    return line && !line->isHidden() ? line->text() : QString();
+}
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -249,6 +331,12 @@ private slots:
                                  return;
                              chosen = true;
                              w.action("resetDevice")->trigger();
+                             // The deferral timer's ticks, given one after another as an idle
+                             // computer gives them. On a loaded one a hundred 1 ms ticks may take
+                             // longer than the reply's time-out; the command then rightly goes
+                             // ahead later in the poll, which is not what is looked at here.
+                             for (int tick = 0; tick < 1000 && w.dialogs.messages().isEmpty(); ++tick)
+                                 w.window->checkRunning();
                          });
         int identifyRequestsAtMessage = -1;
         w.dialogs.onMessage = [&] {
@@ -337,8 +425,32 @@ private slots:
         QCOMPARE(w.dialogs.messages().size(), 1);
         QCOMPARE(w.dialogs.messages()[0].icon, QMessageBox::Critical);
         QCOMPARE(w.dialogs.messages()[0].title, QStringLiteral("Считывание журнала событий"));
-        QCOMPARE(w.dialogs.messages()[0].text, QStringLiteral("Невозможно считать журнал событий!"));
+        QCOMPARE(w.dialogs.messages()[0].text,
+                 QStringLiteral("Невозможно считать журнал событий!\nЖурнал считан не полностью: получено 14 событий"));
         QVERIFY(w.window->pageButtons()[kLogPage]->isChecked());
+        QCOMPARE(partialLine(*w.window), QStringLiteral("Журнал считан не полностью: получено 14 событий"));
+
+        // Cancelled while the third block is asked for: two blocks stay, the viewer and the message say so.
+        w.vp.panel().clearFaults();
+        w.vp.panel().clearRequests();
+        w.dialogs.clear();
+        pressDuringRequest(w, 2, 3, Qt::Key_Escape);
+        w.action("readLogFromDevice")->trigger();
+        QCOMPARE(int(store->events().size()), 14);
+        QCOMPARE(w.dialogs.messages().size(), 1);
+        QCOMPARE(w.dialogs.messages()[0].icon, QMessageBox::Warning);
+        QCOMPARE(
+            w.dialogs.messages()[0].text,
+            QStringLiteral("Считывание журнала событий отменено.\nЖурнал считан не полностью: получено 14 событий"));
+        QCOMPARE(partialLine(*w.window), QStringLiteral("Журнал считан не полностью: получено 14 событий"));
+
+        // A whole read takes the line away.
+        QObject::disconnect(&w.vp.panel(), &olma::vpanel::VirtualPanel::requestReceived, w.window.get(), nullptr);
+        w.dialogs.clear();
+        w.action("readLogFromDevice")->trigger();
+        QVERIFY(w.dialogs.messages().isEmpty());
+        QCOMPARE(int(store->events().size()), 35);
+        QCOMPARE(partialLine(*w.window), QString());
     }
 
     void readFromThePanel()
@@ -367,15 +479,60 @@ private slots:
         w.window->showPage(kStatePage);
         w.action("readConfFromDevice")->trigger();
         QVERIFY(w.window->pageButtons()[kParamsPage]->isChecked());
+    }
 
-        // The line drops halfway: the configuration stays as it was.
-        w.vp.panel().setImage(defaultImage());
-        w.vp.panel().fallSilentFrom(w.vp.panel().requestCount() + 40);
+    void unfinishedReadChangesNothing_data()
+    {
+        QTest::addColumn<QString>("stop");
+        QTest::addColumn<int>("icon");
+        QTest::addColumn<QString>("message");
+        const QString cancelled = QStringLiteral("Чтение конфигурации отменено");
+        QTest::newRow("escape") << QStringLiteral("escape") << int(QMessageBox::Information) << cancelled;
+        QTest::newRow("space") << QStringLiteral("space") << int(QMessageBox::Information) << cancelled;
+        QTest::newRow("window closed") << QStringLiteral("close") << int(QMessageBox::Information) << cancelled;
+        QTest::newRow("line drops") << QStringLiteral("silent") << int(QMessageBox::Critical)
+                                    << QStringLiteral("Конфигурация не считана!");
+    }
+
+    void unfinishedReadChangesNothing()
+    {
+        QFETCH(QString, stop);
+        QFETCH(int, icon);
+        QFETCH(QString, message);
+        WindowOnPanel w;
+        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
+        // The window holds descriptions and shows the users page; the panel holds something else.
+        int described = 0;
+        describeUsers(w.window->configuration(), described);
+        QVERIFY(described > 0);
+        QTemporaryDir dir;
+        const QString before = dir.filePath(QStringLiteral("before.bin"));
+        QVERIFY(w.window->configuration()->saveToFile(before));
+        w.vp.panel().setImage(QByteArray(olma::config::kImageSize, char(0x5A)));
+        w.window->showPage(kUsersPage);
+        QWidget* page = w.window->currentPage();
+
+        // Stopped in the 40th block, well after the first blocks arrived.
+        if (stop == QLatin1String("silent"))
+            w.vp.panel().fallSilentFrom(w.vp.panel().requestCount() + 40);
+        else if (stop == QLatin1String("close"))
+            actDuringRequest(w, 3, 40, [](ProgressDialog* dialog) { dialog->close(); });
+        else
+            pressDuringRequest(w, 3, 40, stop == QLatin1String("escape") ? Qt::Key_Escape : Qt::Key_Space);
         w.action("readConfFromDevice")->trigger();
         QCOMPARE(w.dialogs.messages().size(), 1);
+        QCOMPARE(int(w.dialogs.messages()[0].icon), icon);
         QCOMPARE(w.dialogs.messages()[0].title, QStringLiteral("Чтение конфигурации из прибора"));
-        QCOMPARE(w.dialogs.messages()[0].text, QStringLiteral("Конфигурация не считана!"));
-        QCOMPARE(imageOf(*w.window), panelImage);
+        QCOMPARE(w.dialogs.messages()[0].text, message);
+
+        // Values and descriptions as they were, byte for byte, and the same page still shown.
+        const QString after = dir.filePath(QStringLiteral("after.bin"));
+        QVERIFY(w.window->configuration()->saveToFile(after));
+        QCOMPARE(fileBytes(after), fileBytes(before));
+        QCOMPARE(fileBytes(after + QStringLiteral(".xml")), fileBytes(before + QStringLiteral(".xml")));
+        QCOMPARE(w.window->currentPage(), page);
+        QVERIFY(w.window->pageButtons()[kUsersPage]->isChecked());
+        QVERIFY(!visibleDialog<ProgressDialog>());
     }
 
     void writeToThePanel()
@@ -402,7 +559,8 @@ private slots:
         QTest::addColumn<QString>("fault");
         QTest::addColumn<QString>("cancel");
         QTest::addColumn<QString>("message");
-        const QString failed = QStringLiteral("Запись конфигурации в прибор не произведена!");
+        const QString failed = QStringLiteral(
+            "Запись конфигурации прервана: прибор мог сохранить часть конфигурации. Запишите конфигурацию ещё раз.");
         QTest::newRow("access denied") << QStringLiteral("error:code=6,command=4") << QString()
                                        << QStringLiteral("Доступ к прибору запрещен");
         QTest::newRow("bad block") << QStringLiteral("error:code=3,command=4") << QString() << failed;
@@ -419,26 +577,90 @@ private slots:
         QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
         if (!fault.isEmpty())
             QVERIFY(w.vp.panel().addFault(fault));
-        int writes = 0;
-        QObject::connect(&w.vp.panel(), &olma::vpanel::VirtualPanel::requestReceived, w.window.get(),
-                         [&](int, const QByteArray& frame) {
-                             if (frame.at(0) != 4 || ++writes != 10 || cancel.isEmpty())
-                                 return;
-                             auto* dialog = visibleDialog<ProgressDialog>();
-                             QVERIFY(dialog);
-                             QCOMPARE(dialog->windowTitle(), QStringLiteral("Запись конфигурации в прибор"));
-                             if (cancel == QLatin1String("escape"))
-                                 QTest::keyClick(dialog, Qt::Key_Escape);
-                             else
-                                 dialog->close();
-                         });
+        if (!cancel.isEmpty()) {
+            actDuringRequest(w, 4, 10, [cancel](ProgressDialog* dialog) {
+                QCOMPARE(dialog->windowTitle(), QStringLiteral("Запись конфигурации в прибор"));
+                if (cancel == QLatin1String("escape"))
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                else
+                    dialog->close();
+            });
+        }
         w.action("writeConfToDevice")->trigger();
         QCOMPARE(w.dialogs.messages().size(), 1);
         QCOMPARE(w.dialogs.messages()[0].icon, QMessageBox::Critical);
         QCOMPARE(w.dialogs.messages()[0].text, message);
-        QVERIFY(writes < kBlocks);
+        QVERIFY(commandsOf(w.vp.panel().requests()).count(4) < kBlocks);
         QCOMPARE(w.vp.panel().restartCount(), 0);
         QVERIFY(!visibleDialog<ProgressDialog>());
+    }
+
+    void enterDoesNotCancel_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<int>("key");
+        QTest::newRow("write, Return") << QStringLiteral("writeConfToDevice") << int(Qt::Key_Return);
+        QTest::newRow("write, Enter") << QStringLiteral("writeConfToDevice") << int(Qt::Key_Enter);
+        QTest::newRow("log, Return") << QStringLiteral("readLogFromDevice") << int(Qt::Key_Return);
+    }
+
+    void enterDoesNotCancel()
+    {
+        QFETCH(QString, action);
+        QFETCH(int, key);
+        WindowOnPanel w;
+        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
+        const bool write = action == QLatin1String("writeConfToDevice");
+        w.vp.panel().setLogRecords(logRecords(35));
+        // Pressed on the focused button and on the dialog, in the second block.
+        actDuringRequest(w, write ? 4 : 2, 2, [key](ProgressDialog* dialog) {
+            QTest::keyClick(dialog->findChild<QPushButton*>(), Qt::Key(key));
+            QTest::keyClick(dialog, Qt::Key(key));
+            QVERIFY(dialog->goOn());
+        });
+        w.action(qPrintable(action))->trigger();
+        if (write) {
+            QCOMPARE(w.dialogs.messages().size(), 1);
+            QCOMPARE(w.dialogs.messages()[0].text, QStringLiteral("Запись конфигурации в прибор завершена"));
+            QCOMPARE(w.vp.panel().image(), imageOf(*w.window));
+        } else {
+            QVERIFY(w.dialogs.messages().isEmpty());
+            QCOMPARE(int(w.window->logView()->logEvents()->events().size()), 35);
+        }
+    }
+
+    void failedPollMarksTheStatePagesStale()
+    {
+        WindowOnPanel w;
+        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
+        w.window->showPage(kStatePage);
+        const QString shown = w.window->currentPage()->findChild<QTextBrowser*>()->toPlainText();
+        QCOMPARE(staleLine(*w.window), QString());
+        QVERIFY(!greyed(w.window->currentPage()));
+
+        // The panel stops answering: every state page keeps its state, greyed, under the time of the loss.
+        w.vp.panel().fallSilentFrom(w.vp.panel().requestCount() + 1);
+        const QTime before = QTime::currentTime().addSecs(-1);
+        w.window->checkStatus();
+        const QTime after = QTime::currentTime().addSecs(1);
+        const QRegularExpression text(
+            QStringLiteral("^Нет связи с прибором с (\\d\\d:\\d\\d:\\d\\d) — показано последнее известное состояние$"));
+        const QRegularExpressionMatch match = text.match(staleLine(*w.window));
+        QVERIFY2(match.hasMatch(), qPrintable(staleLine(*w.window)));
+        const QTime since = QTime::fromString(match.captured(1), QStringLiteral("HH:mm:ss"));
+        QVERIFY2(since >= before && since <= after, qPrintable(match.captured(1)));
+        QCOMPARE(w.window->currentPage()->findChild<QTextBrowser*>()->toPlainText(), shown);
+        for (int index = 0; index < kStatePages; ++index) {
+            w.window->showPage(index);
+            QCOMPARE(staleLine(*w.window), match.captured(0));
+            QVERIFY(greyed(w.window->currentPage()));
+        }
+
+        // The first good poll takes the mark away.
+        w.vp.panel().clearFaults();
+        w.window->checkStatus();
+        QCOMPARE(staleLine(*w.window), QString());
+        QVERIFY(!greyed(w.window->currentPage()));
     }
 
     void configurationFiles_data()
@@ -489,8 +711,10 @@ private slots:
         QTest::newRow("uploaded") << QString() << QStringLiteral("Запись прошивки в прибор завершена");
         QTest::newRow("access denied") << QStringLiteral("error:code=6,command=5")
                                        << QStringLiteral("Доступ к прибору запрещен");
-        QTest::newRow("refused end") << QStringLiteral("error:code=4,command=6")
-                                     << QStringLiteral("Запись прошивки в прибор не произведена!");
+        const QString interrupted =
+            QStringLiteral("Загрузка прошивки прервана: прибор может не работать до повторной загрузки.");
+        QTest::newRow("refused end") << QStringLiteral("error:code=4,command=6") << interrupted;
+        QTest::newRow("cancelled") << QStringLiteral("escape") << interrupted;
     }
 
     void firmware()
@@ -504,7 +728,10 @@ private slots:
         for (int i = 0; i < image.size(); ++i)
             image[i] = char(i + 1);
         const QString path = writeFile(dir, QStringLiteral("panel.iex"), image);
-        if (!fault.isEmpty())
+        // Cancelled while the first chunk travels: the panel has part of a firmware at most.
+        if (fault == QLatin1String("escape"))
+            pressDuringRequest(w, 5, 1, Qt::Key_Escape);
+        else if (!fault.isEmpty())
             QVERIFY(w.vp.panel().addFault(fault));
         w.vp.panel().clearRequests();
         w.dialogs.setNextFileName(path);
@@ -513,8 +740,11 @@ private slots:
         QCOMPARE(w.dialogs.messages().size(), 1);
         QCOMPARE(w.dialogs.messages()[0].title, QStringLiteral("Запись прошивки в прибор"));
         QCOMPARE(w.dialogs.messages()[0].text, message);
-        if (!fault.isEmpty())
+        QCOMPARE(w.dialogs.messages()[0].icon, fault.isEmpty() ? QMessageBox::Information : QMessageBox::Critical);
+        if (!fault.isEmpty()) {
+            QCOMPARE(w.vp.panel().restartCount(), 0);
             return;
+        }
         // Of each 64-byte chunk the first 63 bytes travel; the 2-byte tail stays behind.
         QCOMPARE(w.vp.panel().firmware(), image.mid(0, 63) + image.mid(64, 63));
         QTRY_COMPARE(commandsOf(w.vp.panel().requests()), (QList<int>{5, 5, 6, 7}));

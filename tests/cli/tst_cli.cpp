@@ -157,7 +157,8 @@ private slots:
         QTest::newRow("read-log, silent") << QStringList{"read-log", "--port", "PORT", "--out", "@/l.bin"} << 1
                                           << "Невозможно считать журнал событий!";
         QTest::newRow("firmware, silent")
-            << QStringList{"firmware", "--port", "PORT", "@/fw.iex"} << 1 << "Запись прошивки в прибор не произведена!";
+            << QStringList{"firmware", "--port", "PORT", "@/fw.iex"} << 1
+            << "Загрузка прошивки прервана: прибор может не работать до повторной загрузки.";
         QTest::newRow("restart, silent") << QStringList{"restart", "--port", "PORT"} << 1
                                          << "Команда сброса прибора не выполнена! \n Код ошибки: 13";
         QTest::newRow("restart, access denied")
@@ -286,6 +287,18 @@ private slots:
         QCOMPARE(vp.panel().image(), patternImage());
         // The panel takes the configuration when it starts again.
         QTRY_COMPARE(vp.panel().restartCount(), 1);
+
+        // The line drops in the 40th block: the panel holds a mix, is not restarted, and the
+        // message says so.
+        writeFile(file, patternImage().replace(0, 64, QByteArray(64, char(0x33))));
+        vp.panel().fallSilentFrom(vp.panel().requestCount() + 3 + 40);
+        const Run cut = cli({"write-config", "--port", vp.portName(), "--model", "8", file});
+        QCOMPARE(cut.status, olma::cli::kExitFailed);
+        QVERIFY2(cut.err.contains(QStringLiteral("Запись конфигурации прервана: прибор мог сохранить часть "
+                                                 "конфигурации. Запишите конфигурацию ещё раз.")),
+                 qPrintable(cut.err));
+        QVERIFY(cut.out.isEmpty());
+        QCOMPARE(vp.panel().restartCount(), 1);
     }
 
     void readLog()
@@ -304,6 +317,16 @@ private slots:
         QCOMPARE(saved.size(), log.size());
         for (int i = 0; i < log.size(); i += 8)
             QCOMPARE(saved.count(log.mid(i, 8)), 1);
+
+        // The line drops in the second block: the file stays as it was and the message counts
+        // the events that arrived.
+        vp.panel().fallSilentFrom(vp.panel().requestCount() + 2);
+        run = cli({"read-log", "--port", vp.portName(), "--out", file});
+        QCOMPARE(run.status, olma::cli::kExitFailed);
+        QVERIFY2(run.err.contains(QStringLiteral("Невозможно считать журнал событий!")), qPrintable(run.err));
+        QVERIFY2(run.err.contains(QStringLiteral("Журнал считан не полностью: получено 7 событий")),
+                 qPrintable(run.err));
+        QCOMPARE(readAll(file), saved);
     }
 
     void firmwareAndRestart()

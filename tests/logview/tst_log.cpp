@@ -10,6 +10,7 @@
 #include "logview/progressdialoglog.h"
 #include "testmain.h"
 
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 
@@ -257,9 +258,13 @@ private slots:
         QVERIFY(!outcome.done);
         QCOMPARE(outcome.message, LogOutcome::Message::Critical);
         QCOMPARE(outcome.title, QStringLiteral("Считывание журнала событий"));
-        QCOMPARE(outcome.text, QStringLiteral("Невозможно считать журнал событий!"));
+        QCOMPARE(outcome.text,
+                 QStringLiteral("Невозможно считать журнал событий!\nЖурнал считан не полностью: получено 3 события"));
         QCOMPARE(log.logEvents()->events().size(), size_t(3));
         QCOMPARE(shownRows(log), 3);
+        auto* line = page->findChild<QLabel*>(QStringLiteral("_partialLabel"));
+        QVERIFY(line && !line->isHidden());
+        QCOMPARE(line->text(), QStringLiteral("Журнал считан не полностью: получено 3 события"));
 
         DialogInterceptor dialogs;
         showOutcome(nullptr, outcome);
