@@ -2,9 +2,9 @@
 #include "ui_mainwindow.h"
 
 #include "app/actionactivation.h"
-#include "app/panelflows.h"
+#include "flows/panelflows.h"
 #include "app/progressdialog.h"
-#include "app/windowtexts.h"
+#include "flows/windowtexts.h"
 #include "common/datadir.h"
 #include "common/devicetype.h"
 #include "common/dialogs.h"

@@ -1,10 +1,10 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutdilog.h"
-#include "app/panelflows.h"
+#include "flows/panelflows.h"
 #include "app/progressdialog.h"
 #include "app/typeselectdialog.h"
-#include "app/windowtexts.h"
+#include "flows/windowtexts.h"
 #include "common/datadir.h"
 #include "common/dialogs.h"
 #include "config/configexport.h"

@@ -1,7 +1,7 @@
 #include "cli/cli.h"
 
-#include "app/panelflows.h"
-#include "app/windowtexts.h"
+#include "flows/panelflows.h"
+#include "flows/windowtexts.h"
 #include "cli/terminalprogress.h"
 #include "common/devicetype.h"
 #include "config/configexport.h"
