@@ -1,5 +1,7 @@
 #include "common/pagefactory.h"
 
+#include <QtGlobal>
+
 #include <map>
 #include <typeindex>
 
@@ -22,7 +24,12 @@ void registerFactory(const std::type_info& modelType, Factory factory)
 QWidget* create(const std::type_info& modelType, void* model, QWidget* parent)
 {
     const auto found = factories().find(std::type_index(modelType));
-    return found == factories().end() ? nullptr : found->second(model, parent);
+    if (found == factories().end()) {
+        // Only models that have a page ask; a program that shows pages forgot to register them.
+        qWarning("No page is registered for %s", modelType.name());
+        return nullptr;
+    }
+    return found->second(model, parent);
 }
 
 } // namespace olma::pages

@@ -17,15 +17,13 @@ void registerFactory(const std::type_info& modelType, Factory factory);
 QWidget* create(const std::type_info& modelType, void* model, QWidget* parent);
 
 // The page registered for the class `Model` itself (not for a class derived from it).
-template <class Model>
-QWidget* create(Model& model, QWidget* parent)
+template <class Model> QWidget* create(Model& model, QWidget* parent)
 {
     return create(typeid(Model), &model, parent);
 }
 
 // Pages of class `Page` are made as `new Page(model, parent)`.
-template <class Model, class Page>
-void registerPage()
+template <class Model, class Page> void registerPage()
 {
     registerFactory(typeid(Model), [](void* model, QWidget* parent) -> QWidget* {
         return new Page(static_cast<Model*>(model), parent);

@@ -90,9 +90,8 @@ struct KeyEntry
 };
 
 constexpr KeyEntry kKeys[] = {
-    {DateTimeKey, "Дата/время"}, {SourceKey, "Источник"},
-    {EventKey, "Событие"},       {Param1Key, "Параметр 1"},
-    {Param2Key, "Параметр 2"},
+    {DateTimeKey, "Дата/время"}, {SourceKey, "Источник"},   {EventKey, "Событие"},
+    {Param1Key, "Параметр 1"},   {Param2Key, "Параметр 2"},
 };
 
 } // namespace
