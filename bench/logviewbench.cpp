@@ -1,6 +1,7 @@
 // Rebuilding the log viewer with a full panel log (4095 events): with no filter, and with the
 // date filter and two sort keys. Prints the time of update() and of update() plus the repaint.
 
+#include "app/pages.h"
 #include "logview/logevents.h"
 #include "logview/logview.h"
 #include "logview/logviewwidget.h"
@@ -82,6 +83,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    olma::gui::registerPages();
 
     olma::logview::LogView log;
     log.setLogContent(fullLog());

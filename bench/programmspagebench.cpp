@@ -2,6 +2,7 @@
 // opening the loop tab and changing one loop trigger for all of them. Prints the time of the
 // selection, of the change and of both, and, for comparison, of "Сбросить все" on the same selection.
 
+#include "app/pages.h"
 #include "config/configuration.h"
 #include "config/imagemap.h"
 #include "config/programm/programms.h"
@@ -73,6 +74,7 @@ int main(int argc, char** argv)
             std::fprintf(stderr, "%s\n", qPrintable(message));
     });
     QApplication app(argc, argv);
+    olma::gui::registerPages();
     std::vector<unsigned char> image(kImageSize, 0);
     Configuration configuration(image.data(), 2);
     Programms* programms = configuration.programms();

@@ -12,6 +12,7 @@
 // (linefloor.h) and, for the poll, the cost of opening and closing the serial port, which the
 // engine does once per operation (twice per poll).
 
+#include "app/pages.h"
 #include "linefloor.h"
 #include "panelprocess.h"
 
@@ -142,6 +143,7 @@ int main(int argc, char** argv)
     const double logFloorMs = olma::bench::floorSeconds(kLogFrames / 2) * 1000;
 
     QApplication app(argc, argv);
+    olma::gui::registerPages();
     QTextStream out(stdout);
     QTextStream err(stderr);
 

@@ -1,9 +1,10 @@
-# olma_add_test(NAME <name> SOURCES <files...> [LIBRARIES <libs...>] [LABELS <labels...>] [TIMEOUT <seconds>])
+# olma_add_test(NAME <name> SOURCES <files...> [GUI] [LIBRARIES <libs...>] [LABELS <labels...>] [TIMEOUT <seconds>])
 #
 # One QtTest executable per behaviour area. Every test runs headless, in a private
-# temporary folder, with a time limit, and links the olma library and the shared test support.
+# temporary folder, with a time limit, and links the core library and the shared test support;
+# GUI tests (widgets, pages, dialogs, the window) link the GUI library and its test support too.
 function(olma_add_test)
-    cmake_parse_arguments(T "" "NAME;TIMEOUT" "SOURCES;LIBRARIES;LABELS" ${ARGN})
+    cmake_parse_arguments(T "GUI" "NAME;TIMEOUT" "SOURCES;LIBRARIES;LABELS" ${ARGN})
     if(NOT T_NAME)
         message(FATAL_ERROR "olma_add_test: NAME is required")
     endif()
@@ -19,7 +20,10 @@ function(olma_add_test)
 
     qt_add_executable(${T_NAME} ${T_SOURCES})
     set_target_properties(${T_NAME} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${CMAKE_BINARY_DIR}/tests/bin")
-    target_link_libraries(${T_NAME} PRIVATE olma olma-testsupport Qt6::Test ${T_LIBRARIES})
+    if(T_GUI)
+        target_link_libraries(${T_NAME} PRIVATE olma-gui olma-testsupport-gui)
+    endif()
+    target_link_libraries(${T_NAME} PRIVATE olma-core olma-testsupport Qt6::Test ${T_LIBRARIES})
     add_dependencies(${T_NAME} olma-data)
 
     set(tmp "${CMAKE_BINARY_DIR}/tests/tmp/${T_NAME}")

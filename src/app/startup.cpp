@@ -2,6 +2,7 @@
 
 #include "app/demopanel.h"
 #include "app/mainwindow.h"
+#include "app/pages.h"
 #include "common/datadir.h"
 #include "style/programstyle.h"
 
@@ -124,6 +125,7 @@ int run(QApplication& app)
 
     installTranslations(app);
     olma::style::install();
+    olma::gui::registerPages();
 
     MainWindow::Options windowOptions;
     windowOptions.portName = options.port;

@@ -1,7 +1,5 @@
 #include "cli/cli.h"
 
-#include "app/panelflows.h"
-#include "app/windowtexts.h"
 #include "cli/terminalprogress.h"
 #include "common/devicetype.h"
 #include "config/configexport.h"
@@ -15,6 +13,8 @@
 #include "device/tailsstate.h"
 #include "device/zonesstate.h"
 #include "firmware/firmwareimage.h"
+#include "flows/panelflows.h"
+#include "flows/windowtexts.h"
 #include "link/errorcodes.h"
 #include "link/frame.h"
 #include "link/portlist.h"

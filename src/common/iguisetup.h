@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QList>
-#include <QPixmap>
 #include <QString>
 
 namespace olma {
@@ -12,7 +11,8 @@ class IGuiItem;
 struct GuiEntry
 {
     QString title;
-    QPixmap icon;
+    // The button's picture (a resource or file path); empty for a button with text only.
+    QString icon;
     IGuiItem* item = nullptr;
 };
 

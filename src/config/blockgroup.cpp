@@ -1,11 +1,11 @@
 #include "config/blockgroup.h"
 
+#include "common/pagefactory.h"
 #include "config/configtexts.h"
 #include "config/descriptiondocument.h"
 #include "config/exportmarkup.h"
 #include "config/exporttexts.h"
 #include "config/imagemap.h"
-#include "config/widgets/configurationcontentblocktablewidget.h"
 
 #include <array>
 
@@ -45,7 +45,7 @@ BlockGroup::BlockGroup(unsigned char* image, int deviceType, int kind)
 
 QWidget* BlockGroup::createWidget(QWidget* parent)
 {
-    return new ConfigurationContentBlockTableWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 int BlockGroup::maskOffset(int kind)

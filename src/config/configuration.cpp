@@ -270,11 +270,11 @@ void Configuration::resetDescriptions()
 QList<GuiEntry> Configuration::guiItems()
 {
     return {
-        {texts::paramsPageTitle(), QPixmap(), _params.get()},
-        {texts::contentPageTitle(), QPixmap(), _content.get()},
-        {texts::usersPageTitle(), QPixmap(), _users.get()},
-        {texts::tailsPageTitle(), QPixmap(), _tails.get()},
-        {texts::programmsPageTitle(), QPixmap(), _programms.get()},
+        {texts::paramsPageTitle(), QString(), _params.get()},
+        {texts::contentPageTitle(), QString(), _content.get()},
+        {texts::usersPageTitle(), QString(), _users.get()},
+        {texts::tailsPageTitle(), QString(), _tails.get()},
+        {texts::programmsPageTitle(), QString(), _programms.get()},
     };
 }
 

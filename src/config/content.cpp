@@ -1,8 +1,8 @@
 #include "config/content.h"
 
+#include "common/pagefactory.h"
 #include "config/configtexts.h"
 #include "config/exportmarkup.h"
-#include "config/widgets/configurationcontentwidget.h"
 
 namespace olma::config {
 namespace {
@@ -26,7 +26,7 @@ Content::Content(unsigned char* image, int deviceType, int reserved) : ConfigIte
 
 QWidget* Content::createWidget(QWidget* parent)
 {
-    return new ConfigurationContentWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 Content::~Content() = default;

@@ -1,5 +1,6 @@
 #include "config/multitail.h"
-#include "config/widgets/configurationtailwidget.h"
+
+#include "common/pagefactory.h"
 
 namespace olma::config {
 
@@ -11,7 +12,7 @@ MultiTail::MultiTail(const QList<TailCommon*>& tails, int deviceType)
 
 QWidget* MultiTail::createWidget(QWidget* parent)
 {
-    return new ConfigurationTailWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 template <typename T, typename Getter> T MultiTail::common(Getter get, T neutral) const

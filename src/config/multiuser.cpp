@@ -1,7 +1,7 @@
 #include "config/multiuser.h"
 
 #include "common/devicetype.h"
-#include "config/widgets/userwidget.h"
+#include "common/pagefactory.h"
 
 namespace olma::config {
 
@@ -13,7 +13,7 @@ MultiUser::MultiUser(const QList<UserCommon*>& users, int deviceType)
 
 QWidget* MultiUser::createWidget(QWidget* parent)
 {
-    return new UserWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 template <typename T, typename Getter> T MultiUser::common(Getter get, T neutral) const

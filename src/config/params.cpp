@@ -1,10 +1,10 @@
 #include "config/params.h"
 
 #include "common/cp1251.h"
+#include "common/pagefactory.h"
 #include "config/exportmarkup.h"
 #include "config/exporttexts.h"
 #include "config/imagemap.h"
-#include "config/widgets/configurationparamswidget.h"
 
 #include <algorithm>
 
@@ -37,7 +37,7 @@ Params::Params(unsigned char* image, int deviceType, int reserved) : ConfigItem(
 
 QWidget* Params::createWidget(QWidget* parent)
 {
-    return new ConfigurationParamsWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 void Params::setTimer1(quint16 value)

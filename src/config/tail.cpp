@@ -1,10 +1,10 @@
 #include "config/tail.h"
 
+#include "common/pagefactory.h"
 #include "config/configtexts.h"
 #include "config/exportmarkup.h"
 #include "config/exporttexts.h"
 #include "config/imagemap.h"
-#include "config/widgets/configurationtailwidget.h"
 
 namespace olma::config {
 namespace {
@@ -42,7 +42,7 @@ Tail::Tail(unsigned char* image, int deviceType, int index, int type)
 
 QWidget* Tail::createWidget(QWidget* parent)
 {
-    return new ConfigurationTailWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 void Tail::setTailType(const int& type)

@@ -1,9 +1,9 @@
 #include "config/tails.h"
 
 #include "common/devicetype.h"
+#include "common/pagefactory.h"
 #include "config/configtexts.h"
 #include "config/exportmarkup.h"
-#include "config/widgets/configurationtailswidget.h"
 
 namespace olma::config {
 
@@ -15,7 +15,7 @@ Tails::Tails(unsigned char* image, int deviceType, int reserved) : ConfigItem(im
 
 QWidget* Tails::createWidget(QWidget* parent)
 {
-    return new ConfigurationTailsWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 Tails::~Tails()

@@ -1,11 +1,11 @@
 #include "config/user.h"
 
 #include "common/devicetype.h"
+#include "common/pagefactory.h"
 #include "config/configtexts.h"
 #include "config/exportmarkup.h"
 #include "config/exporttexts.h"
 #include "config/imagemap.h"
-#include "config/widgets/userwidget.h"
 
 #include <algorithm>
 
@@ -49,7 +49,7 @@ User::User(unsigned char* image, int deviceType, int number)
 
 QWidget* User::createWidget(QWidget* parent)
 {
-    return new UserWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 void User::setPassword(const CipherPassword& password)

@@ -1,9 +1,9 @@
 #include "config/users.h"
 
+#include "common/pagefactory.h"
 #include "config/configtexts.h"
 #include "config/exportmarkup.h"
 #include "config/imagemap.h"
-#include "config/widgets/configurationuserswidget.h"
 
 namespace olma::config {
 
@@ -15,7 +15,7 @@ Users::Users(unsigned char* image, int deviceType, int reserved) : ConfigItem(im
 
 QWidget* Users::createWidget(QWidget* parent)
 {
-    return new ConfigurationUsersWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 Users::~Users()

@@ -1,7 +1,7 @@
 #include "device/accessstate.h"
 
 #include "common/cp1251.h"
-#include "device/accessstatewidget.h"
+#include "common/pagefactory.h"
 #include "device/statehtml.h"
 #include "device/statetexts.h"
 
@@ -28,7 +28,7 @@ QString accessCell(int level, int administrators)
 
 QWidget* AccessState::createWidget(QWidget* parent)
 {
-    return new AccessStateWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 QByteArray AccessState::name() const

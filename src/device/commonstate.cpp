@@ -1,7 +1,7 @@
 #include "device/commonstate.h"
 
 #include "common/cp1251.h"
-#include "device/commonstatewidget.h"
+#include "common/pagefactory.h"
 #include "device/statetexts.h"
 
 namespace olma::device {
@@ -35,7 +35,7 @@ int bcd(int byte, int mask)
 
 QWidget* CommonState::createWidget(QWidget* parent)
 {
-    return new CommonStateWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 QByteArray CommonState::name() const

@@ -30,7 +30,7 @@ QList<GuiEntry> Device::guiItems()
 {
     QList<GuiEntry> entries;
     for (IDeviceItem* child : children())
-        entries.append({cp1251::decode(child->name()), QPixmap(), dynamic_cast<olma::IGuiItem*>(child)});
+        entries.append({cp1251::decode(child->name()), QString(), dynamic_cast<olma::IGuiItem*>(child)});
     return entries;
 }
 

@@ -2,7 +2,7 @@
 
 #include "common/cp1251.h"
 #include "common/devicetype.h"
-#include "device/faultstatewidget.h"
+#include "common/pagefactory.h"
 #include "device/statehtml.h"
 #include "device/statetexts.h"
 
@@ -65,7 +65,7 @@ QString faultRow(const QString& caption, const char16_t* text)
 
 QWidget* FaultState::createWidget(QWidget* parent)
 {
-    return new FaultStateWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 QByteArray FaultState::name() const

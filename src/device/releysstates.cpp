@@ -2,7 +2,7 @@
 
 #include "common/cp1251.h"
 #include "common/devicetype.h"
-#include "device/releysstateswidget.h"
+#include "common/pagefactory.h"
 #include "device/statehtml.h"
 #include "device/statetexts.h"
 
@@ -61,7 +61,7 @@ QString caption(int group, int position)
 
 QWidget* ReleysStates::createWidget(QWidget* parent)
 {
-    return new ReleysStatesWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 QByteArray ReleysStates::name() const

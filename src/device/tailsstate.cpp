@@ -2,9 +2,9 @@
 
 #include "common/cp1251.h"
 #include "common/devicetype.h"
+#include "common/pagefactory.h"
 #include "device/statehtml.h"
 #include "device/statetexts.h"
-#include "device/tailsstatewidget.h"
 
 namespace olma::device {
 
@@ -16,7 +16,7 @@ constexpr int kMaxTails = 16;
 
 QWidget* TailsState::createWidget(QWidget* parent)
 {
-    return new TailsStateWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 QByteArray TailsState::name() const

@@ -2,9 +2,9 @@
 
 #include "common/cp1251.h"
 #include "common/devicetype.h"
+#include "common/pagefactory.h"
 #include "device/statehtml.h"
 #include "device/statetexts.h"
-#include "device/zonesstatewidget.h"
 
 namespace olma::device {
 
@@ -16,7 +16,7 @@ constexpr int kMaxZones = 16;
 
 QWidget* ZonesState::createWidget(QWidget* parent)
 {
-    return new ZonesStateWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 QByteArray ZonesState::name() const

@@ -1,7 +1,7 @@
 #include "logview/logevents.h"
 
+#include "common/pagefactory.h"
 #include "logview/ilogviewwidget.h"
-#include "logview/logviewwidget.h"
 
 namespace olma::logview {
 
@@ -13,10 +13,7 @@ LogEvents::~LogEvents()
 
 QWidget* LogEvents::createWidget(QWidget* parent)
 {
-    // One viewer per store: it attaches itself in its constructor and detaches when destroyed.
-    if (!_view)
-        return new LogViewWidget(this, parent);
-    return dynamic_cast<QWidget*>(_view);
+    return olma::pages::create(*this, parent);
 }
 
 void LogEvents::setLogViewWidget(ILogViewWidget* view)

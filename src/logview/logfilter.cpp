@@ -1,7 +1,5 @@
 #include "logview/logfilter.h"
 
-#include "logview/sortorderwidget.h"
-
 #include <limits>
 
 namespace olma::logview {
@@ -16,15 +14,15 @@ qint64 timeKey(const LogEvent& event)
 qint64 keyValue(const LogEvent& event, int key)
 {
     switch (key) {
-    case SortOrderWidget::DateTimeKey:
+    case DateTimeKey:
         return timeKey(event);
-    case SortOrderWidget::SourceKey:
+    case SourceKey:
         return event.eventClass;
-    case SortOrderWidget::EventKey:
+    case EventKey:
         return event.eventCode;
-    case SortOrderWidget::Param1Key:
+    case Param1Key:
         return event.paramA;
-    case SortOrderWidget::Param2Key:
+    case Param2Key:
         return event.paramB;
     default:
         return 0;

@@ -8,6 +8,16 @@
 
 namespace olma::logview {
 
+// Sort keys of the log viewer, carried by the sort entries as their item type.
+enum SortKey
+{
+    DateTimeKey = 1,
+    SourceKey = 2,
+    EventKey = 3,
+    Param1Key = 4,
+    Param2Key = 5,
+};
+
 // The viewer's five filters as they stand at a rebuild. An event passes when every active
 // filter accepts it; -1 in a criterion stands for "any".
 struct LogFilter

@@ -1,11 +1,9 @@
 #include "logview/logview.h"
 
 #include "common/cp1251.h"
-#include "common/dialogs.h"
 #include "logview/logevents.h"
 #include "logview/logexport.h"
 #include "logview/logtexts.h"
-#include "logview/progressdialoglog.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -40,37 +38,13 @@ LogOutcome outcome(bool done, LogOutcome::Message message, const QString& title,
 
 } // namespace
 
-void showOutcome(QWidget* parent, const LogOutcome& outcome)
-{
-    switch (outcome.message) {
-    case LogOutcome::Message::None:
-        break;
-    case LogOutcome::Message::Information:
-        olma::dialogs::information(parent, outcome.title, outcome.text);
-        break;
-    case LogOutcome::Message::Warning:
-        olma::dialogs::warning(parent, outcome.title, outcome.text);
-        break;
-    case LogOutcome::Message::Critical:
-        olma::dialogs::critical(parent, outcome.title, outcome.text);
-        break;
-    }
-}
-
 LogView::LogView(QObject* parent) : QObject(parent), _events(std::make_unique<LogEvents>()) {}
 
 LogView::~LogView() = default;
 
 QList<olma::GuiEntry> LogView::guiItems()
 {
-    return {olma::GuiEntry{texts::kPageTitle, QPixmap(), _events.get()}};
-}
-
-void LogView::beginDeviceRead(ProgressDialogLog* dialog)
-{
-    clearContent();
-    // The engine reports records synchronously inside its nested event loop.
-    connect(dialog, &ProgressDialogLog::messageBlockReady, this, &LogView::messageBlockAdd, Qt::DirectConnection);
+    return {olma::GuiEntry{texts::kPageTitle, QString(), _events.get()}};
 }
 
 LogOutcome LogView::endDeviceRead(bool ok, bool cancelled)

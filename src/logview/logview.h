@@ -34,7 +34,8 @@ struct LogOutcome
     QString text;
 };
 
-// Shows the outcome's message, if it has one, through the program's message boxes.
+// Shows the outcome's message, if it has one, through the program's message boxes
+// (part of the window: defined with the log page, in the GUI library).
 void showOutcome(QWidget* parent, const LogOutcome& outcome);
 
 // The event log as the main window sees it: the store, its page, its files and its exports.
@@ -58,7 +59,8 @@ public:
 
     LogEvents* logEvents() const { return _events.get(); }
 
-    // "Считать из прибора": empties the log and routes the dialog's records into it.
+    // "Считать из прибора": empties the log and routes the dialog's records into it (part of
+    // the window: defined with the log page, in the GUI library).
     void beginDeviceRead(ProgressDialogLog* dialog);
     // Refreshes the viewer with what arrived; a failed or cancelled read keeps it, marks the
     // log partial and says how many events arrived.

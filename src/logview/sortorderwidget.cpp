@@ -90,9 +90,8 @@ struct KeyEntry
 };
 
 constexpr KeyEntry kKeys[] = {
-    {SortOrderWidget::DateTimeKey, "Дата/время"}, {SortOrderWidget::SourceKey, "Источник"},
-    {SortOrderWidget::EventKey, "Событие"},       {SortOrderWidget::Param1Key, "Параметр 1"},
-    {SortOrderWidget::Param2Key, "Параметр 2"},
+    {DateTimeKey, "Дата/время"}, {SourceKey, "Источник"},   {EventKey, "Событие"},
+    {Param1Key, "Параметр 1"},   {Param2Key, "Параметр 2"},
 };
 
 } // namespace

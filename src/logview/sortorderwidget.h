@@ -1,5 +1,7 @@
 #pragma once
 
+#include "logview/logfilter.h"
+
 #include <QWidget>
 
 #include <memory>
@@ -19,14 +21,7 @@ class SortOrderWidget : public QWidget
 
 public:
     // Key numbers, carried by the entries as their item type.
-    enum Key
-    {
-        DateTimeKey = 1,
-        SourceKey = 2,
-        EventKey = 3,
-        Param1Key = 4,
-        Param2Key = 5,
-    };
+    using Key = SortKey;
 
     explicit SortOrderWidget(QWidget* parent = nullptr);
     ~SortOrderWidget() override;

@@ -1,9 +1,9 @@
 #include "config/programm/bkvstate.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/exporttable.h"
 #include "config/programm/programmtexts.h"
 #include "config/programm/trigger.h"
-#include "config/widgets/configurationprogrammbkvstatewidget.h"
 
 namespace olma::config::programm {
 namespace {
@@ -83,7 +83,7 @@ QString BKVState::exportText(int format) const
 
 QWidget* BKVState::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammBKVStateWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config::programm

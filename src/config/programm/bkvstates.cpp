@@ -1,8 +1,8 @@
 #include "config/programm/bkvstates.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/exporttable.h"
 #include "config/programm/programmtexts.h"
-#include "config/widgets/configurationprogrammbkvstateswidget.h"
 
 namespace olma::config::programm {
 
@@ -47,7 +47,7 @@ void BKVStates::handleBKVStateChanged(programm::BKVState* /*state*/)
 
 QWidget* BKVStates::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammBKVStatesWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config::programm

@@ -1,10 +1,10 @@
 #include "config/programm/bpstate.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/exporttable.h"
 #include "config/programm/programmrecord.h"
 #include "config/programm/programmtexts.h"
 #include "config/programm/trigger.h"
-#include "config/widgets/configurationprogrammbpstatewidget.h"
 
 namespace olma::config::programm {
 namespace {
@@ -104,7 +104,7 @@ QString BPState::exportText(int format) const
 
 QWidget* BPState::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammBPStateWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config::programm

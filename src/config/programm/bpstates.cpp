@@ -1,8 +1,8 @@
 #include "config/programm/bpstates.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/exporttable.h"
 #include "config/programm/programmtexts.h"
-#include "config/widgets/configurationprogrammbpstateswidget.h"
 
 namespace olma::config::programm {
 
@@ -47,7 +47,7 @@ void BPStates::handleBPStateChanged(programm::BPState* /*state*/)
 
 QWidget* BPStates::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammBPStatesWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config::programm

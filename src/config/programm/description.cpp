@@ -1,7 +1,7 @@
 #include "config/programm/description.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/programmtexts.h"
-#include "config/widgets/descriptionwidget.h"
 
 namespace olma::config::programm {
 
@@ -33,7 +33,7 @@ QString Description::exportText(int /*format*/) const
 
 QWidget* Description::createWidget(QWidget* parent)
 {
-    return new DescriptionWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config::programm

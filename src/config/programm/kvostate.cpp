@@ -1,10 +1,10 @@
 #include "config/programm/kvostate.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/exporttable.h"
 #include "config/programm/programmrecord.h"
 #include "config/programm/programmtexts.h"
 #include "config/programm/trigger.h"
-#include "config/widgets/configurationprogrammkvostatewidget.h"
 
 namespace olma::config::programm {
 namespace {
@@ -94,7 +94,7 @@ QString KVOState::exportText(int format) const
 
 QWidget* KVOState::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammKVOStateWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config::programm

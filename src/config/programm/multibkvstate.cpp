@@ -1,7 +1,7 @@
 #include "config/programm/multibkvstate.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/trigger.h"
-#include "config/widgets/configurationprogrammbkvstatewidget.h"
 
 namespace olma::config::programm {
 
@@ -35,7 +35,7 @@ void MultiBKVState::setDefault()
 
 QWidget* MultiBKVState::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammBKVStateWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config::programm

@@ -1,7 +1,7 @@
 #include "config/programm/multibpstate.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/trigger.h"
-#include "config/widgets/configurationprogrammbpstatewidget.h"
 
 namespace olma::config::programm {
 
@@ -72,7 +72,7 @@ void MultiBPState::setDefault()
 
 QWidget* MultiBPState::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammBPStateWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config::programm

@@ -1,12 +1,12 @@
 #include "config/programm/multiprogramm.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/bkvstates.h"
 #include "config/programm/bpstates.h"
 #include "config/programm/kvostate.h"
 #include "config/programm/params.h"
 #include "config/programm/pcstate.h"
 #include "config/programm/tailstates.h"
-#include "config/widgets/configurationprogrammwidget.h"
 
 namespace olma::config {
 namespace {
@@ -138,7 +138,7 @@ void MultiProgramm::resetDefault(bool on)
 
 QWidget* MultiProgramm::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config

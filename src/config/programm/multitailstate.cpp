@@ -1,7 +1,7 @@
 #include "config/programm/multitailstate.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/trigger.h"
-#include "config/widgets/configurationprogrammtailstatewidget.h"
 
 namespace olma::config::programm {
 
@@ -117,7 +117,7 @@ void MultiTailState::setDefault()
 
 QWidget* MultiTailState::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammTailStateWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config::programm

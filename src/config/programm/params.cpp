@@ -1,9 +1,9 @@
 #include "config/programm/params.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/exporttable.h"
 #include "config/programm/programmrecord.h"
 #include "config/programm/programmtexts.h"
-#include "config/widgets/configurationprogrammparamswidget.h"
 
 namespace olma::config::programm {
 namespace {
@@ -117,7 +117,7 @@ QString Params::exportText(int format) const
 
 QWidget* Params::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammParamsWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config::programm

@@ -1,10 +1,10 @@
 #include "config/programm/pcstate.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/exporttable.h"
 #include "config/programm/programmrecord.h"
 #include "config/programm/programmtexts.h"
 #include "config/programm/trigger.h"
-#include "config/widgets/configurationprogrammpcstatewidget.h"
 
 namespace olma::config::programm {
 namespace {
@@ -147,7 +147,7 @@ QString PCState::exportText(int format) const
 
 QWidget* PCState::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammPCStateWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config::programm

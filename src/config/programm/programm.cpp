@@ -1,5 +1,6 @@
 #include "config/programm/programm.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/bkvstates.h"
 #include "config/programm/bpstates.h"
 #include "config/programm/description.h"
@@ -9,7 +10,6 @@
 #include "config/programm/programmrecord.h"
 #include "config/programm/programmtexts.h"
 #include "config/programm/tailstates.h"
-#include "config/widgets/configurationprogrammwidget.h"
 
 namespace olma::config {
 
@@ -132,7 +132,7 @@ void Programm::resetTriggers()
 
 QWidget* Programm::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config

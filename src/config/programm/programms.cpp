@@ -1,8 +1,8 @@
 #include "config/programm/programms.h"
 
+#include "common/pagefactory.h"
 #include "config/configtexts.h"
 #include "config/programm/programmrecord.h"
-#include "config/widgets/configurationprogrammswidget.h"
 
 namespace olma::config {
 namespace {
@@ -99,7 +99,7 @@ void Programms::buildProgramms()
 
 QWidget* Programms::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammsWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config

@@ -1,10 +1,10 @@
 #include "config/programm/tailstate.h"
 
+#include "common/pagefactory.h"
 #include "config/programm/exporttable.h"
 #include "config/programm/programmrecord.h"
 #include "config/programm/programmtexts.h"
 #include "config/programm/trigger.h"
-#include "config/widgets/configurationprogrammtailstatewidget.h"
 
 namespace olma::config::programm {
 namespace {
@@ -136,7 +136,7 @@ QString TailState::exportText(int format) const
 
 QWidget* TailState::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammTailStateWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config::programm

@@ -1,9 +1,9 @@
 #include "config/programm/tailstates.h"
 
 #include "common/devicetype.h"
+#include "common/pagefactory.h"
 #include "config/programm/exporttable.h"
 #include "config/programm/programmtexts.h"
-#include "config/widgets/configurationprogrammtailsstateswidget.h"
 
 namespace olma::config::programm {
 
@@ -72,7 +72,7 @@ void TailStates::buildLoops(unsigned char* image, int count)
 
 QWidget* TailStates::createWidget(QWidget* parent)
 {
-    return new ConfigurationProgrammTailsStatesWidget(this, parent);
+    return olma::pages::create(*this, parent);
 }
 
 } // namespace olma::config::programm

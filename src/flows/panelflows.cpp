@@ -1,6 +1,6 @@
-#include "app/panelflows.h"
+#include "flows/panelflows.h"
 
-#include "app/windowtexts.h"
+#include "flows/windowtexts.h"
 #include "link/errorcodes.h"
 #include "link/frame.h"
 #include "link/protocolimpl.h"
