@@ -167,52 +167,53 @@ bool Archive::open(const ArchiveLocation& location)
             return fail(texts::kCannotOpen.arg(location.display(), error));
     }
 
-    QSqlDatabase db = QSqlDatabase::addDatabase(driver, _connection);
-    if (sqlite) {
-        db.setDatabaseName(location.path);
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
-    } else {
-        db.setHostName(location.host);
-        db.setPort(location.port);
-        db.setDatabaseName(location.database);
-        if (!location.user.isEmpty())
-            db.setUserName(location.user);
-        db.setConnectOptions(QStringLiteral("sslmode=%1;connect_timeout=10").arg(location.sslMode));
-    }
-    bool opened = db.open();
-    if (!opened && !sqlite && _prompt && db.lastError().text().contains(QLatin1String("password"))) {
-        // The password lives in this connection only.
-        const QString password = _prompt(location.display());
-        if (!password.isEmpty()) {
-            db.setPassword(password);
-            opened = db.open();
-            db.setPassword(QString());
+    bool ready = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(driver, _connection);
+        if (sqlite) {
+            db.setDatabaseName(location.path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=%1").arg(kBusyTimeoutMs));
+        } else {
+            db.setHostName(location.host);
+            db.setPort(location.port);
+            db.setDatabaseName(location.database);
+            if (!location.user.isEmpty())
+                db.setUserName(location.user);
+            db.setConnectOptions(QStringLiteral("sslmode=%1;connect_timeout=10").arg(location.sslMode));
+        }
+        bool opened = db.open();
+        if (!opened && !sqlite && _prompt && db.lastError().text().contains(QLatin1String("password"))) {
+            // The password lives in this connection only.
+            const QString password = _prompt(location.display());
+            if (!password.isEmpty()) {
+                db.setPassword(password);
+                opened = db.open();
+                db.setPassword(QString());
+            }
+        }
+        if (!opened) {
+            fail(texts::kCannotOpen.arg(location.display(), db.lastError().text()));
+        } else if (sqlite) {
+            QSqlQuery pragma(db);
+            // WAL lets readers go on while another process writes.
+            ready = (pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")) &&
+                     pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) &&
+                     pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"))) ||
+                    failQuery(pragma);
+        } else {
+            // The server's notices ("already exists, skipping") are not for the user.
+            QSqlQuery quiet(db);
+            ready = quiet.exec(QStringLiteral("SET client_min_messages TO WARNING")) || failQuery(quiet);
         }
     }
-    if (!opened) {
-        const QString reason = db.lastError().text();
-        db = QSqlDatabase();
-        QSqlDatabase::removeDatabase(_connection);
-        return fail(texts::kCannotOpen.arg(location.display(), reason));
-    }
-    if (sqlite) {
-        QSqlQuery pragma(db);
-        // WAL lets readers go on while another process writes.
-        if (!pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
-            !pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
-            !pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"))) {
-            failQuery(pragma);
-            close();
-            return false;
-        }
-    }
-    if (!migrate()) {
+    if (ready)
+        ready = migrate();
+    if (!ready) {
         const QString error = _error;
         close();
         _error = error;
-        return false;
     }
-    return true;
+    return ready;
 }
 
 void Archive::close()
@@ -405,9 +406,11 @@ bool Archive::touchPanel(quint32 serial, int deviceType, int firmwareVersion, co
         return false;
     }
     QSqlQuery query(QSqlDatabase::database(_connection, false));
-    query.prepare(QStringLiteral("UPDATE panels SET device_type = ?, firmware = ?, last_contact = ? WHERE id = ?"));
+    query.prepare(QStringLiteral("UPDATE panels SET device_type = ?, firmware = ?, last_contact = CASE WHEN "
+                                 "last_contact > ? THEN last_contact ELSE ? END WHERE id = ?"));
     query.addBindValue(deviceType);
     query.addBindValue(firmwareVersion);
+    query.addBindValue(msecs(when));
     query.addBindValue(msecs(when));
     query.addBindValue(id);
     if (!query.exec()) {
@@ -532,8 +535,9 @@ qint64 Archive::addSnapshot(quint32 serial, int deviceType, const QByteArray& im
     query.addBindValue(origin.host);
     query.addBindValue(deviceType);
     query.addBindValue(sha);
-    query.addBindValue(image);
-    query.addBindValue(descriptions);
+    // A null array would be bound as NULL.
+    query.addBindValue(image.isNull() ? QByteArray("") : image);
+    query.addBindValue(descriptions.isNull() ? QByteArray("") : descriptions);
     if (!query.exec())
         return abandon();
     query.prepare(QStringLiteral("SELECT MAX(id) FROM snapshots WHERE panel_id = ?"));
@@ -708,12 +712,14 @@ qint64 Archive::mergeLog(quint32 serial, const QByteArray& records, bool complet
         nextSeq += qint64(plan.append.size());
     }
     const qint64 added = qint64(plan.prepend.size() + plan.append.size());
-    query.prepare(QStringLiteral("UPDATE panels SET log_order = ?, first_seq = ?, next_seq = ?, event_count = "
-                                 "event_count + ?, last_contact = ? WHERE id = ?"));
+    query.prepare(QStringLiteral(
+        "UPDATE panels SET log_order = ?, first_seq = ?, next_seq = ?, event_count = "
+        "event_count + ?, last_contact = CASE WHEN last_contact > ? THEN last_contact ELSE ? END WHERE id = ?"));
     query.addBindValue(read.empty() && !known ? QVariant() : QVariant(int(read.empty() ? *known : plan.order)));
     query.addBindValue(firstSeq);
     query.addBindValue(nextSeq);
     query.addBindValue(added);
+    query.addBindValue(msecs(when));
     query.addBindValue(msecs(when));
     query.addBindValue(panelId);
     if (!query.exec())
