@@ -1,13 +1,16 @@
 #include "archive/configdiff.h"
 
 #include "archive/archivetexts.h"
+#include "config/configtexts.h"
 #include "config/configuration.h"
 #include "config/content.h"
+#include "config/exporttexts.h"
 #include "config/params.h"
 #include "config/programm/params.h"
 #include "config/programm/programm.h"
 #include "config/programm/programms.h"
 #include "config/tails.h"
+#include "config/user.h"
 #include "config/users.h"
 
 #include <QHash>
@@ -30,10 +33,9 @@ const QString kProgramDelay = QStringLiteral("Задержка");
 // How a section's text export names its items.
 enum class Items
 {
-    None,           // parameters: one flat list
-    EveryHeading,   // blocks, loops: every heading after the section's own starts an item
-    AfterBlankLine, // users: an item heading follows an empty line; others are sub-headings
-    PlainLine,      // programs: the title is a line without a colon; headings are sub-headings
+    None,         // parameters: one flat list
+    EveryHeading, // blocks, loops: every heading after the section's own starts an item
+    PlainLine,    // programs: the title is a line without a colon; headings are sub-headings
 };
 
 // One exported value: where it is and what it says.
@@ -53,12 +55,10 @@ QList<Entry> parseSection(const QString& text, Items rule, const QString& fixedI
     QString item = fixedItem;
     QString sub;
     bool ownHeadingPassed = rule == Items::None;
-    bool blankBefore = false;
     const QStringList lines = text.split(QLatin1Char('\n'));
     for (QString line : lines) {
         line = line.trimmed();
         if (line.isEmpty()) {
-            blankBefore = true;
             continue;
         }
         const qsizetype colon = line.indexOf(QLatin1String(": "));
@@ -67,7 +67,7 @@ QList<Entry> parseSection(const QString& text, Items rule, const QString& fixedI
             const QString title = heading ? line.chopped(1).trimmed() : line;
             if (!ownHeadingPassed) {
                 ownHeadingPassed = true;
-            } else if (!heading || rule == Items::EveryHeading || (rule == Items::AfterBlankLine && blankBefore)) {
+            } else if (!heading || rule == Items::EveryHeading) {
                 item = title;
                 sub.clear();
                 if (titles)
@@ -75,10 +75,8 @@ QList<Entry> parseSection(const QString& text, Items rule, const QString& fixedI
             } else {
                 sub = title;
             }
-            blankBefore = false;
             continue;
         }
-        blankBefore = false;
         if (colon < 0)
             continue;
         const QString label = line.left(colon).trimmed();
@@ -164,7 +162,7 @@ void collectDescriptions(const olma::config::IConfigItem* node, const QString& p
         QString title = child->name();
         if (inProgramms && i < programTitles.size())
             title = programTitles[i];
-        else if (!child->children().isEmpty() || !child->description().isEmpty())
+        else if (!path.isEmpty())
             title = QStringLiteral("%1 %2").arg(child->name()).arg(child->id() + 1);
         const QString where = path.isEmpty() ? title : path + QStringLiteral(": ") + title;
         if (!child->description().isEmpty()) {
@@ -179,6 +177,63 @@ void collectDescriptions(const olma::config::IConfigItem* node, const QString& p
     }
 }
 
+// Every user, with or without credentials: the export leaves out users the panel cannot
+// recognise, but a password given to one of them is a change like any other. The labels and words
+// are the export's.
+QList<Entry> userEntries(const olma::config::Users& users)
+{
+    namespace t = olma::config::exporttexts;
+    QList<Entry> entries;
+    const auto add = [&entries](const QString& item, const QString& sub, const QString& label, const QString& value,
+                                bool secret) {
+        Entry entry;
+        entry.where = sub.isEmpty() ? item + QStringLiteral(": ") + label
+                                    : item + QStringLiteral(": ") + sub + QStringLiteral(": ") + label;
+        entry.key = entry.where;
+        entry.value = value;
+        entry.secret = secret;
+        entries.append(entry);
+    };
+    for (olma::config::IConfigItem* child : users.children()) {
+        const auto* user = dynamic_cast<const olma::config::User*>(child);
+        if (!user)
+            continue;
+        const QString item = user->name() + QLatin1Char(' ') + QString::number(user->number() + 1);
+        const olma::config::IButtonKey key = user->key();
+        QString keyBytes = QString::number(key.first);
+        for (unsigned char b : key.rest)
+            keyBytes += QLatin1Char(' ') + QString::number(b);
+        add(item, {}, t::kPassword, user->password().text(), true);
+        add(item, {}, t::kKey, keyBytes, true);
+        const auto right = [](bool on) { return on ? t::kRightOn : t::kRightOff; };
+        add(item, {}, t::kTailOff, right(user->tailOff()), false);
+        add(item, {}, t::kTailOn, right(user->tailOn()), false);
+        add(item, {}, t::kPartialTailOnOff, right(user->partialTailOnOff()), false);
+        add(item, {}, t::kTailDrop, right(user->tailDrop()), false);
+        for (int j = 0; j < user->loopCount(); ++j)
+            add(item, t::kAccess, t::kAccessLoop.arg(j + 1),
+                (user->accessMask() >> j) & 1u ? t::kAccessOn : t::kAccessOff, false);
+    }
+    return entries;
+}
+
+// The loop type as the loop page names it ("Охранный"), where the export has it in lower case.
+QList<Entry> withLoopTypeNames(QList<Entry> entries)
+{
+    const QString typeLabel = QStringLiteral(": ") + olma::config::exporttexts::kTailType;
+    for (Entry& entry : entries) {
+        if (!entry.where.endsWith(typeLabel))
+            continue;
+        for (int type = 0; type < 8; ++type) {
+            if (olma::config::texts::tailTypeExportName(type) == entry.value) {
+                entry.value = olma::config::texts::tailTypeName(type);
+                break;
+            }
+        }
+    }
+    return entries;
+}
+
 } // namespace
 
 QStringList compareConfigurations(const olma::config::Configuration& before, const olma::config::Configuration& after)
@@ -190,8 +245,10 @@ QStringList compareConfigurations(const olma::config::Configuration& before, con
     };
     section(&olma::config::Configuration::params, Items::None, kParamsTitle);
     section(&olma::config::Configuration::content, Items::EveryHeading, QString());
-    section(&olma::config::Configuration::users, Items::AfterBlankLine, QString());
-    section(&olma::config::Configuration::tails, Items::EveryHeading, QString());
+    compareEntries(userEntries(*before.users()), userEntries(*after.users()), &out);
+    compareEntries(withLoopTypeNames(parseSection(before.tails()->exportText(ExportText), Items::EveryHeading, {})),
+                   withLoopTypeNames(parseSection(after.tails()->exportText(ExportText), Items::EveryHeading, {})),
+                   &out);
 
     QStringList beforeTitles;
     QStringList afterTitles;
