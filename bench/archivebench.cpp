@@ -119,35 +119,39 @@ bool fillPanels(const QString& url, const char* backend)
             db.setDatabaseName(location.database);
         }
         ok = db.open() && db.transaction();
-        QSqlQuery panel(db);
-        QSqlQuery snapshot(db);
-        ok = ok &&
-             panel.prepare(QStringLiteral("INSERT INTO panels (serial, device_type, firmware, first_contact, "
-                                          "last_contact, name, site, notes, snapshot_count) VALUES (?, 2, 3, ?, ?, ?, "
-                                          "?, '', ?)")) &&
-             snapshot.prepare(QStringLiteral("INSERT INTO snapshots (panel_id, taken_at, kind, path, operator, host, "
-                                             "device_type, sha256, image, descriptions) SELECT id, ?, 1, '', 'eng', "
-                                             "'pc', 2, ?, ?, '' FROM panels WHERE serial = ?"));
-        const qint64 now = QDateTime::currentMSecsSinceEpoch();
-        for (int p = 1; ok && p <= kPanels; ++p) {
-            panel.addBindValue(p);
-            panel.addBindValue(now);
-            panel.addBindValue(now);
-            panel.addBindValue(QStringLiteral("Объект %1").arg(p));
-            panel.addBindValue(QStringLiteral("ул. Лесная, %1").arg(p));
-            panel.addBindValue(kSnapshotsPerPanel);
-            ok = panel.exec();
-            for (int s = 0; ok && s < kSnapshotsPerPanel; ++s) {
-                const QByteArray bytes = image(p * kSnapshotsPerPanel + s);
-                snapshot.addBindValue(now + s);
-                snapshot.addBindValue(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
-                snapshot.addBindValue(bytes);
-                snapshot.addBindValue(p);
-                ok = snapshot.exec();
+        {
+            QSqlQuery panel(db);
+            QSqlQuery snapshot(db);
+            ok = ok &&
+                 panel.prepare(
+                     QStringLiteral("INSERT INTO panels (serial, device_type, firmware, first_contact, "
+                                    "last_contact, name, site, notes, snapshot_count) VALUES (?, 2, 3, ?, ?, ?, "
+                                    "?, '', ?)")) &&
+                 snapshot.prepare(
+                     QStringLiteral("INSERT INTO snapshots (panel_id, taken_at, kind, path, operator, host, "
+                                    "device_type, sha256, image, descriptions) SELECT id, ?, 1, '', 'eng', "
+                                    "'pc', 2, ?, ?, '' FROM panels WHERE serial = ?"));
+            const qint64 now = QDateTime::currentMSecsSinceEpoch();
+            for (int p = 1; ok && p <= kPanels; ++p) {
+                panel.addBindValue(p);
+                panel.addBindValue(now);
+                panel.addBindValue(now);
+                panel.addBindValue(QStringLiteral("Объект %1").arg(p));
+                panel.addBindValue(QStringLiteral("ул. Лесная, %1").arg(p));
+                panel.addBindValue(kSnapshotsPerPanel);
+                ok = panel.exec();
+                for (int s = 0; ok && s < kSnapshotsPerPanel; ++s) {
+                    const QByteArray bytes = image(p * kSnapshotsPerPanel + s);
+                    snapshot.addBindValue(now + s);
+                    snapshot.addBindValue(QCryptographicHash::hash(bytes, QCryptographicHash::Sha256));
+                    snapshot.addBindValue(bytes);
+                    snapshot.addBindValue(p);
+                    ok = snapshot.exec();
+                }
             }
+            if (!ok)
+                fail(backend, panel.lastError().text() + snapshot.lastError().text() + db.lastError().text());
         }
-        if (!ok)
-            fail(backend, panel.lastError().text() + snapshot.lastError().text() + db.lastError().text());
         ok = ok && db.commit();
         db.close();
     }
