@@ -25,11 +25,10 @@ struct Fit
     bool found = false;
     qsizetype offset = 0;  // where the read's oldest record falls in the tail (negative: before it)
     qsizetype overlap = 0; // records shared
-    qsizetype added = 0;   // records the fit adds
 };
 
 // The fit of `read` (oldest first) on `tail` sharing the most records; among equals, the one
-// adding the fewest. Every record of the shared stretch must agree.
+// nearest the newest end. Every record of the shared stretch must agree.
 Fit bestFit(const std::vector<Record>& tail, bool tailIsWhole, const std::vector<Record>& read)
 {
     Fit best;
@@ -39,17 +38,16 @@ Fit bestFit(const std::vector<Record>& tail, bool tailIsWhole, const std::vector
         return best;
     const qsizetype minOverlap = std::min({kMinOverlap, t, c});
     const qsizetype lowest = tailIsWhole ? -(c - 1) : 0;
-    // From the newest end backwards: the first fits met add the most, so later equal ones win.
+    // From the newest end backwards; a fit sharing no more than the best so far is not compared.
     for (qsizetype d = t - 1; d >= lowest; --d) {
         const qsizetype from = std::max<qsizetype>(0, -d);
         const qsizetype overlap = std::min(c, t - d) - from;
-        const qsizetype added = c - overlap;
         if (overlap < minOverlap)
             continue;
-        if (best.found && (overlap < best.overlap || (overlap == best.overlap && added >= best.added)))
+        if (best.found && overlap <= best.overlap)
             continue;
         if (std::equal(read.begin() + from, read.begin() + from + overlap, tail.begin() + d + from))
-            best = {true, d, overlap, added};
+            best = {true, d, overlap};
     }
     return best;
 }
