@@ -206,11 +206,14 @@ bool runBackend(const char* backend, const QString& logUrl, const QString& panel
         olma::logview::LogView log;
         QWidget* page = log.logEvents()->createWidget(nullptr);
         page->resize(1366, 768);
+        page->show();
+        QApplication::processEvents();
         print(backend, "open the history in the log viewer",
               measure(3,
                       [&](int) {
                           const QByteArray bytes = archive.history(kLogPanel);
                           log.setLogContent(std::vector<unsigned char>(bytes.begin(), bytes.end()));
+                          QApplication::processEvents(); // the rebuilt page's first paint
                       }),
               "300 ms");
         delete page;
