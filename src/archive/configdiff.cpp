@@ -6,6 +6,7 @@
 #include "config/content.h"
 #include "config/exporttexts.h"
 #include "config/params.h"
+#include "config/programm/description.h"
 #include "config/programm/params.h"
 #include "config/programm/programm.h"
 #include "config/programm/programms.h"
@@ -159,6 +160,9 @@ void collectDescriptions(const olma::config::IConfigItem* node, const QString& p
     const QList<olma::config::IConfigItem*> children = node->children();
     for (qsizetype i = 0; i < children.size(); ++i) {
         const olma::config::IConfigItem* child = children[i];
+        // A program's description is its own; the item that keeps it would say it twice.
+        if (dynamic_cast<const olma::config::programm::Description*>(child))
+            continue;
         QString title = child->name();
         if (inProgramms && i < programTitles.size())
             title = programTitles[i];
@@ -172,8 +176,8 @@ void collectDescriptions(const olma::config::IConfigItem* node, const QString& p
             entry.value = child->description();
             out->append(entry);
         }
-        collectDescriptions(child, inProgramms ? title : where, programTitles,
-                            dynamic_cast<const olma::config::Programms*>(child) != nullptr, out);
+        collectDescriptions(child, where, programTitles, dynamic_cast<const olma::config::Programms*>(child) != nullptr,
+                            out);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "postgresserver.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QProcess>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -57,12 +58,22 @@ bool PostgresServer::start(QString* error)
         *error = QStringLiteral("no PostgreSQL server installed (Debian package postgresql)");
         return false;
     }
-    _dir = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/pg-XXXXXX"));
+    _asPostgres = ::geteuid() == 0;
+    // The server's user must reach its folder: a private temporary folder of root's is no use.
+    QString base = QDir::tempPath();
+    if (_asPostgres) {
+        for (QString path = base; path.size() > 1; path = QFileInfo(path).path()) {
+            if (!(QFileInfo(path).permissions() & QFileDevice::ExeOther)) {
+                base = QStringLiteral("/tmp");
+                break;
+            }
+        }
+    }
+    _dir = std::make_unique<QTemporaryDir>(base + QStringLiteral("/pg-XXXXXX"));
     if (!_dir->isValid()) {
         *error = QStringLiteral("no temporary folder: %1").arg(_dir->errorString());
         return false;
     }
-    _asPostgres = ::geteuid() == 0;
     if (_asPostgres) {
         const passwd* user = ::getpwnam("postgres");
         if (!user || ::chown(QFile::encodeName(_dir->path()).constData(), user->pw_uid, user->pw_gid) != 0) {

@@ -124,7 +124,7 @@ void TestArchiveConcurrency::twoProcessesOnePanel()
                           dir.filePath(QStringLiteral("log.bin")), QStringLiteral("--image"),
                           dir.filePath(QStringLiteral("image.bin"))});
         QVERIFY(panels[i]->waitForStarted());
-        QTRY_VERIFY(panels[i]->canReadLine());
+        QTRY_VERIFY_WITH_TIMEOUT(panels[i]->canReadLine(), 60000);
         ports[i] = QString::fromLocal8Bit(panels[i]->readLine()).trimmed();
     }
 

@@ -8,6 +8,7 @@
 #include "config/content.h"
 #include "config/imagemap.h"
 #include "config/params.h"
+#include "config/programm/description.h"
 #include "config/programm/params.h"
 #include "config/programm/programm.h"
 #include "config/programm/programms.h"
@@ -78,6 +79,9 @@ void TestConfigDiff::oneFieldPerSection_data()
     QTest::newRow("descriptions") << Change([](Configuration& c) {
         c.tails()->tail(2)->setDescription(QStringLiteral("Склад, окна"));
     }) << QStringList{"Шлейфы сигнализации: ШС 3: Описание: — → Склад, окна"};
+    QTest::newRow("program description") << Change([](Configuration& c) {
+        c.programms()->programmByIndex(8)->descriptionItem()->setDescription(QStringLiteral("Сирена у входа"));
+    }) << QStringList{"Активация реле (выходов): Звуковой оповещатель (ЗО): Описание: — → Сирена у входа"};
 }
 
 void TestConfigDiff::oneFieldPerSection()
