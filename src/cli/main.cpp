@@ -1,6 +1,6 @@
 // olma-cli: the panel and its files from the command line; see olma::cli::usage().
 
-#include "cli/cli.h"
+#include "cli/archivecommands.h"
 
 #include <QCoreApplication>
 #include <QTextStream>
@@ -13,5 +13,5 @@ int main(int argc, char** argv)
     QTextStream out(stdout);
     QTextStream err(stderr);
     // The bar is drawn for a person at a terminal, never into a log a script collects.
-    return olma::cli::run(QCoreApplication::arguments().mid(1), out, err, ::isatty(STDERR_FILENO) == 1);
+    return olma::cli::runWithArchive(QCoreApplication::arguments().mid(1), out, err, ::isatty(STDERR_FILENO) == 1);
 }

@@ -522,4 +522,50 @@ QByteArray VirtualPanel::serve(const QByteArray& request)
     }
 }
 
+// ---- the log growing ----------------------------------------------------------------------
+
+namespace {
+
+// A block lists its records oldest first and the reader takes them last first: the order of a
+// read is the stored order with every block (the last one may be short) turned round. Turning
+// round twice gives the stored order back.
+QByteArray turnBlocks(const QByteArray& records)
+{
+    QByteArray turned;
+    turned.reserve(records.size());
+    const qsizetype count = records.size() / kLogRecordSize;
+    for (qsizetype first = 0; first < count; first += kLogRecordsPerBlock) {
+        const qsizetype last = std::min<qsizetype>(first + kLogRecordsPerBlock, count) - 1;
+        for (qsizetype i = last; i >= first; --i)
+            turned.append(records.mid(i * kLogRecordSize, kLogRecordSize));
+    }
+    return turned;
+}
+
+} // namespace
+
+QByteArray VirtualPanel::logAsRead() const
+{
+    return turnBlocks(_log);
+}
+
+void VirtualPanel::addLogEvents(const QByteArray& records, LogGrowth growth)
+{
+    QByteArray read = turnBlocks(_log);
+    const qsizetype limit = qsizetype(kLogMaxRecords) * kLogRecordSize;
+    for (qsizetype at = 0; at + kLogRecordSize <= records.size(); at += kLogRecordSize) {
+        const QByteArray record = records.mid(at, kLogRecordSize);
+        if (growth == LogGrowth::AtStart) {
+            read.prepend(record);
+            if (read.size() > limit)
+                read.chop(kLogRecordSize);
+        } else {
+            read.append(record);
+            if (read.size() > limit)
+                read.remove(0, kLogRecordSize);
+        }
+    }
+    _log = turnBlocks(read);
+}
+
 } // namespace olma::vpanel

@@ -63,6 +63,19 @@ public:
     void setLogRecords(const QByteArray& records);
     QByteArray logRecords() const { return _log; }
 
+    // Where the panel files a new event in the log as it is read: at the start (the newest
+    // record is read first) or at the end.
+    enum class LogGrowth
+    {
+        AtStart,
+        AtEnd,
+    };
+    // New events, whole 8-byte records in the order they happened. Once the log holds 4095
+    // records each new one overwrites the oldest: the ring rolls over.
+    void addLogEvents(const QByteArray& records, LogGrowth growth);
+    // The records in the order a whole read delivers them (each block's last record first).
+    QByteArray logAsRead() const;
+
     // The firmware of the last upload (63 bytes per data request), how many uploads were
     // ended, and how many restarts were asked for.
     QByteArray firmware() const { return _firmware; }
