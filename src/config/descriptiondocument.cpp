@@ -1,5 +1,7 @@
 #include "config/descriptiondocument.h"
 
+#include <QXmlStreamReader>
+
 namespace olma::config::descriptions {
 namespace {
 
@@ -7,6 +9,34 @@ const QString kDocumentName = QStringLiteral("configuration");
 const QString kRootTag = QStringLiteral("configuration");
 const QString kIdAttribute = QStringLiteral("id");
 const QString kDescriptionTag = QStringLiteral("description");
+
+// The program writes three levels (root, node, description); a hand-edited text may mark up a
+// little more. The document model takes time that grows much faster than the nesting, so a
+// deeper document is refused before it is built.
+constexpr qint64 kMaxDepth = 32;
+
+// One linear pass of the stream reader: well formed and no deeper than kMaxDepth.
+bool shallowAndWellFormed(const QByteArray& contents)
+{
+    QXmlStreamReader reader(contents);
+    // As the document model reads it: prefixes are part of the names.
+    reader.setNamespaceProcessing(false);
+    qint64 depth = 0;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth > kMaxDepth)
+                return false;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        default:
+            break;
+        }
+    }
+    return !reader.hasError();
+}
 
 bool isDescriptionElement(const QDomElement& element)
 {
@@ -37,6 +67,8 @@ QDomDocument emptyDocument()
 
 std::optional<QDomDocument> parse(const QByteArray& contents)
 {
+    if (!shallowAndWellFormed(contents))
+        return std::nullopt;
     QDomDocument document(kDocumentName);
     if (!document.setContent(contents) || document.documentElement().isNull())
         return std::nullopt;
