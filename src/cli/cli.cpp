@@ -23,6 +23,7 @@
 #include "logview/logview.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QPointer>
 #include <QTextStream>
@@ -379,6 +380,9 @@ int exportLog(const Options& options, Context& ctx)
     const olma::logview::LogOutcome loaded = log.loadLogFile(options.operand);
     // A file that is there but cannot be read leaves the window silent; here that is a failure.
     if (!loaded.done && loaded.text.isEmpty()) {
+        // Only a regular file is opened to learn why: a FIFO would block.
+        if (!QFileInfo(options.operand).isFile())
+            return ctx.fail(QStringLiteral("cannot read %1: not a regular file").arg(options.operand));
         QFile probe(options.operand);
         probe.open(QIODevice::ReadOnly);
         return ctx.fail(QStringLiteral("cannot read %1: %2").arg(options.operand, probe.errorString()));

@@ -18,7 +18,6 @@ inline const QString kStartDir = QStringLiteral(".");
 inline const QString kOpenCaption = QStringLiteral("Открыть файл журнала");
 inline const QString kOpenErrorTitle = QStringLiteral("Ошибка чтения файла журнала");
 inline const QString kFileNotFound = QStringLiteral("Файл журнала: \"%1\" не наден!");
-inline const QString kFileNotRegular = QStringLiteral("Файл журнала: \"%1\" не является обычным файлом!");
 inline const QString kFileTooLarge =
     QStringLiteral("Файл журнала: \"%1\" слишком велик (%2 байт, допустимо не более 16 МиБ)!");
 inline const QString kSaveCaption = QStringLiteral("Файл журнала");

@@ -93,12 +93,12 @@ LogOutcome LogView::loadLogFile(const QString& fileName)
     case olma::files::ReadStatus::Missing:
         return outcome(false, LogOutcome::Message::Critical, texts::kOpenErrorTitle,
                        texts::kFileNotFound.arg(fileName));
-    case olma::files::ReadStatus::NotRegular:
-        return outcome(false, LogOutcome::Message::Critical, texts::kOpenErrorTitle,
-                       texts::kFileNotRegular.arg(fileName));
     case olma::files::ReadStatus::WrongSize:
         return outcome(false, LogOutcome::Message::Critical, texts::kOpenErrorTitle,
                        texts::kFileTooLarge.arg(fileName).arg(read.size));
+    // A folder, a FIFO or a device is never opened (a FIFO would block for ever); like a file
+    // that cannot be read, it is passed over.
+    case olma::files::ReadStatus::NotRegular:
     case olma::files::ReadStatus::Unreadable:
         return {};
     case olma::files::ReadStatus::Read:

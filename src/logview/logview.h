@@ -61,8 +61,8 @@ public:
     void beginDeviceRead(ProgressDialogLog* dialog);
     // Refreshes the viewer with what arrived; a failed read keeps it and says so.
     LogOutcome endDeviceRead(bool ok);
-    // "Считать из файла": an empty name does nothing; a missing file, one that is not a regular
-    // file and one over 16 MiB are reported and a file that cannot be read is passed over, all
+    // "Считать из файла": an empty name does nothing; a missing file and one over 16 MiB are
+    // reported, and a file that cannot be read or is not a regular file is passed over, all
     // leaving the log as it was.
     LogOutcome loadLogFile(const QString& fileName);
     // "Запсать в файл": the raw log, byte for byte; an empty name (cancelled dialog) fails. A
