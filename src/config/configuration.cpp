@@ -175,6 +175,9 @@ FileReadResult Configuration::readFromFile(const QString& path, int deviceType)
         std::fill(bytes.begin() + kShortLayoutClearFrom, bytes.begin() + kShortLayoutClearTo + 1, 0);
 
     std::copy(bytes.begin(), bytes.end(), _image);
+    // The nodes rebuilt for the new image look for their descriptions in the document they hold;
+    // the old one is about to go, and a large one would make every node search it in vain.
+    resetDescriptions();
     setDeviceType(deviceType);
     setImage(_image);
 

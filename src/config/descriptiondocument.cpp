@@ -15,17 +15,24 @@ const QString kDescriptionTag = QStringLiteral("description");
 // deeper document is refused before it is built.
 constexpr qint64 kMaxDepth = 32;
 
-// One linear pass of the stream reader: well formed and no deeper than kMaxDepth.
+// Every node of the tree looks through the whole document for its description, so the time a
+// document costs grows with its elements times the nodes. The largest panel has some 600 nodes
+// with descriptions, two elements each; a document with many times that was not written here.
+constexpr qint64 kMaxElements = 4096;
+
+// One linear pass of the stream reader: well formed, no deeper than kMaxDepth and no more than
+// kMaxElements elements.
 bool shallowAndWellFormed(const QByteArray& contents)
 {
     QXmlStreamReader reader(contents);
     // As the document model reads it: prefixes are part of the names.
     reader.setNamespaceProcessing(false);
     qint64 depth = 0;
+    qint64 elements = 0;
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
         case QXmlStreamReader::StartElement:
-            if (++depth > kMaxDepth)
+            if (++depth > kMaxDepth || ++elements > kMaxElements)
                 return false;
             break;
         case QXmlStreamReader::EndElement:

@@ -17,7 +17,7 @@ QString emptyDocumentText();
 QDomDocument emptyDocument();
 
 // Parses a description file's contents; nullopt when they are not a document with a root element
-// or are nested deeper than any description file is.
+// or are nested deeper or hold many more elements than any description file does.
 std::optional<QDomDocument> parse(const QByteArray& contents);
 
 // The file contents: UTF-8, indented by one space, opening with the declaration of the empty document.

@@ -357,7 +357,8 @@ private slots:
 
     // A description file the program did not write: the image loads whatever it is, and a file
     // that cannot be a description (a FIFO would block for ever, a huge file would fill the
-    // memory, a deep nest would keep the document model busy for minutes) is passed over.
+    // memory, a deep nest would keep the document model busy for minutes, tens of thousands of
+    // elements would keep every node searching) is passed over.
     void untrustedDescriptionFiles_data()
     {
         QTest::addColumn<QString>("kind");
@@ -370,6 +371,8 @@ private slots:
                                     << "слишком велик (4194305 байт";
         QTest::newRow("nested 1.4 MB deep") << "deep" << QString();
         QTest::newRow("malformed") << "malformed" << QString();
+        // Every node looks through every element: far more than the program ever writes is refused.
+        QTest::newRow("5000 elements") << "wide" << QString();
         QTest::newRow("just 4 MiB, well formed") << "large" << QString();
     }
 
@@ -393,6 +396,8 @@ private slots:
         } else if (kind == QLatin1String("deep")) {
             writeFile(xml, described + QByteArray("<a>").repeated(350000) + QByteArray("</a>").repeated(350000) +
                                "</configuration>");
+        } else if (kind == QLatin1String("wide")) {
+            writeFile(xml, described + QByteArray("<tail id=\"1\"/>").repeated(5000) + "</configuration>");
         } else if (kind == QLatin1String("malformed")) {
             writeFile(xml, described + "<tail>");
         } else {
