@@ -40,7 +40,8 @@ inline olma::config::IConfigItem* pickNode(olma::config::Configuration& configur
     const QList<olma::config::IConfigItem*> sections = configuration.children();
     olma::config::IConfigItem* section = sections[qsizetype(pick % sections.size())];
     const QList<olma::config::IConfigItem*> children = section->children();
-    const bool whole = (pick / 8) % 4 == 0 && dynamic_cast<olma::config::Programms*>(section) == nullptr;
+    // A whole section (up to 255 users) costs as much as many single nodes: one pick in 32.
+    const bool whole = (pick / 8) % 32 == 0 && dynamic_cast<olma::config::Programms*>(section) == nullptr;
     if (whole || children.isEmpty())
         return dynamic_cast<olma::config::Programms*>(section) == nullptr ? section : nullptr;
     return children[qsizetype(pick / 32 % children.size())];

@@ -146,18 +146,18 @@ int main(int argc, char** argv)
     ok &= put(QStringLiteral("descriptiontree"), QStringLiteral("three-nodes-users"), bytes({0x1F, 4}) + threeNodes);
     ok &= put(QStringLiteral("descriptiontree"), QStringLiteral("empty"), bytes({0, 0}) + empty);
 
-    // Files: the reader (0 bounded, 2 configuration, 3 log, 5 firmware, 8 writer), then the kind of file (0 regular, 1
+    // Files: the reader (0 bounded, 1 configuration, 2 log, 5 firmware, 7 writer), then the kind of file (0 regular, 1
     // sparse of an edge size, 2 FIFO, 3 folder, 4 device, 5 none) and its bytes or size.
     ok &= put(QStringLiteral("files"), QStringLiteral("bounded-regular"), bytes({0, 3, 6, 0}) + "state");
     ok &= put(QStringLiteral("files"), QStringLiteral("configuration-fifo-xml"),
-              bytes({2, 2, 0}) + factory.left(olma::config::kShortImageSize));
-    ok &= put(QStringLiteral("files"), QStringLiteral("configuration-large-xml"), bytes({2, 1, 16, 0}) + factory);
-    ok &= put(QStringLiteral("files"), QStringLiteral("log-over-16-mib"), bytes({3, 1, 19}));
-    ok &= put(QStringLiteral("files"), QStringLiteral("log-three"), bytes({3, 0}) + block + user + zone);
+              bytes({1, 2, 0}) + factory.left(olma::config::kShortImageSize));
+    ok &= put(QStringLiteral("files"), QStringLiteral("configuration-large-xml"), bytes({1, 1, 16, 0}) + factory);
+    ok &= put(QStringLiteral("files"), QStringLiteral("log-over-16-mib"), bytes({2, 1, 19}));
+    ok &= put(QStringLiteral("files"), QStringLiteral("log-three"), bytes({2, 0}) + block + user + zone);
     ok &= put(QStringLiteral("files"), QStringLiteral("firmware-40"), bytes({5, 0}) + factory.left(40));
     ok &= put(QStringLiteral("files"), QStringLiteral("firmware-configuration"), bytes({5, 1, 12}));
-    ok &= put(QStringLiteral("files"), QStringLiteral("write-over-device"), bytes({8, 4}) + "bytes");
-    ok &= put(QStringLiteral("files"), QStringLiteral("write-over-regular"), bytes({8, 0, 0, 3}) + "oldnew");
+    ok &= put(QStringLiteral("files"), QStringLiteral("write-over-device"), bytes({7, 4}) + "bytes");
+    ok &= put(QStringLiteral("files"), QStringLiteral("write-over-regular"), bytes({7, 0, 0, 3}) + "oldnew");
 
     // Engine scripts: operation, flags (callback), write size, cancel point, parameters, answers.
     const QByteArray id = bytes({0x10, 12, 0x39, 0x30});

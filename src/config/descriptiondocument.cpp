@@ -1,5 +1,6 @@
 #include "config/descriptiondocument.h"
 
+#include <QRegularExpression>
 #include <QXmlStreamReader>
 
 namespace olma::config::descriptions {
@@ -20,6 +21,12 @@ constexpr qint64 kMaxDepth = 32;
 // with descriptions, two elements each; a document with many times that was not written here.
 constexpr qint64 kMaxElements = 4096;
 
+bool plainName(QStringView name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z_][A-Za-z0-9._-]*$"));
+    return pattern.match(name).hasMatch();
+}
+
 // One linear pass of the stream reader: well formed, no deeper than kMaxDepth and no more than
 // kMaxElements elements.
 bool shallowAndWellFormed(const QByteArray& contents)
@@ -37,6 +44,12 @@ bool shallowAndWellFormed(const QByteArray& contents)
             break;
         case QXmlStreamReader::EndElement:
             --depth;
+            break;
+        case QXmlStreamReader::ProcessingInstruction:
+            // The parser takes "<?x~?>" but not the "<?x~ ?>" the document model writes back, so
+            // such a file would be saved unreadable: only plain names are let through.
+            if (!plainName(reader.processingInstructionTarget()))
+                return false;
             break;
         default:
             break;

@@ -373,6 +373,8 @@ private slots:
         QTest::newRow("malformed") << "malformed" << QString();
         // Every node looks through every element: far more than the program ever writes is refused.
         QTest::newRow("5000 elements") << "wide" << QString();
+        // Read as given, written back as "<?x~ ?>", which no parser takes: the file would be lost.
+        QTest::newRow("odd processing instruction") << "pi" << QString();
         QTest::newRow("just 4 MiB, well formed") << "large" << QString();
     }
 
@@ -396,6 +398,8 @@ private slots:
         } else if (kind == QLatin1String("deep")) {
             writeFile(xml, described + QByteArray("<a>").repeated(350000) + QByteArray("</a>").repeated(350000) +
                                "</configuration>");
+        } else if (kind == QLatin1String("pi")) {
+            writeFile(xml, "<?x~?>" + described + "</configuration>");
         } else if (kind == QLatin1String("wide")) {
             writeFile(xml, described + QByteArray("<tail id=\"1\"/>").repeated(5000) + "</configuration>");
         } else if (kind == QLatin1String("malformed")) {
