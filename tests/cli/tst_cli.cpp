@@ -249,8 +249,6 @@ private slots:
                                                << 4096 << QStringList{saveConf, "@/old.bin: " + noSpace};
         QTest::newRow("read-config, full disk") << QStringList{"read-config", "--port", "PORT", "--out", "@/old.bin"}
                                                 << 4096 << QStringList{saveConf, noSpace};
-        QTest::newRow("state, full disk") << QStringList{"state", "--port", "PORT", "--out", "@/old.bin"} << 64
-                                          << QStringList{"cannot write @/old.bin: " + noSpace};
         QTest::newRow("read-log, full disk")
             << QStringList{"read-log", "--port", "PORT", "--out", "@/log.bin"} << 1024
             << QStringList{"Запись журнала в файл @/log.bin не выполнена! (" + noSpace + ")"};
@@ -261,7 +259,7 @@ private slots:
             << QStringList{"export-log", "@/log.bin", "--out", "@/old.txt"} << 1024
             << QStringList{"Записи журнала не экспортированы! (@/old.txt: " + noSpace + ")"};
         QTest::newRow("out is a folder") << QStringList{"new-config", "--model", "4", "--out", "@"} << 0
-                                         << QStringList{saveConf.replace("@/old.bin", "@"), "is a folder"};
+                                         << QStringList{QString(saveConf).replace("@/old.bin", "@"), "is a folder"};
         QTest::newRow("out is a device") << QStringList{"state", "--port", "PORT", "--out", "/dev/null"} << 0
                                          << QStringList{"cannot write /dev/null: not a regular file"};
         QTest::newRow("out is a FIFO") << QStringList{"export-log", "@/log.bin", "--out", "@/fifo.txt"} << 0
@@ -276,9 +274,9 @@ private slots:
                                                 << QStringList{"\"@/huge.bin\" слишком велик (1073741824 байт"};
         QTest::newRow("firmware is a FIFO") << QStringList{"firmware", "--port", "PORT", "@/fifo.txt"} << 0
                                             << QStringList{"\"@/fifo.txt\" не является обычным файлом"};
-        QTest::newRow("state of a gigabyte") << QStringList{"render-state", "@/huge.bin"} << 0
+        QTest::newRow("state of a gigabyte") << QStringList{"render-state", "@/huge.bin", "--page", "zones"} << 0
                                              << QStringList{"a state record has 84 bytes, this file 1073741824"};
-        QTest::newRow("state from a FIFO") << QStringList{"render-state", "@/fifo.txt"} << 0
+        QTest::newRow("state from a FIFO") << QStringList{"render-state", "@/fifo.txt", "--page", "zones"} << 0
                                            << QStringList{"cannot read @/fifo.txt: not a regular file"};
         QTest::newRow("log of a gigabyte") << QStringList{"export-log", "@/huge.bin", "--out", "@/new.txt"} << 0
                                            << QStringList{"\"@/huge.bin\" слишком велик (1073741824 байт"};
@@ -323,9 +321,9 @@ private slots:
             piece.replace(QStringLiteral("@"), dir.path());
             QVERIFY2(run.err.contains(piece), qPrintable(run.err));
         }
-        QCOMPARE(QSet<QString>(folder.entryList(QDir::Files | QDir::System | QDir::Hidden).begin(),
-                               folder.entryList(QDir::Files | QDir::System | QDir::Hidden).end()),
-                 QSet<QString>(before.keyBegin(), before.keyEnd()) << QStringLiteral("fifo.txt"));
+        const QStringList after = folder.entryList(QDir::Files | QDir::System | QDir::Hidden);
+        QStringList expected = before.keys() << QStringLiteral("fifo.txt");
+        QCOMPARE(QSet<QString>(after.begin(), after.end()), QSet<QString>(expected.begin(), expected.end()));
         for (auto it = before.begin(); it != before.end(); ++it) {
             if (it.key() != QLatin1String("huge.bin"))
                 QCOMPARE(readAll(dir.filePath(it.key())), it.value());
