@@ -123,6 +123,10 @@ int main(int argc, char** argv)
     ok &=
         put(QStringLiteral("configimage"), QStringLiteral("short-layout"), factory.left(olma::config::kShortImageSize));
     ok &= put(QStringLiteral("configimage"), QStringLiteral("stub"), factory.left(100));
+    // The same images exported: the last byte picks model, format and section, the two before it the node.
+    ok &= put(QStringLiteral("configexport"), QStringLiteral("factory-16-rtf"), factory + bytes({0x00, 0x07, 5}));
+    ok &= put(QStringLiteral("configexport"), QStringLiteral("factory-4-programm"), factory + bytes({0x01, 0x24, 9}));
+    ok &= put(QStringLiteral("configexport"), QStringLiteral("stub-csv"), factory.left(100) + bytes({0x00, 0x03, 11}));
 
     // Descriptions as the program writes them, and the empty document.
     configuration.users()->user(0)->setDescription(QStringLiteral("Дежурный"));
@@ -132,9 +136,28 @@ int main(int argc, char** argv)
     const QString path = folder.filePath(QStringLiteral("conf.bin"));
     QFile written(olma::config::Configuration::descriptionFileName(path));
     ok &= configuration.saveToFile(path) && written.open(QIODevice::ReadOnly);
-    ok &= put(QStringLiteral("descriptions"), QStringLiteral("three-nodes"), written.readAll());
-    ok &= put(QStringLiteral("descriptions"), QStringLiteral("empty"),
-              olma::config::descriptions::emptyDocumentText().toUtf8());
+    const QByteArray threeNodes = written.readAll();
+    const QByteArray empty = olma::config::descriptions::emptyDocumentText().toUtf8();
+    // The description targets take the node asked about off the front: one byte for the
+    // document's, two for the tree's.
+    ok &= put(QStringLiteral("descriptions"), QStringLiteral("three-nodes"), char(15 * 5) + threeNodes);
+    ok &= put(QStringLiteral("descriptions"), QStringLiteral("empty"), char(0) + empty);
+    ok &= put(QStringLiteral("descriptiontree"), QStringLiteral("three-nodes-loops"), bytes({0, 3}) + threeNodes);
+    ok &= put(QStringLiteral("descriptiontree"), QStringLiteral("three-nodes-users"), bytes({0x1F, 4}) + threeNodes);
+    ok &= put(QStringLiteral("descriptiontree"), QStringLiteral("empty"), bytes({0, 0}) + empty);
+
+    // Files: the reader (0 bounded, 1 configuration, 2 log, 5 firmware, 7 writer), then the kind of file (0 regular, 1
+    // sparse of an edge size, 2 FIFO, 3 folder, 4 device, 5 none) and its bytes or size.
+    ok &= put(QStringLiteral("files"), QStringLiteral("bounded-regular"), bytes({0, 3, 6, 0}) + "state");
+    ok &= put(QStringLiteral("files"), QStringLiteral("configuration-fifo-xml"),
+              bytes({1, 2, 0}) + factory.left(olma::config::kShortImageSize));
+    ok &= put(QStringLiteral("files"), QStringLiteral("configuration-large-xml"), bytes({1, 1, 16, 0}) + factory);
+    ok &= put(QStringLiteral("files"), QStringLiteral("log-over-16-mib"), bytes({2, 1, 19}));
+    ok &= put(QStringLiteral("files"), QStringLiteral("log-three"), bytes({2, 0}) + block + user + zone);
+    ok &= put(QStringLiteral("files"), QStringLiteral("firmware-40"), bytes({5, 0}) + factory.left(40));
+    ok &= put(QStringLiteral("files"), QStringLiteral("firmware-configuration"), bytes({5, 1, 12}));
+    ok &= put(QStringLiteral("files"), QStringLiteral("write-over-device"), bytes({7, 4}) + "bytes");
+    ok &= put(QStringLiteral("files"), QStringLiteral("write-over-regular"), bytes({7, 0, 0, 3}) + "oldnew");
 
     // Engine scripts: operation, flags (callback), write size, cancel point, parameters, answers.
     const QByteArray id = bytes({0x10, 12, 0x39, 0x30});

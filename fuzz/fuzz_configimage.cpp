@@ -1,19 +1,12 @@
-// Any bytes as a configuration file: the file is read the way start-up reads the default
-// configuration and the way the "open a file" command reads one; whatever it is, the image
-// changes only when the file was accepted. Then the bytes, repeated to fill a whole image,
-// are decoded by every node and the configuration is exported. The last byte of the input
-// chooses the panel model and the export format (a whole export takes long enough that one
-// format per input keeps the fuzzer going; over a run every format meets every kind of image).
+// Any bytes, repeated to fill a whole image, as a configuration the panel holds: one node of the
+// tree (a section, or one loop, user, block group or relay program) decodes its fields from it
+// and answers for its name, its description and those of its subtree; decoding only reads, so
+// the image is as it was filled. The last byte chooses the panel model, the two before it the
+// node. One input in 20000 or so decodes the whole tree. How files become images (sizes, the older
+// layout, what a refused file leaves behind) is fuzz_files'.
 
+#include "configtrees.h"
 #include "fuzzsupport.h"
-
-#include "common/cp1251.h"
-#include "config/configuration.h"
-#include "config/iconfigitem.h"
-#include "config/imagemap.h"
-
-#include <QSaveFile>
-#include <QTemporaryDir>
 
 #include <cstring>
 
@@ -21,15 +14,7 @@ using namespace olma::config;
 
 namespace {
 
-void writeFile(const QString& path, const std::uint8_t* data, std::size_t size)
-{
-    QSaveFile file(path);
-    OLMA_FUZZ_CHECK(file.open(QIODevice::WriteOnly));
-    OLMA_FUZZ_CHECK(file.write(reinterpret_cast<const char*>(data), qint64(size)) == qint64(size));
-    OLMA_FUZZ_CHECK(file.commit());
-}
-
-// Every node of the tree answers for its name and description.
+// Every node of the subtree answers for its name and description.
 int visit(const IConfigItem* item)
 {
     item->name();
@@ -50,52 +35,22 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static QTemporaryDir folder;
-    OLMA_FUZZ_CHECK(folder.isValid());
-    const QString path = folder.filePath(QStringLiteral("input.bin"));
-    writeFile(path, data, size);
-    const int choice = size > 0 ? data[size - 1] : 0;
-    const int deviceType = choice % 3;
-    const int format = choice / 3 % 4;
+    if (size < 3)
+        return 0;
+    const unsigned choice = data[size - 1];
+    const unsigned pick = unsigned(data[size - 3]) << 8 | data[size - 2];
+    olma::fuzz::ConfigTree& tree = olma::fuzz::configTree(int(choice % 3));
+    for (std::size_t i = 0; i < tree.image.size(); ++i)
+        tree.image[i] = data[i % size];
 
-    // One tree for all inputs, set back to the factory configuration of the model each time.
-    static std::vector<unsigned char> image(kImageSize, 0);
-    static Configuration configuration(image.data(), 0);
-    static const std::vector<unsigned char> defaults = image;
-    std::copy(defaults.begin(), defaults.end(), image.begin());
-    configuration.setDeviceType(deviceType);
-    configuration.setImage(image.data());
-    configuration.resetDescriptions();
-
-    // Start-up: a file of at least a whole image is taken from its start; anything shorter changes nothing.
-    const bool loaded = configuration.loadFromFile(path);
-    OLMA_FUZZ_CHECK(loaded == (size >= std::size_t(kImageSize)));
-    OLMA_FUZZ_CHECK(loaded ? std::memcmp(image.data(), data, kImageSize) == 0 : image == defaults);
-
-    // The command: exactly 10098 or 10066 bytes, or nothing changes.
-    const std::vector<unsigned char> before = image;
-    const FileReadResult result = configuration.readFromFile(path, (deviceType + 1) % 3);
-    const bool accepted = size == std::size_t(kImageSize) || size == std::size_t(kShortImageSize);
-    OLMA_FUZZ_CHECK((result == FileReadResult::Loaded) == accepted);
-    if (!accepted)
-        OLMA_FUZZ_CHECK(image == before);
-    else if (size == std::size_t(kShortImageSize))
-        OLMA_FUZZ_CHECK(
-            std::all_of(image.begin() + kShortImageSize, image.end(), [](unsigned char b) { return b == 0; }));
-
-    // The bytes, repeated, as a whole image.
-    if (size > 0) {
-        std::vector<unsigned char> whole(kImageSize);
-        for (std::size_t i = 0; i < whole.size(); ++i)
-            whole[i] = data[i % size];
-        writeFile(path, whole.data(), whole.size());
-        OLMA_FUZZ_CHECK(configuration.loadFromFile(path));
-        OLMA_FUZZ_CHECK(image == whole);
-    }
-    OLMA_FUZZ_CHECK(visit(&configuration) > 1);
-    OLMA_FUZZ_CHECK(!olma::cp1251::encode(configuration.exportText(format)).isEmpty());
-    // Decoding only reads: the image is as it was loaded.
-    if (size > 0)
-        OLMA_FUZZ_CHECK(std::memcmp(image.data(), data, std::min(size, std::size_t(kImageSize))) == 0);
+    IConfigItem* node = olma::fuzz::pickNode(*tree.configuration, pick);
+    if (choice / 3 == 0 && pick % 256 == 0xA5)
+        node = tree.configuration;
+    if (!node)
+        return 0;
+    olma::fuzz::priv(node)->loadFromImage();
+    OLMA_FUZZ_CHECK(visit(node) >= 1);
+    for (std::size_t i = 0; i < tree.image.size(); ++i)
+        OLMA_FUZZ_CHECK(tree.image[i] == data[i % size]);
     return 0;
 }

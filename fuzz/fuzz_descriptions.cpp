@@ -1,33 +1,21 @@
-// Any bytes as a description file: parsed, handed to the configuration tree, and every node
-// reads its description. A document the tree accepted must survive the program's own save
-// and load: the descriptions read back from the saved file are the ones it held.
+// Any bytes as a description file, at the level of the document: parsed (a document nested
+// deeper than any description file is refused before the document model is built), and when
+// accepted, every description it holds for the ids the input names reads back the same after
+// the program's own save and load; a description written into it reads back as written.
+// The tree's side (every node reading its description) is fuzz_descriptiontree's.
 
 #include "fuzzsupport.h"
 
-#include "config/configitem.h"
-#include "config/configuration.h"
 #include "config/descriptiondocument.h"
-#include "config/imagemap.h"
+
+#include <QStringList>
 
 using namespace olma::config;
 
 namespace {
 
-void collect(const IConfigItem* item, QStringList& out)
-{
-    out << item->description();
-    for (const IConfigItem* child : item->children())
-        collect(child, out);
-}
-
-// Every node writes its description back into the document it holds.
-void store(IConfigItem* item)
-{
-    if (auto* node = dynamic_cast<IConfigItemPriv*>(item))
-        node->storeDescription();
-    for (IConfigItem* child : item->children())
-        store(child);
-}
+const QStringList kTags = {QStringLiteral("tail"), QStringLiteral("user"), QStringLiteral("programm"),
+                           QStringLiteral("keyboard"), QStringLiteral("description")};
 
 } // namespace
 
@@ -39,30 +27,31 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    static std::vector<unsigned char> image(kImageSize, 0);
-    // The 16-loop model: every loop and output of the tree is there to be described.
-    static Configuration configuration(image.data(), 2);
+    // The first byte picks the node asked about; the rest is the file.
+    olma::fuzz::Input in(data, size);
+    const unsigned pick = in.byte();
+    const QString tag = kTags[pick % kTags.size()];
+    const int id = int(pick / kTags.size()) - 2;
+    std::size_t taken = 0;
+    const std::uint8_t* at = in.take(in.remaining(), &taken);
+    const QByteArray contents(reinterpret_cast<const char*>(at), qsizetype(taken));
 
-    const QByteArray contents(reinterpret_cast<const char*>(data), qsizetype(size));
-    const std::optional<QDomDocument> document = descriptions::parse(contents);
-    configuration.setDescriptionDocument(document ? *document : descriptions::emptyDocument());
-    QStringList held;
-    collect(&configuration, held);
+    std::optional<QDomDocument> document = descriptions::parse(contents);
+    if (!document)
+        return 0;
+    const std::optional<QString> held = descriptions::read(*document, tag, id);
 
     // Saved and read back as the configuration files carry it.
-    const std::optional<QDomDocument> saved =
-        descriptions::parse(descriptions::serialize(configuration.descriptionDocument()));
+    const std::optional<QDomDocument> saved = descriptions::parse(descriptions::serialize(*document));
     OLMA_FUZZ_CHECK(saved.has_value());
-    configuration.setDescriptionDocument(*saved);
-    QStringList readBack;
-    collect(&configuration, readBack);
-    OLMA_FUZZ_CHECK(readBack == held);
+    OLMA_FUZZ_CHECK(descriptions::read(*saved, tag, id) == held);
 
-    // Storing what every node holds changes none of it.
-    store(&configuration);
-    configuration.setDescriptionDocument(configuration.descriptionDocument());
-    QStringList stored;
-    collect(&configuration, stored);
-    OLMA_FUZZ_CHECK(stored == held);
+    // Written, then read back, then saved and read again.
+    const QString text = held.value_or(QString()) + QStringLiteral(" <&\"Склад\"> ");
+    descriptions::write(*document, tag, id, text);
+    OLMA_FUZZ_CHECK(descriptions::read(*document, tag, id) == text);
+    const std::optional<QDomDocument> again = descriptions::parse(descriptions::serialize(*document));
+    OLMA_FUZZ_CHECK(again.has_value());
+    OLMA_FUZZ_CHECK(descriptions::read(*again, tag, id) == text);
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "app/typeselectdialog.h"
 #include "common/datadir.h"
 #include "common/dialogs.h"
+#include "common/safefile.h"
 #include "config/configexport.h"
 #include "config/configtexts.h"
 #include "config/configuration.h"
@@ -133,13 +134,18 @@ void MainWindow::on_loadFirmWare_activated()
     command.prepare = [this, &firmware] {
         const QString name =
             olma::dialogs::getOpenFileName(this, texts::kFirmwareCaption, texts::kStartDir, texts::kFirmwareFilter);
-        switch (olma::firmware::readImage(name, firmware)) {
+        qint64 size = -1;
+        switch (olma::firmware::readImage(name, firmware, &size)) {
         case olma::firmware::ReadResult::Read:
             return true;
         case olma::firmware::ReadResult::NotFound:
             return false;
         case olma::firmware::ReadResult::Unreadable:
             olma::dialogs::critical(this, texts::kFirmwareTitle, texts::kFirmwareUnreadable);
+            return false;
+        case olma::firmware::ReadResult::Refused:
+            // An empty or tiny file would "upload" nothing and report success.
+            olma::dialogs::critical(this, texts::kFirmwareTitle, olma::firmware::refusalMessage(name, size));
             return false;
         }
         return false;
@@ -236,6 +242,8 @@ void MainWindow::on_readConfFromFile_activated()
         return;
     }
     showConfigurationPage();
+    if (!_configuration->descriptionWarning().isEmpty())
+        olma::dialogs::warning(this, configtexts::readFileTitle(), _configuration->descriptionWarning());
 }
 
 void MainWindow::on_writeConfToFile_activated()
@@ -245,8 +253,10 @@ void MainWindow::on_writeConfToFile_activated()
                                                         configtexts::binaryFileFilter());
     if (name.isEmpty())
         return;
-    if (!_configuration->saveToFile(name))
-        olma::dialogs::critical(this, configtexts::writeFileTitle(), texts::kSaveConfFailed.arg(name));
+    QString reason;
+    if (!_configuration->saveToFile(name, &reason))
+        olma::dialogs::critical(this, configtexts::writeFileTitle(),
+                                olma::files::withReason(texts::kSaveConfFailed.arg(name), reason));
 }
 
 void MainWindow::on_exportConfToFile_triggered()
@@ -256,12 +266,13 @@ void MainWindow::on_exportConfToFile_triggered()
         olma::dialogs::getSaveFileName(this, exporttexts::kCaption, exporttexts::kStartDir, exporttexts::kFilter);
     if (name.isEmpty())
         return;
-    const olma::config::ExportResult result = olma::config::exportConfiguration(*_configuration, name);
+    QString reason;
+    const olma::config::ExportResult result = olma::config::exportConfiguration(*_configuration, name, &reason);
     const QString message = olma::config::exportMessage(result);
     if (result == olma::config::ExportResult::Exported)
         olma::dialogs::information(this, exporttexts::kTitle, message);
     else
-        olma::dialogs::critical(this, exporttexts::kTitle, message);
+        olma::dialogs::critical(this, exporttexts::kTitle, olma::files::withReason(message, reason));
 }
 
 // ---- log files ----------------------------------------------------------------------------

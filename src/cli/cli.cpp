@@ -2,6 +2,7 @@
 
 #include "cli/terminalprogress.h"
 #include "common/devicetype.h"
+#include "common/safefile.h"
 #include "config/configexport.h"
 #include "config/configuration.h"
 #include "config/imagemap.h"
@@ -22,9 +23,9 @@
 #include "logview/logview.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QPointer>
-#include <QSaveFile>
 #include <QTextStream>
 
 #include <algorithm>
@@ -131,25 +132,21 @@ QString withTrouble(const QString& message, const ProtocolImpl& engine)
     return message + QStringLiteral(" [") + lineTrouble(engine) + QLatin1Char(']');
 }
 
-bool readWhole(const QString& name, QByteArray* bytes, QString* error)
+bool saveFile(const QString& name, const QByteArray& bytes, QString* error)
 {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read %1: %2").arg(name, file.errorString());
+    QString reason;
+    if (!olma::files::writeFile(name, bytes, &reason)) {
+        *error = QStringLiteral("cannot write %1: %2").arg(name, reason);
         return false;
     }
-    *bytes = file.readAll();
     return true;
 }
 
-bool saveFile(const QString& name, const QByteArray& bytes, QString* error)
+// A description file passed over is worth a word; the configuration itself loaded.
+void warnAboutDescriptions(const olma::config::Configuration& configuration, Context& ctx)
 {
-    QSaveFile file(name);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = QStringLiteral("cannot write %1: %2").arg(name, file.errorString());
-        return false;
-    }
-    return true;
+    if (!configuration.descriptionWarning().isEmpty())
+        ctx.err << "olma-cli " << ctx.command << ": " << configuration.descriptionWarning() << Qt::endl;
 }
 
 void commonLines(QTextStream& out, const olma::device::Device& device, bool captions)
@@ -241,8 +238,9 @@ int readConfig(const Options& options, Context& ctx)
     configuration.resetDescriptions();
 
     const QString name = options.out();
-    if (!configuration.saveToFile(name))
-        return ctx.fail(wtexts::kSaveConfFailed.arg(name));
+    QString reason;
+    if (!configuration.saveToFile(name, &reason))
+        return ctx.fail(olma::files::withReason(wtexts::kSaveConfFailed.arg(name), reason));
     ctx.out << "Configuration: " << image.size() << " bytes in " << table.size() << " blocks written to " << name
             << '\n';
     ctx.out.flush();
@@ -256,6 +254,7 @@ int writeConfig(const Options& options, Context& ctx)
     const olma::config::FileReadResult read = configuration.readFromFile(options.operand, options.deviceType());
     if (read != olma::config::FileReadResult::Loaded)
         return ctx.fail(olma::config::fileReadMessage(read, options.operand));
+    warnAboutDescriptions(configuration, ctx);
 
     // The model the panel reports, as the window's poll finds it.
     QObject owner;
@@ -318,7 +317,12 @@ int readLog(const Options& options, Context& ctx)
 int firmware(const Options& options, Context& ctx)
 {
     std::vector<unsigned char> bytes;
-    if (olma::firmware::readImage(options.operand, bytes) != olma::firmware::ReadResult::Read)
+    qint64 size = -1;
+    const olma::firmware::ReadResult read = olma::firmware::readImage(options.operand, bytes, &size);
+    // Checked before the port opens: an empty or tiny file would "upload" nothing and succeed.
+    if (read == olma::firmware::ReadResult::Refused)
+        return ctx.fail(olma::firmware::refusalMessage(options.operand, size));
+    if (read != olma::firmware::ReadResult::Read)
         return ctx.fail(wtexts::kFirmwareUnreadable + QStringLiteral(" [") + options.operand + QLatin1Char(']'));
     QObject owner;
     ProtocolImpl* engine = makeEngine(options, &owner);
@@ -349,8 +353,9 @@ int newConfig(const Options& options, Context& ctx)
     olma::config::Configuration configuration(image.data(), options.deviceType());
     configuration.newConfiguration(options.deviceType());
     configuration.resetDescriptions();
-    if (!configuration.saveToFile(options.out()))
-        return ctx.fail(wtexts::kSaveConfFailed.arg(options.out()));
+    QString reason;
+    if (!configuration.saveToFile(options.out(), &reason))
+        return ctx.fail(olma::files::withReason(wtexts::kSaveConfFailed.arg(options.out()), reason));
     return kExitOk;
 }
 
@@ -361,20 +366,27 @@ int exportConfig(const Options& options, Context& ctx)
     const olma::config::FileReadResult read = configuration.readFromFile(options.operand, options.deviceType());
     if (read != olma::config::FileReadResult::Loaded)
         return ctx.fail(olma::config::fileReadMessage(read, options.operand));
-    const olma::config::ExportResult result = olma::config::exportConfiguration(configuration, options.out());
+    warnAboutDescriptions(configuration, ctx);
+    QString reason;
+    const olma::config::ExportResult result = olma::config::exportConfiguration(configuration, options.out(), &reason);
     const QString message = olma::config::exportMessage(result);
-    return result == olma::config::ExportResult::Exported ? ctx.done(message) : ctx.fail(message);
+    return result == olma::config::ExportResult::Exported ? ctx.done(message)
+                                                          : ctx.fail(olma::files::withReason(message, reason));
 }
 
 int exportLog(const Options& options, Context& ctx)
 {
-    // A file that is there but cannot be read leaves the window silent; here that is a failure.
-    QFile probe(options.operand);
-    if (probe.exists() && !probe.open(QIODevice::ReadOnly))
-        return ctx.fail(QStringLiteral("cannot read %1: %2").arg(options.operand, probe.errorString()));
-    probe.close();
     olma::logview::LogView log;
     const olma::logview::LogOutcome loaded = log.loadLogFile(options.operand);
+    // A file that is there but cannot be read leaves the window silent; here that is a failure.
+    if (!loaded.done && loaded.text.isEmpty()) {
+        // Only a regular file is opened to learn why: a FIFO would block.
+        if (!QFileInfo(options.operand).isFile())
+            return ctx.fail(QStringLiteral("cannot read %1: not a regular file").arg(options.operand));
+        QFile probe(options.operand);
+        probe.open(QIODevice::ReadOnly);
+        return ctx.fail(QStringLiteral("cannot read %1: %2").arg(options.operand, probe.errorString()));
+    }
     if (!loaded.done)
         return ctx.fail(loaded.text);
     const olma::logview::LogOutcome exported = log.exportLog(options.out());
@@ -383,15 +395,25 @@ int exportLog(const Options& options, Context& ctx)
 
 int renderState(const Options& options, Context& ctx)
 {
+    // Size and type first: a huge file is not read only to be refused, a FIFO is not opened.
     QByteArray bytes;
-    QString error;
-    if (!readWhole(options.operand, &bytes, &error))
-        return ctx.fail(error);
-    if (bytes.size() != olma::link::kStateRecordSize)
+    const olma::files::ReadResult read =
+        olma::files::readFile(options.operand, olma::link::kStateRecordSize, olma::link::kStateRecordSize, &bytes);
+    switch (read.status) {
+    case olma::files::ReadStatus::Read:
+        break;
+    case olma::files::ReadStatus::Missing:
+        return ctx.fail(QStringLiteral("cannot read %1: No such file or directory").arg(options.operand));
+    case olma::files::ReadStatus::NotRegular:
+        return ctx.fail(QStringLiteral("cannot read %1: not a regular file").arg(options.operand));
+    case olma::files::ReadStatus::Unreadable:
+        return ctx.fail(QStringLiteral("cannot read %1: %2").arg(options.operand, read.reason));
+    case olma::files::ReadStatus::WrongSize:
         return ctx.fail(QStringLiteral("%1: a state record has %2 bytes, this file %3")
                             .arg(options.operand)
                             .arg(olma::link::kStateRecordSize)
-                            .arg(bytes.size()));
+                            .arg(read.size));
+    }
     olma::device::Device device;
     device.setData(std::vector<unsigned char>(bytes.begin(), bytes.end()));
 

@@ -34,12 +34,12 @@ int exportFormat(const QString& fileType)
     return -1;
 }
 
-ExportResult exportConfiguration(const Configuration& configuration, const QString& fileName)
+ExportResult exportConfiguration(const Configuration& configuration, const QString& fileName, QString* reason)
 {
     const QString type = olma::exportFileType(fileName);
     if (type.isEmpty())
         return ExportResult::UnsupportedType;
-    return configuration.exportToFile(fileName, type) ? ExportResult::Exported : ExportResult::Failed;
+    return configuration.exportToFile(fileName, type, reason) ? ExportResult::Exported : ExportResult::Failed;
 }
 
 } // namespace olma::config

@@ -24,6 +24,8 @@ int exportFormat(const QString& fileType);
 // The export command once a file name has been chosen: the name check, then the export.
 // The window and the command-line tool both go through here; a cancelled file dialog (an empty
 // name) is theirs to pass over before calling.
-ExportResult exportConfiguration(const Configuration& configuration, const QString& fileName);
+// On failure `reason` names the file and gives the system's reason.
+ExportResult exportConfiguration(const Configuration& configuration, const QString& fileName,
+                                 QString* reason = nullptr);
 
 } // namespace olma::config

@@ -158,6 +158,27 @@ QString fileWrongSize(const QString& fileName)
     return QStringLiteral("Файл конфигурации: \"%1\" имеет неправильный размер!").arg(fileName);
 }
 
+QString descriptionNotRegular(const QString& fileName)
+{
+    return QStringLiteral("Файл описаний \"%1\" не является обычным файлом и не прочитан: конфигурация загружена "
+                          "без описаний.")
+        .arg(fileName);
+}
+
+QString descriptionTooLarge(const QString& fileName, qint64 size)
+{
+    return QStringLiteral("Файл описаний \"%1\" слишком велик (%2 байт, допустимо не более 4 МиБ) и не прочитан: "
+                          "конфигурация загружена без описаний.")
+        .arg(fileName)
+        .arg(size);
+}
+
+QString descriptionUnreadable(const QString& fileName, const QString& reason)
+{
+    return QStringLiteral("Файл описаний \"%1\" не прочитан (%2): конфигурация загружена без описаний.")
+        .arg(fileName, reason);
+}
+
 QString readSizeMismatch()
 {
     return QStringLiteral("Размер счтаныых данных не совпадает с размером конфигурации!");

@@ -37,5 +37,9 @@ QString binaryFileFilter();
 QString fileNotFound(const QString& fileName);
 QString fileWrongSize(const QString& fileName);
 QString readSizeMismatch();
+// Why a description file beside a configuration was passed over; the image loads without it.
+QString descriptionNotRegular(const QString& fileName);
+QString descriptionTooLarge(const QString& fileName, qint64 size);
+QString descriptionUnreadable(const QString& fileName, const QString& reason);
 
 } // namespace olma::config::texts

@@ -2,6 +2,7 @@
 
 #include "common/cp1251.h"
 #include "common/datadir.h"
+#include "common/safefile.h"
 #include "config/configexport.h"
 #include "config/configtexts.h"
 #include "config/content.h"
@@ -15,7 +16,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <iterator>
@@ -45,9 +45,15 @@ qint64 readFully(QFile& file, unsigned char* data, qint64 size)
     return total;
 }
 
-bool writeAll(QSaveFile& file, const QByteArray& bytes)
+// A description file is a few hundred kilobytes for the largest panel; anything much larger was
+// not written by the program and is not worth the memory.
+constexpr qint64 kMaxDescriptionSize = 4 * 1024 * 1024;
+
+// "file: reason", for the messages of the commands that write files.
+void setReason(QString* reason, const olma::files::SafeWriter& writer)
 {
-    return file.write(bytes) == bytes.size();
+    if (reason)
+        *reason = QStringLiteral("%1: %2").arg(writer.fileName(), writer.errorString());
 }
 
 } // namespace
@@ -100,7 +106,7 @@ void Configuration::blocks(std::vector<unsigned char>& image, std::vector<BlockR
 
 bool Configuration::loadFromFile(const QString& path)
 {
-    if (!_image)
+    if (!_image || !QFileInfo(path).isFile())
         return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -113,54 +119,92 @@ bool Configuration::loadFromFile(const QString& path)
     return true;
 }
 
-bool Configuration::saveToFile(const QString& path) const
+bool Configuration::saveToFile(const QString& path, QString* reason) const
 {
     if (!_image)
         return false;
 
-    // Both files are prepared before either replaces its predecessor, so that a failure leaves
-    // the previous pair of files as it was.
-    QSaveFile binary(path);
-    QSaveFile description(descriptionFileName(path));
-    if (!binary.open(QIODevice::WriteOnly) || !description.open(QIODevice::WriteOnly))
-        return false;
-
+    // Both files are written and flushed before either replaces its predecessor, so that a
+    // failure (a full disk shows only at the flush) leaves the previous pair of files as it was.
+    olma::files::SafeWriter binary(path);
+    olma::files::SafeWriter description(descriptionFileName(path));
     const QByteArray imageBytes(reinterpret_cast<const char*>(_image), kImageSize);
     const QByteArray xml = descriptions::serialize(_document);
-    if (!writeAll(binary, imageBytes) || !writeAll(description, xml))
+    for (olma::files::SafeWriter* writer : {&binary, &description}) {
+        const QByteArray& bytes = writer == &binary ? imageBytes : xml;
+        if (!writer->open() || !writer->write(bytes) || !writer->flush()) {
+            setReason(reason, *writer);
+            return false;
+        }
+    }
+    if (!description.commit()) {
+        setReason(reason, description);
         return false;
-    return description.commit() && binary.commit();
+    }
+    if (!binary.commit()) {
+        setReason(reason, binary);
+        return false;
+    }
+    return true;
 }
 
 FileReadResult Configuration::readFromFile(const QString& path, int deviceType)
 {
-    const QFileInfo info(path);
-    if (!info.isFile())
+    QByteArray contents;
+    const olma::files::ReadResult read = olma::files::readFile(path, kShortImageSize, kImageSize, &contents);
+    switch (read.status) {
+    case olma::files::ReadStatus::Missing:
+    case olma::files::ReadStatus::NotRegular:
         return FileReadResult::NotFound;
-    if (info.size() != kImageSize && info.size() != kShortImageSize)
+    case olma::files::ReadStatus::WrongSize:
         return FileReadResult::WrongSize;
-
-    QFile file(path);
-    if (!_image || !file.open(QIODevice::ReadOnly))
+    case olma::files::ReadStatus::Unreadable:
+        return FileReadResult::ReadSizeMismatch;
+    case olma::files::ReadStatus::Read:
+        break;
+    }
+    const qint64 count = contents.size();
+    if (count != kImageSize && count != kShortImageSize)
+        return FileReadResult::WrongSize;
+    if (!_image)
         return FileReadResult::ReadSizeMismatch;
     // The image changes only once the whole file is in, so a failed read loses nothing.
     std::vector<unsigned char> bytes(kImageSize, 0);
-    const qint64 count = readFully(file, bytes.data(), kImageSize);
-    if (count != kImageSize && count != kShortImageSize)
-        return FileReadResult::ReadSizeMismatch;
+    std::copy(contents.begin(), contents.end(), bytes.begin());
     if (count == kShortImageSize)
         std::fill(bytes.begin() + kShortLayoutClearFrom, bytes.begin() + kShortLayoutClearTo + 1, 0);
 
     std::copy(bytes.begin(), bytes.end(), _image);
+    // The nodes rebuilt for the new image look for their descriptions in the document they hold;
+    // the old one is about to go, and a large one would make every node search it in vain.
+    resetDescriptions();
     setDeviceType(deviceType);
     setImage(_image);
 
-    // A missing, unreadable or malformed description file leaves the descriptions empty.
+    // A missing, unreadable or malformed description file leaves the descriptions empty. One
+    // that is not a regular file (a FIFO would block the read forever) or is too large is not
+    // opened at all.
+    _descriptionWarning.clear();
     QDomDocument document = descriptions::emptyDocument();
-    QFile xml(descriptionFileName(path));
-    if (xml.open(QIODevice::ReadOnly)) {
-        if (auto parsed = descriptions::parse(xml.readAll()))
+    const QString xmlName = descriptionFileName(path);
+    QByteArray xml;
+    const olma::files::ReadResult xmlRead = olma::files::readFile(xmlName, 0, kMaxDescriptionSize, &xml);
+    switch (xmlRead.status) {
+    case olma::files::ReadStatus::Read:
+        if (auto parsed = descriptions::parse(xml))
             document = *parsed;
+        break;
+    case olma::files::ReadStatus::Missing:
+        break;
+    case olma::files::ReadStatus::NotRegular:
+        _descriptionWarning = texts::descriptionNotRegular(xmlName);
+        break;
+    case olma::files::ReadStatus::WrongSize:
+        _descriptionWarning = texts::descriptionTooLarge(xmlName, xmlRead.size);
+        break;
+    case olma::files::ReadStatus::Unreadable:
+        _descriptionWarning = texts::descriptionUnreadable(xmlName, xmlRead.reason);
+        break;
     }
     setDescriptionDocument(document);
     return FileReadResult::Loaded;
@@ -235,20 +279,23 @@ QStringList Configuration::documentPieces(int format) const
     return pieces;
 }
 
-bool Configuration::exportToFile(const QString& path, const QString& suffix) const
+bool Configuration::exportToFile(const QString& path, const QString& suffix, QString* reason) const
 {
     const int format = exportFormat(suffix);
     if (format < 0)
         return false;
     // Written piece by piece: the document of a full configuration runs to megabytes in RTF.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    olma::files::SafeWriter file(path);
+    bool written = file.open();
     for (const QString& piece : documentPieces(format)) {
-        if (!writeAll(file, cp1251::encode(piece)))
-            return false;
+        if (!written)
+            break;
+        written = file.write(cp1251::encode(piece));
     }
-    return file.commit();
+    if (written && file.commit())
+        return true;
+    setReason(reason, file);
+    return false;
 }
 
 void Configuration::newConfiguration(int deviceType)

@@ -52,13 +52,20 @@ public:
     bool loadFromFile(const QString& path);
 
     // Writes the raw image to `path` and the descriptions to `path` + ".xml". True only when both
-    // were written; otherwise the files that were there stay as they were.
-    bool saveToFile(const QString& path) const;
+    // were written; otherwise the files that were there stay as they were and `reason` names the
+    // file and says why ("No space left on device", a target that is a folder or a device...).
+    bool saveToFile(const QString& path, QString* reason = nullptr) const;
 
     // The "open a configuration file" command: size checks, the older 10066-byte layout (without
     // the user messages), the model chosen by the user and the ".xml" description file. Anything
-    // but Loaded leaves the image and the tree untouched.
+    // but Loaded leaves the image and the tree untouched. A description file that is not a regular
+    // file or is larger than 4 MiB is not read: the image loads without descriptions and
+    // descriptionWarning() says why.
     FileReadResult readFromFile(const QString& path, int deviceType);
+
+    // Why the description file of the last readFromFile() was passed over; empty when it was
+    // read or simply absent.
+    QString descriptionWarning() const { return _descriptionWarning; }
 
     // The whole export document in a format (ExportFormat): the sections parameters, blocks,
     // users, loops and relay programs in their frame.
@@ -66,8 +73,8 @@ public:
 
     // Writes the export document for a file type ("txt", "text", "log", "rtf", "htm", "html",
     // "csv") in Windows-1251. False, with nothing written, for any other type or when the file
-    // cannot be written; a file that was there stays as it was then.
-    bool exportToFile(const QString& path, const QString& suffix) const;
+    // cannot be written; a file that was there stays as it was then, and `reason` says why.
+    bool exportToFile(const QString& path, const QString& suffix, QString* reason = nullptr) const;
 
     // A fresh configuration: the default file, or the factory defaults without it; no descriptions.
     void newConfiguration(int deviceType);
@@ -95,6 +102,7 @@ private:
     std::unique_ptr<Programms> _programms;
     std::vector<BlockRecord> _blocks;
     bool _guiEnabled = true;
+    QString _descriptionWarning;
 };
 
 } // namespace olma::config

@@ -1,5 +1,8 @@
 #include "config/descriptiondocument.h"
 
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
 namespace olma::config::descriptions {
 namespace {
 
@@ -7,6 +10,53 @@ const QString kDocumentName = QStringLiteral("configuration");
 const QString kRootTag = QStringLiteral("configuration");
 const QString kIdAttribute = QStringLiteral("id");
 const QString kDescriptionTag = QStringLiteral("description");
+
+// The program writes three levels (root, node, description); a hand-edited text may mark up a
+// little more. The document model takes time that grows much faster than the nesting, so a
+// deeper document is refused before it is built.
+constexpr qint64 kMaxDepth = 32;
+
+// Every node of the tree looks through the whole document for its description, so the time a
+// document costs grows with its elements times the nodes. The largest panel has some 600 nodes
+// with descriptions, two elements each; a document with many times that was not written here.
+constexpr qint64 kMaxElements = 4096;
+
+bool plainName(QStringView name)
+{
+    static const QRegularExpression pattern(QStringLiteral("^[A-Za-z_][A-Za-z0-9._-]*$"));
+    return pattern.match(name).hasMatch();
+}
+
+// One linear pass of the stream reader: well formed, no deeper than kMaxDepth and no more than
+// kMaxElements elements.
+bool shallowAndWellFormed(const QByteArray& contents)
+{
+    QXmlStreamReader reader(contents);
+    // As the document model reads it: prefixes are part of the names.
+    reader.setNamespaceProcessing(false);
+    qint64 depth = 0;
+    qint64 elements = 0;
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement:
+            if (++depth > kMaxDepth || ++elements > kMaxElements)
+                return false;
+            break;
+        case QXmlStreamReader::EndElement:
+            --depth;
+            break;
+        case QXmlStreamReader::ProcessingInstruction:
+            // The parser takes "<?x~?>" but not the "<?x~ ?>" the document model writes back, so
+            // such a file would be saved unreadable: only plain names are let through.
+            if (!plainName(reader.processingInstructionTarget()))
+                return false;
+            break;
+        default:
+            break;
+        }
+    }
+    return !reader.hasError();
+}
 
 bool isDescriptionElement(const QDomElement& element)
 {
@@ -37,6 +87,8 @@ QDomDocument emptyDocument()
 
 std::optional<QDomDocument> parse(const QByteArray& contents)
 {
+    if (!shallowAndWellFormed(contents))
+        return std::nullopt;
     QDomDocument document(kDocumentName);
     if (!document.setContent(contents) || document.documentElement().isNull())
         return std::nullopt;

@@ -16,7 +16,8 @@ QString emptyDocumentText();
 // A new document holding no descriptions.
 QDomDocument emptyDocument();
 
-// Parses a description file's contents; nullopt when they are not a document with a root element.
+// Parses a description file's contents; nullopt when they are not a document with a root element
+// or are nested deeper or hold many more elements than any description file does.
 std::optional<QDomDocument> parse(const QByteArray& contents);
 
 // The file contents: UTF-8, indented by one space, opening with the declaration of the empty document.

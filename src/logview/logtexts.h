@@ -32,6 +32,8 @@ inline const QString kStartDir = QStringLiteral(".");
 inline const QString kOpenCaption = QStringLiteral("Открыть файл журнала");
 inline const QString kOpenErrorTitle = QStringLiteral("Ошибка чтения файла журнала");
 inline const QString kFileNotFound = QStringLiteral("Файл журнала: \"%1\" не наден!");
+inline const QString kFileTooLarge =
+    QStringLiteral("Файл журнала: \"%1\" слишком велик (%2 байт, допустимо не более 16 МиБ)!");
 inline const QString kSaveCaption = QStringLiteral("Файл журнала");
 inline const QString kSaveTitle = QStringLiteral("Запись журнала в файл");
 inline const QString kSaveFailed = QStringLiteral("Запись журнала в файл %1 не выполнена!");

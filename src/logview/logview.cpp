@@ -1,14 +1,13 @@
 #include "logview/logview.h"
 
 #include "common/cp1251.h"
+#include "common/safefile.h"
 #include "logview/logevents.h"
 #include "logview/logexport.h"
 #include "logview/logtexts.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
-#include <QSaveFile>
 
 namespace olma::logview {
 namespace {
@@ -22,12 +21,18 @@ const QRegularExpression& exportNamePattern()
     return pattern;
 }
 
+// The panel holds 4095 records of 8 bytes; a history merged from the archive may hold many more,
+// but a file this large was not written by the program.
+constexpr qint64 kMaxLogFileSize = 16 * 1024 * 1024;
+// The RTF templates are a few kilobytes.
+constexpr qint64 kMaxTemplateSize = 1024 * 1024;
+
 bool readTemplate(const QString& path, QString& text)
 {
-    QFile file(path);
-    if (!file.exists() || !file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!olma::files::readFile(path, 0, kMaxTemplateSize, &bytes).ok())
         return false;
-    text = olma::cp1251::decode(file.readAll());
+    text = olma::cp1251::decode(bytes);
     return true;
 }
 
@@ -65,21 +70,33 @@ LogOutcome LogView::loadLogFile(const QString& fileName)
 {
     if (fileName.isEmpty())
         return {};
-    QFile file(fileName);
-    if (!file.exists())
+    QByteArray bytes;
+    const olma::files::ReadResult read = olma::files::readFile(fileName, 0, kMaxLogFileSize, &bytes);
+    switch (read.status) {
+    case olma::files::ReadStatus::Missing:
         return outcome(false, LogOutcome::Message::Critical, texts::kOpenErrorTitle,
                        texts::kFileNotFound.arg(fileName));
-    if (!file.open(QIODevice::ReadOnly))
+    case olma::files::ReadStatus::WrongSize:
+        return outcome(false, LogOutcome::Message::Critical, texts::kOpenErrorTitle,
+                       texts::kFileTooLarge.arg(fileName).arg(read.size));
+    // A folder, a FIFO or a device is never opened (a FIFO would block for ever); like a file
+    // that cannot be read, it is passed over.
+    case olma::files::ReadStatus::NotRegular:
+    case olma::files::ReadStatus::Unreadable:
         return {};
-    const QByteArray bytes = file.readAll();
+    case olma::files::ReadStatus::Read:
+        break;
+    }
     setLogContent(std::vector<unsigned char>(bytes.begin(), bytes.end()));
     return outcome(true, LogOutcome::Message::None, QString(), QString());
 }
 
 LogOutcome LogView::writeLogFile(const QString& fileName)
 {
-    if (!saveLogToFile(fileName))
-        return outcome(false, LogOutcome::Message::Critical, texts::kSaveTitle, texts::kSaveFailed.arg(fileName));
+    QString reason;
+    if (!saveLogToFile(fileName, &reason))
+        return outcome(false, LogOutcome::Message::Critical, texts::kSaveTitle,
+                       olma::files::withReason(texts::kSaveFailed.arg(fileName), reason));
     return outcome(true, LogOutcome::Message::Information, texts::kSaveTitle, texts::kSaveDone.arg(fileName));
 }
 
@@ -90,8 +107,10 @@ LogOutcome LogView::exportLog(const QString& fileName)
     const QString type = exportFileType(fileName);
     if (type.isEmpty())
         return outcome(false, LogOutcome::Message::Critical, texts::kExportTitle, texts::kExportUnsupported);
-    if (!exportToFile(fileName, type))
-        return outcome(false, LogOutcome::Message::Critical, texts::kExportTitle, texts::kExportFailed);
+    QString reason;
+    if (!exportToFile(fileName, type, &reason))
+        return outcome(false, LogOutcome::Message::Critical, texts::kExportTitle,
+                       olma::files::withReason(texts::kExportFailed, reason));
     return outcome(true, LogOutcome::Message::Information, texts::kExportTitle, texts::kExportDone);
 }
 
@@ -126,7 +145,7 @@ void LogView::logEventsAdd(std::vector<LogEvent> evList)
     _events->appendEvents(evList);
 }
 
-bool LogView::exportToFile(QString fileName, QString fileType)
+bool LogView::exportToFile(QString fileName, QString fileType, QString* reason)
 {
     using Renderer = void (LogView::*)(QString&);
     Renderer render = nullptr;
@@ -144,15 +163,12 @@ bool LogView::exportToFile(QString fileName, QString fileType)
     QString content;
     (this->*render)(content);
 
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = olma::cp1251::encode(content);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    QString why;
+    if (olma::files::writeFile(fileName, olma::cp1251::encode(content), &why))
+        return true;
+    if (reason)
+        *reason = QStringLiteral("%1: %2").arg(fileName, why);
+    return false;
 }
 
 void LogView::makeTextContent(QString& str)
@@ -180,18 +196,18 @@ void LogView::makeCsvContent(QString& str)
     str = renderCsv(_events->eventsToShow());
 }
 
-bool LogView::saveLogToFile(QString file)
+bool LogView::saveLogToFile(QString file, QString* reason)
 {
-    QSaveFile out(file);
-    if (!out.open(QIODevice::WriteOnly))
+    // An empty name is a cancelled dialog: nothing to say.
+    if (file.isEmpty())
         return false;
+    olma::files::SafeWriter out(file);
     const auto& raw = _events->rawLog();
-    const qint64 size = qint64(raw.size());
-    if (size > 0 && out.write(reinterpret_cast<const char*>(raw.data()), size) != size) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
+    if (out.open() && out.write(reinterpret_cast<const char*>(raw.data()), qint64(raw.size())) && out.commit())
+        return true;
+    if (reason)
+        *reason = out.errorString();
+    return false;
 }
 
 } // namespace olma::logview

@@ -65,10 +65,12 @@ public:
     // Refreshes the viewer with what arrived; a failed or cancelled read keeps it, marks the
     // log partial and says how many events arrived.
     LogOutcome endDeviceRead(bool ok, bool cancelled = false);
-    // "Считать из файла": an empty name does nothing; a missing file is reported and a file
-    // that cannot be read is passed over, both leaving the log as it was.
+    // "Считать из файла": an empty name does nothing; a missing file and one over 16 MiB are
+    // reported, and a file that cannot be read or is not a regular file is passed over, all
+    // leaving the log as it was.
     LogOutcome loadLogFile(const QString& fileName);
-    // "Запсать в файл": the raw log, byte for byte; an empty name (cancelled dialog) fails.
+    // "Запсать в файл": the raw log, byte for byte; an empty name (cancelled dialog) fails. A
+    // failure leaves the file that was there as it was and the message gives the reason.
     LogOutcome writeLogFile(const QString& fileName);
     // "Экспортировать в файл": the file type comes from the name's extension.
     LogOutcome exportLog(const QString& fileName);
@@ -85,12 +87,12 @@ public slots:
     void logEventsAdd(std::vector<olma::logview::LogEvent> evList = {});
     // Renders the events to show as `fileType` and writes them in Windows-1251. A type
     // without a renderer fails before the file is touched.
-    bool exportToFile(QString fileName, QString fileType);
+    bool exportToFile(QString fileName, QString fileType, QString* reason = nullptr);
     void makeTextContent(QString& str);
     void makeHtmlContent(QString& str);
     void makeRtfContent(QString& str);
     void makeCsvContent(QString& str);
-    bool saveLogToFile(QString file = QString());
+    bool saveLogToFile(QString file = QString(), QString* reason = nullptr);
 
 private:
     std::unique_ptr<LogEvents> _events;

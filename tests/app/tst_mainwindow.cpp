@@ -753,6 +753,17 @@ private slots:
         w.dialogs.setNextFileName(dir.filePath(QStringLiteral("none.iex")));
         w.action("loadFirmWare")->trigger();
         QCOMPARE(w.dialogs.messages().size(), 1);
+
+        // A file under one block would "upload" nothing and succeed: refused before any upload
+        // request, naming the file and its size.
+        const QString tiny = writeFile(dir, QStringLiteral("tiny.iex"), image.left(40));
+        w.vp.panel().clearRequests();
+        w.dialogs.setNextFileName(tiny);
+        w.action("loadFirmWare")->trigger();
+        QCOMPARE(w.dialogs.messages().size(), 2);
+        QVERIFY2(w.dialogs.messages()[1].text.contains(tiny) && w.dialogs.messages()[1].text.contains("40 байт"),
+                 qPrintable(w.dialogs.messages()[1].text));
+        QVERIFY(!commandsOf(w.vp.panel().requests()).contains(5) && !commandsOf(w.vp.panel().requests()).contains(6));
     }
 
     void portHelpAboutAndNew()

@@ -1,6 +1,7 @@
 // olma-cli: what it prints, the files it writes and its exit status, against the virtual panel
 // (in process, and the two executables side by side), and its exports beside the window's.
 
+#include "../common/fullfilesystem.h"
 #include "../logview/logrecords.h"
 #include "dialoginterceptor.h"
 #include "testmain.h"
@@ -20,7 +21,10 @@
 #include <QTextStream>
 #include <QtEndian>
 
+#include <sys/stat.h>
+
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -230,6 +234,107 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList({"fw.iex", "in.bin", "log.bin", "short.bin"}));
         QCOMPARE(vp.panel().image(), before);
         QCOMPARE(vp.panel().restartCount(), 0);
+    }
+
+    // No output is ever replaced by a partial file, and no input is read before its type and
+    // size are checked. "@" is a folder holding old.bin (+ .xml), log.bin, in.bin, a FIFO and a
+    // sparse 1 GiB file; every one of them is as it was afterwards, and the panel saw no firmware.
+    void filesNeverHalfWritten_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<int>("limit"); // a file-size limit standing for a full disk; 0: none
+        QTest::addColumn<QStringList>("message");
+        const QString noSpace = QStringLiteral("File too large");
+        const QString saveConf = QStringLiteral("Невозможно записать конфигурацию в файл: \"@/old.bin\"!");
+        QTest::newRow("new-config, full disk") << QStringList{"new-config", "--model", "4", "--out", "@/old.bin"}
+                                               << 4096 << QStringList{saveConf, "@/old.bin: " + noSpace};
+        QTest::newRow("read-config, full disk") << QStringList{"read-config", "--port", "PORT", "--out", "@/old.bin"}
+                                                << 4096 << QStringList{saveConf, noSpace};
+        QTest::newRow("read-log, full disk")
+            << QStringList{"read-log", "--port", "PORT", "--out", "@/log.bin"} << 1024
+            << QStringList{"Запись журнала в файл @/log.bin не выполнена! (" + noSpace + ")"};
+        QTest::newRow("export-config, full disk")
+            << QStringList{"export-config", "@/in.bin", "--model", "4", "--out", "@/old.txt"} << 4096
+            << QStringList{"Невозможно экспортировать конфигурацию!", "@/old.txt: " + noSpace};
+        QTest::newRow("export-log, full disk")
+            << QStringList{"export-log", "@/log.bin", "--out", "@/old.txt"} << 1024
+            << QStringList{"Записи журнала не экспортированы! (@/old.txt: " + noSpace + ")"};
+        QTest::newRow("out is a folder") << QStringList{"new-config", "--model", "4", "--out", "@"} << 0
+                                         << QStringList{QString(saveConf).replace("@/old.bin", "@"), "is a folder"};
+        QTest::newRow("out is a device") << QStringList{"state", "--port", "PORT", "--out", "/dev/null"} << 0
+                                         << QStringList{"cannot write /dev/null: not a regular file"};
+        QTest::newRow("out is a FIFO") << QStringList{"export-log", "@/log.bin", "--out", "@/fifo.txt"} << 0
+                                       << QStringList{"@/fifo.txt: not a regular file"};
+        QTest::newRow("firmware empty") << QStringList{"firmware", "--port", "PORT", "@/empty.iex"} << 0
+                                        << QStringList{"\"@/empty.iex\" слишком мал (0 байт"};
+        QTest::newRow("firmware of 40 bytes") << QStringList{"firmware", "--port", "PORT", "@/tiny.iex"} << 0
+                                              << QStringList{"\"@/tiny.iex\" слишком мал (40 байт"};
+        QTest::newRow("firmware is a configuration") << QStringList{"firmware", "--port", "PORT", "@/in.bin"} << 0
+                                                     << QStringList{"\"@/in.bin\" (10098 байт) — файл конфигурации"};
+        QTest::newRow("firmware of a gigabyte") << QStringList{"firmware", "--port", "PORT", "@/huge.bin"} << 0
+                                                << QStringList{"\"@/huge.bin\" слишком велик (1073741824 байт"};
+        QTest::newRow("firmware is a FIFO") << QStringList{"firmware", "--port", "PORT", "@/fifo.txt"} << 0
+                                            << QStringList{"\"@/fifo.txt\" не является обычным файлом"};
+        QTest::newRow("state of a gigabyte") << QStringList{"render-state", "@/huge.bin", "--page", "zones"} << 0
+                                             << QStringList{"a state record has 84 bytes, this file 1073741824"};
+        QTest::newRow("state from a FIFO") << QStringList{"render-state", "@/fifo.txt", "--page", "zones"} << 0
+                                           << QStringList{"cannot read @/fifo.txt: not a regular file"};
+        QTest::newRow("log of a gigabyte") << QStringList{"export-log", "@/huge.bin", "--out", "@/new.txt"} << 0
+                                           << QStringList{"\"@/huge.bin\" слишком велик (1073741824 байт"};
+        QTest::newRow("log from a FIFO") << QStringList{"export-log", "@/fifo.txt", "--out", "@/new.txt"} << 0
+                                         << QStringList{"cannot read @/fifo.txt: not a regular file"};
+    }
+
+    void filesNeverHalfWritten()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(int, limit);
+        QFETCH(QStringList, message);
+        VirtualPanelFixture vp;
+        vp.panel().setLogRecords(sampleLog().repeated(20));
+        QTemporaryDir dir;
+        const QDir folder(dir.path());
+        writeFile(dir.filePath("old.bin"), "previous image");
+        writeFile(dir.filePath("old.bin.xml"), "<configuration/>");
+        writeFile(dir.filePath("old.txt"), "previous export");
+        writeFile(dir.filePath("log.bin"), sampleLog().repeated(20));
+        writeFile(dir.filePath("in.bin"), patternImage());
+        writeFile(dir.filePath("empty.iex"), QByteArray());
+        writeFile(dir.filePath("tiny.iex"), patternImage(40));
+        QFile huge(dir.filePath("huge.bin"));
+        QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30));
+        huge.close();
+        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("fifo.txt")).constData(), 0600), 0);
+        QHash<QString, QByteArray> before;
+        for (const QString& name : folder.entryList(QDir::Files))
+            before.insert(name, name == QLatin1String("huge.bin") ? QByteArray() : readAll(dir.filePath(name)));
+
+        args.replaceInStrings(QStringLiteral("@"), dir.path()).replaceInStrings(QStringLiteral("PORT"), vp.portName());
+        Run run;
+        {
+            std::optional<filetest::FileSizeLimit> full;
+            if (limit > 0)
+                full.emplace(rlim_t(limit));
+            run = cli(args);
+        }
+        QCOMPARE(run.status, olma::cli::kExitFailed);
+        for (QString piece : message) {
+            piece.replace(QStringLiteral("@"), dir.path());
+            QVERIFY2(run.err.contains(piece), qPrintable(run.err));
+        }
+        const QStringList after = folder.entryList(QDir::Files | QDir::System | QDir::Hidden);
+        QStringList expected = before.keys() << QStringLiteral("fifo.txt");
+        QCOMPARE(QSet<QString>(after.begin(), after.end()), QSet<QString>(expected.begin(), expected.end()));
+        for (auto it = before.begin(); it != before.end(); ++it) {
+            if (it.key() != QLatin1String("huge.bin"))
+                QCOMPARE(readAll(dir.filePath(it.key())), it.value());
+        }
+        QVERIFY(QFileInfo(dir.filePath("huge.bin")).size() == qint64(1) << 30);
+        struct stat st
+        {};
+        QVERIFY(::stat("/dev/null", &st) == 0 && S_ISCHR(st.st_mode));
+        QVERIFY(::stat(QFile::encodeName(dir.filePath("fifo.txt")).constData(), &st) == 0 && S_ISFIFO(st.st_mode));
+        QCOMPARE(vp.panel().firmwareEndCount(), 0);
     }
 
     void identifyAndState()

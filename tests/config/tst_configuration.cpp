@@ -1,3 +1,4 @@
+#include "../common/fullfilesystem.h"
 #include "common/cp1251.h"
 #include "common/devicetype.h"
 #include "config/configuration.h"
@@ -13,6 +14,7 @@
 
 #include <QTemporaryDir>
 #include <sys/fsuid.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 using namespace olma::config;
@@ -280,10 +282,12 @@ private slots:
         writeFile(path, "previous");
         writeFile(path + ".xml", "<configuration/>");
         QVERIFY(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner | QFile::ReadOther | QFile::ExeOther));
+        QString reason;
         {
             AsOrdinaryUser user;
-            QVERIFY(!configuration.saveToFile(path));
+            QVERIFY(!configuration.saveToFile(path, &reason));
         }
+        QVERIFY2(reason.contains(path) && reason.contains(QLatin1String("Permission denied")), qPrintable(reason));
         QCOMPARE(readAll(path), QByteArray("previous"));
         QCOMPARE(readAll(path + ".xml"), QByteArray("<configuration/>"));
         QCOMPARE(QDir(locked).entryList(QDir::Files).size(), 2);
@@ -292,8 +296,135 @@ private slots:
         const QString second = dir.filePath(QStringLiteral("second.bin"));
         writeFile(second, "previous");
         QVERIFY(QDir().mkdir(second + ".xml"));
-        QVERIFY(!configuration.saveToFile(second));
+        QVERIFY(!configuration.saveToFile(second, &reason));
+        QVERIFY2(reason.contains(second + ".xml") && reason.contains(QLatin1String("folder")), qPrintable(reason));
         QCOMPARE(readAll(second), QByteArray("previous"));
+        QVERIFY(QFileInfo(second + ".xml").isDir());
+    }
+
+    // A full disk shows only when the buffered bytes are flushed. Whichever of the pair meets it,
+    // both previous files stay byte for byte and no temporary is left.
+    void fullDiskKeepsBothPreviousFiles_data()
+    {
+        QTest::addColumn<bool>("tmpfs");
+        QTest::addColumn<bool>("imageFails");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("size limit, the image") << false << true << "File too large";
+        QTest::newRow("size limit, the descriptions") << false << false << "File too large";
+        QTest::newRow("full tmpfs") << true << true << "No space left on device";
+    }
+
+    void fullDiskKeepsBothPreviousFiles()
+    {
+        QFETCH(bool, tmpfs);
+        QFETCH(bool, imageFails);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        filetest::SmallFileSystem small;
+        if (tmpfs && !small.mounted())
+            QSKIP("mounting a small tmpfs needs root");
+        const QString folder = tmpfs ? small.path() : dir.path();
+        const QString path = folder + QStringLiteral("/conf.bin");
+        writeFile(path, "previous image");
+        writeFile(path + ".xml", "<configuration/>");
+
+        auto image = imagebytes::random(31);
+        Configuration configuration(image.data(), 2);
+        configuration.setImage(image.data());
+        // Descriptions enough to make the description file larger than the image.
+        for (int i = 0; i < 16; ++i)
+            configuration.tails()->tail(i)->setDescription(QString(400, QChar(u'ш')));
+        if (tmpfs)
+            QVERIFY(small.fill());
+
+        bool saved = true;
+        QString message;
+        {
+            filetest::FileSizeLimit limit(imageFails ? 4096 : kImageSize + 100);
+            if (!tmpfs)
+                QVERIFY(limit.active());
+            saved = configuration.saveToFile(path, &message);
+        }
+        QVERIFY(!saved);
+        QVERIFY2(message.contains(reason), qPrintable(message));
+        QVERIFY2(message.startsWith(imageFails ? path + ": " : path + ".xml: "), qPrintable(message));
+        QCOMPARE(readAll(path), QByteArray("previous image"));
+        QCOMPARE(readAll(path + ".xml"), QByteArray("<configuration/>"));
+        QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        names.removeAll(QStringLiteral(".filler"));
+        QCOMPARE(names, QStringList({"conf.bin", "conf.bin.xml"}));
+    }
+
+    // A description file the program did not write: the image loads whatever it is, and a file
+    // that cannot be a description (a FIFO would block for ever, a huge file would fill the
+    // memory, a deep nest would keep the document model busy for minutes, tens of thousands of
+    // elements would keep every node searching) is passed over.
+    void untrustedDescriptionFiles_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("fifo") << "fifo"
+                              << "не является обычным файлом";
+        QTest::newRow("folder") << "folder"
+                                << "не является обычным файлом";
+        QTest::newRow("over 4 MiB") << "huge"
+                                    << "слишком велик (4194305 байт";
+        QTest::newRow("nested 1.4 MB deep") << "deep" << QString();
+        QTest::newRow("malformed") << "malformed" << QString();
+        // Every node looks through every element: far more than the program ever writes is refused.
+        QTest::newRow("5000 elements") << "wide" << QString();
+        // Read as given, written back as "<?x~ ?>", which no parser takes: the file would be lost.
+        QTest::newRow("odd processing instruction") << "pi" << QString();
+        QTest::newRow("just 4 MiB, well formed") << "large" << QString();
+    }
+
+    void untrustedDescriptionFiles()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, warning);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("X.bin"));
+        const QString xml = path + ".xml";
+        const auto file = imagebytes::random(41);
+        writeFile(path, toBytes(file));
+        const QByteArray described = "<configuration><tail id=\"3\"><description>Склад</description></tail>";
+        if (kind == QLatin1String("fifo")) {
+            QCOMPARE(::mkfifo(QFile::encodeName(xml).constData(), 0600), 0);
+        } else if (kind == QLatin1String("folder")) {
+            QVERIFY(QDir().mkdir(xml));
+        } else if (kind == QLatin1String("huge")) {
+            QFile f(xml);
+            QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(4 * 1024 * 1024 + 1));
+        } else if (kind == QLatin1String("deep")) {
+            writeFile(xml, described + QByteArray("<a>").repeated(350000) + QByteArray("</a>").repeated(350000) +
+                               "</configuration>");
+        } else if (kind == QLatin1String("pi")) {
+            writeFile(xml, "<?x~?>" + described + "</configuration>");
+        } else if (kind == QLatin1String("wide")) {
+            writeFile(xml, described + QByteArray("<tail id=\"1\"/>").repeated(5000) + "</configuration>");
+        } else if (kind == QLatin1String("malformed")) {
+            writeFile(xml, described + "<tail>");
+        } else {
+            // Flat and as large as is accepted: read, and the description found.
+            QByteArray text = described + "<tail id=\"900\"><description>";
+            text += QByteArray(4 * 1024 * 1024 - text.size() - 40, 'x') + "</description></tail></configuration>";
+            writeFile(xml, text);
+        }
+
+        auto image = imagebytes::filled(0);
+        Configuration configuration(image.data(), 2);
+        configuration.tails()->tail(5)->setDescription(QStringLiteral("before"));
+        QCOMPARE(configuration.readFromFile(path, 2), FileReadResult::Loaded);
+        QCOMPARE(image, file);
+        QCOMPARE(configuration.tails()->tail(5)->description(), QString());
+        QCOMPARE(configuration.tails()->tail(3)->description(),
+                 kind == QLatin1String("large") ? QStringLiteral("Склад") : QString());
+        if (warning.isEmpty())
+            QCOMPARE(configuration.descriptionWarning(), QString());
+        else
+            QVERIFY2(configuration.descriptionWarning().contains(warning) &&
+                         configuration.descriptionWarning().contains(xml),
+                     qPrintable(configuration.descriptionWarning()));
     }
 
     void everySetterKeepsTheImage_data()

@@ -1,3 +1,4 @@
+#include "../common/fullfilesystem.h"
 #include "common/cp1251.h"
 #include "common/datadir.h"
 #include "dialoginterceptor.h"
@@ -12,7 +13,9 @@
 
 #include <QLabel>
 #include <QTemporaryDir>
+
 #include <QTreeWidget>
+#include <sys/stat.h>
 
 using namespace olma::logview;
 
@@ -188,6 +191,25 @@ private slots:
         QVERIFY(!unreadable.done);
         QCOMPARE(unreadable.message, LogOutcome::Message::None);
 
+        // A FIFO is not opened (the read would wait for a writer for ever): passed over too.
+        const QString fifo = dir.filePath(QStringLiteral("fifo.bin"));
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        const LogOutcome blocked = log.loadLogFile(fifo);
+        QVERIFY(!blocked.done);
+        QCOMPARE(blocked.message, LogOutcome::Message::None);
+
+        // Over 16 MiB (sparse here): refused by its size, nothing read.
+        const QString huge = dir.filePath(QStringLiteral("huge.bin"));
+        QFile hugeFile(huge);
+        QVERIFY(hugeFile.open(QIODevice::WriteOnly) && hugeFile.resize(qint64(1) << 30));
+        hugeFile.close();
+        const LogOutcome tooLarge = log.loadLogFile(huge);
+        QVERIFY(!tooLarge.done);
+        QCOMPARE(tooLarge.message, LogOutcome::Message::Critical);
+        QCOMPARE(tooLarge.text,
+                 QStringLiteral("Файл журнала: \"%1\" слишком велик (1073741824 байт, допустимо не более 16 МиБ)!")
+                     .arg(huge));
+
         QCOMPARE(log.logEvents()->events().size(), size_t(1));
         QCOMPARE(log.logEvents()->rawLog().size(), size_t(8));
     }
@@ -195,20 +217,40 @@ private slots:
     void failedSavesAreReportedWithTheName_data()
     {
         QTest::addColumn<QString>("name");
-        QTest::newRow("dialog cancelled") << QString();
-        QTest::newRow("no such folder") << QStringLiteral("no/such/folder/log.bin");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("dialog cancelled") << QString() << QString();
+        QTest::newRow("no such folder") << QStringLiteral("no/such/folder/log.bin")
+                                        << QStringLiteral(" (No such file or directory)");
+        // The bytes wait in the buffer; the disk refuses them at the flush.
+        QTest::newRow("full disk") << QStringLiteral("@/log.bin") << QStringLiteral(" (File too large)");
+        QTest::newRow("a folder") << QStringLiteral("@") << QStringLiteral(" (is a folder)");
+        QTest::newRow("a device") << QStringLiteral("/dev/null") << QStringLiteral(" (not a regular file)");
     }
 
     void failedSavesAreReportedWithTheName()
     {
         QFETCH(QString, name);
+        QFETCH(QString, reason);
+        QTemporaryDir dir;
+        name.replace(QLatin1Char('@'), dir.path());
+        const QString previous = dir.filePath(QStringLiteral("log.bin"));
+        QVERIFY(writeFile(previous, "previous log"));
         LogView log;
-        log.setLogContent(logtest::bytes(logtest::record(2024, 3, 1, 10, 0, 1, 13)));
-        const LogOutcome saved = log.writeLogFile(name);
+        QByteArray records;
+        for (int i = 0; i < 400; ++i)
+            records += logtest::record(2024, 3, 1, 10, i % 60, 1, 13);
+        log.setLogContent(logtest::bytes(records));
+        LogOutcome saved;
+        {
+            filetest::FileSizeLimit limit(1024);
+            saved = log.writeLogFile(name);
+        }
         QVERIFY(!saved.done);
         QCOMPARE(saved.message, LogOutcome::Message::Critical);
         QCOMPARE(saved.title, QStringLiteral("Запись журнала в файл"));
-        QCOMPARE(saved.text, QStringLiteral("Запись журнала в файл %1 не выполнена!").arg(name));
+        QCOMPARE(saved.text, QStringLiteral("Запись журнала в файл %1 не выполнена!").arg(name) + reason);
+        QCOMPARE(readFile(previous), QByteArray("previous log"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"log.bin"});
     }
 
     void recordsAreNumberedInOrderOfArrival()
@@ -373,6 +415,8 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::newRow("rtx has no writer") << "old.rtx" << QStringLiteral("Записи журнала не экспортированы!");
         QTest::newRow("not an export type") << "old.doc" << QStringLiteral("Данный тип файлов не поддерживается!");
+        QTest::newRow("full disk") << "old.csv"
+                                   << QStringLiteral("Записи журнала не экспортированы! (@: File too large)");
     }
 
     void failuresTouchNoFile()
@@ -385,13 +429,20 @@ private slots:
         const QString fresh = dir.filePath(QStringLiteral("new-") + name);
 
         LogView log;
-        log.logEventsAdd(events(kTamper));
+        QByteArray records;
+        for (int i = 0; i < 50; ++i)
+            records += kTamper;
+        log.logEventsAdd(events(records));
         for (const QString& path : {kept, fresh}) {
-            const LogOutcome outcome = log.exportLog(path);
+            LogOutcome outcome;
+            {
+                filetest::FileSizeLimit limit(1024);
+                outcome = log.exportLog(path);
+            }
             QVERIFY(!outcome.done);
             QCOMPARE(outcome.message, LogOutcome::Message::Critical);
             QCOMPARE(outcome.title, QStringLiteral("Экспорт журнала в файл"));
-            QCOMPARE(outcome.text, text);
+            QCOMPARE(outcome.text, QString(text).replace(QLatin1Char('@'), path));
         }
         QCOMPARE(readFile(kept), QByteArray("keep"));
         QVERIFY(!QFile::exists(fresh));

@@ -4,13 +4,12 @@
 #include "faults.h"
 #include "virtualpanel.h"
 
+#include "common/safefile.h"
 #include "config/imagemap.h"
 #include "link/frame.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
-#include <QFile>
-#include <QSaveFile>
 #include <QSocketNotifier>
 #include <QTextStream>
 
@@ -35,15 +34,29 @@ bool parseNumber(const QString& text, uint max, uint* value)
     return ok && *value <= max;
 }
 
+// The largest input the panel takes: a log file of a merged history.
+constexpr qint64 kMaxInputSize = 16 * 1024 * 1024;
+
 bool readFile(const QString& name, QByteArray* bytes, QString* error)
 {
-    QFile file(name);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read %1: %2").arg(name, file.errorString());
-        return false;
+    const olma::files::ReadResult read = olma::files::readFile(name, 0, kMaxInputSize, bytes);
+    switch (read.status) {
+    case olma::files::ReadStatus::Read:
+        return true;
+    case olma::files::ReadStatus::Missing:
+        *error = QStringLiteral("cannot read %1: No such file or directory").arg(name);
+        break;
+    case olma::files::ReadStatus::NotRegular:
+        *error = QStringLiteral("cannot read %1: not a regular file").arg(name);
+        break;
+    case olma::files::ReadStatus::WrongSize:
+        *error = QStringLiteral("cannot read %1: %2 bytes, more than 16 MiB").arg(name).arg(read.size);
+        break;
+    case olma::files::ReadStatus::Unreadable:
+        *error = QStringLiteral("cannot read %1: %2").arg(name, read.reason);
+        break;
     }
-    *bytes = file.readAll();
-    return true;
+    return false;
 }
 
 } // namespace
@@ -149,9 +162,9 @@ int main(int argc, char** argv)
                          [&panel, &err, name](int, const QByteArray& frame) {
                              if (static_cast<unsigned char>(frame.at(0)) != olma::link::kCmdFirmwareEnd)
                                  return;
-                             QSaveFile file(name);
-                             if (!file.open(QIODevice::WriteOnly) || file.write(panel.firmware()) < 0 || !file.commit())
-                                 err << "olma-virtual-panel: cannot write " << name << Qt::endl;
+                             QString reason;
+                             if (!olma::files::writeFile(name, panel.firmware(), &reason))
+                                 err << "olma-virtual-panel: cannot write " << name << ": " << reason << Qt::endl;
                          });
     }
 
