@@ -53,6 +53,14 @@ inline const QString kCompareTitle = QStringLiteral("Сравнить с при�
 inline const QString kShowChanges = QStringLiteral("Показать изменения");
 inline const QString kConfigurationsEqual = QStringLiteral("Конфигурации совпадают");
 inline const QString kBlocksDiffer = QStringLiteral("Блоков отличается: %1");
+// The question before a write.
+inline const QString kConfirmWrite = QStringLiteral("Записать");
+inline const QString kCancel = QStringLiteral("Отмена");
+inline const QString kConfirmPanel = QStringLiteral("Прибор: %1, серийный номер %2, версия ПО %3, порт %4");
+inline const QString kConfirmSourceFile = QStringLiteral("Записывается: файл %1");
+inline const QString kConfirmSourceUnsaved = QStringLiteral("Записывается: несохранённая конфигурация");
+inline const QString kConfirmChanges = QStringLiteral("Изменится полей: %1");
+inline const QString kConfirmFirmware = QStringLiteral("Файл прошивки: %1, %2 байт, от %3");
 inline const QString kWriteAllBlocks = QStringLiteral("Записывать все блоки");
 inline const QString kPlainWrite = QStringLiteral("Простая запись (без резервной копии и проверки)");
 
