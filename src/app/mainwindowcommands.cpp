@@ -151,8 +151,16 @@ void MainWindow::on_loadFirmWare_activated()
             olma::dialogs::getOpenFileName(this, texts::kFirmwareCaption, texts::kStartDir, texts::kFirmwareFilter);
         qint64 size = -1;
         switch (olma::firmware::readImage(name, firmware, &size)) {
-        case olma::firmware::ReadResult::Read:
-            return true;
+        case olma::firmware::ReadResult::Read: {
+            // The same question as before a configuration write, naming the file.
+            const QFileInfo file(name);
+            const QString question = panelText() + QLatin1Char('\n') +
+                                     texts::kConfirmFirmware.arg(file.fileName())
+                                         .arg(size)
+                                         .arg(file.lastModified().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+            ConfirmWriteDialog confirm(texts::kFirmwareTitle, question, {}, this);
+            return olma::dialogs::exec(&confirm) == QDialog::Accepted;
+        }
         case olma::firmware::ReadResult::NotFound:
             return false;
         case olma::firmware::ReadResult::Unreadable:

@@ -14,6 +14,7 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 namespace {
 
@@ -210,6 +211,35 @@ private slots:
         QCOMPARE(w.dialogs.lastText(), QStringLiteral("Резервная копия записана в прибор и проверена"));
         QCOMPARE(w.vp.panel().image(), before);
         QTRY_COMPARE(w.vp.panel().restartCount(), 1);
+    }
+
+    // The firmware upload asks the same way, naming the file; "Отмена" sends nothing.
+    void firmwareQuestion()
+    {
+        SafeWindow w;
+        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("panel.iex"));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(QByteArray(130, char(0x5A)));
+        file.close();
+        w.dialogs.setNextFileName(path);
+        QString text;
+        bool cancelDefault = false;
+        w.dialogs.setNextDialogAction([&](QDialog* dialog) {
+            if (auto* confirm = qobject_cast<ConfirmWriteDialog*>(dialog)) {
+                text = confirm->text();
+                cancelDefault = confirm->cancelButton()->isDefault() && !confirm->changesButton();
+            }
+            return int(QDialog::Rejected);
+        });
+        w.action("loadFirmWare")->trigger();
+        QVERIFY2(text.contains(QStringLiteral("Файл прошивки: panel.iex, 130 байт, от ")), qPrintable(text));
+        QVERIFY(text.startsWith(QStringLiteral("Прибор: Ольма-16Ех")));
+        QVERIFY(cancelDefault);
+        QCOMPARE(w.vp.panel().firmware(), QByteArray());
+        QCOMPARE(w.dialogs.messages().size(), 0);
     }
 
     void compareWithPanel()
