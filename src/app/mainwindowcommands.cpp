@@ -499,7 +499,7 @@ void MainWindow::offerRestore(const QString& message, const QString& backup,
     QMessageBox box(QMessageBox::Critical, texts::kWriteConfTitle,
                     message + QLatin1Char('\n') + texts::kBackupKept.arg(backup), QMessageBox::NoButton, this);
     QPushButton* restore = box.addButton(texts::kRestoreBackup, QMessageBox::AcceptRole);
-    QPushButton* close = box.addButton(QMessageBox::Close);
+    QPushButton* close = box.addButton(texts::kClose, QMessageBox::RejectRole);
     box.setDefaultButton(close);
     box.setEscapeButton(close);
     if (olma::dialogs::exec(&box) != QDialog::Accepted && box.clickedButton() != restore)

@@ -45,6 +45,7 @@ inline const QString kWriteConfMismatch =
     QStringLiteral("Проверка записи не пройдена: прибор хранит не то, что было записано. Прибор не перезапущен. "
                    "Отличаются:");
 inline const QString kRestoreBackup = QStringLiteral("Восстановить резервную копию");
+inline const QString kClose = QStringLiteral("Закрыть");
 inline const QString kBackupKept = QStringLiteral("Резервная копия: %1");
 inline const QString kBackupNotKept = QStringLiteral("Резервная копия не сохранена: %1");
 inline const QString kRestoreTitle = QStringLiteral("Восстановление резервной копии");
