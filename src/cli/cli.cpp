@@ -269,7 +269,7 @@ std::optional<Polled> pollPanel(const QPointer<ProtocolImpl>& engine)
     return Polled{olma::app::PanelIdentity::fromAnswer(poll.id), device.deviceType()};
 }
 
-// The configuration as the Part's plain write sends it: every block, then the restart.
+// The plain write: every block in table order, then the restart; no backup, no check.
 int plainWrite(ProtocolImpl& engine, const olma::config::Configuration& configuration, Context& ctx)
 {
     std::vector<unsigned char> copy;
