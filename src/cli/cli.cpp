@@ -251,8 +251,7 @@ int readConfig(const Options& options, Context& ctx)
     return kExitOk;
 }
 
-// The panel's model and who it is, as the window's poll finds them; a message when it did not
-// answer.
+// The panel's model and who it is, as the window's poll finds them; none when it did not answer.
 struct Polled
 {
     olma::app::PanelIdentity identity;
