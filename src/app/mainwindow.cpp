@@ -11,6 +11,7 @@
 #include "device/device.h"
 #include "flows/panelflows.h"
 #include "flows/windowtexts.h"
+#include "flows/writerecords.h"
 #include "link/errorcodes.h"
 #include "link/protocolimpl.h"
 #include "link/protocolimplfactory.h"
@@ -131,6 +132,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent)
         activation->relay(findChild<QAction*>(activation->objectName()));
 
     _ui->resetDevice->setVisible(false);
+    setupWriteMenu();
     setWindowIcon(QIcon(QString::fromLatin1(kIconResource)));
     _buttonGroup = new QButtonGroup(this);
     _buttonGroup->setExclusive(true);
@@ -459,6 +461,9 @@ void MainWindow::runPending(int code)
         break;
     case kReadLogCommand:
         on_readLogFromDevice_triggered();
+        break;
+    case kCompareCommand:
+        compareWithDevice();
         break;
     default:
         break;

@@ -26,6 +26,9 @@ namespace Ui {
 class MainWindow;
 }
 
+namespace olma::app {
+class WriteRecords;
+}
 namespace olma::config {
 class Configuration;
 }
@@ -73,6 +76,7 @@ public:
         kWriteConfigCommand = 4,
         kResetCommand = 5,
         kReadLogCommand = 6,
+        kCompareCommand = 7,
     };
 
     // Opens a document with the desktop's handler; true when that worked.
@@ -107,6 +111,16 @@ public:
     // The page buttons in panel order, and the page shown (null when none).
     QList<QAbstractButton*> pageButtons() const { return _buttons; }
     QWidget* currentPage() const;
+    // Where a write keeps its backup and records what it wrote (files alone unless replaced).
+    void setWriteRecords(std::unique_ptr<olma::app::WriteRecords> records);
+    // The two write settings, kept in the settings when changed from the menu.
+    bool plainWrite() const { return _plainWrite; }
+    void setPlainWrite(bool on);
+    bool allBlocks() const { return _allBlocks; }
+    void setAllBlocks(bool on);
+    // The configuration file the configuration was last read from or saved to; empty when none.
+    QString configurationFile() const { return _configurationFile; }
+
     // False while a poll talks to the panel.
     bool isReady() const { return _ready; }
     int pendingCommand() const { return _pending; }
@@ -135,6 +149,7 @@ public slots:
     void checkRunning();
     void on_writeLogToFile_triggered();
     void on_aboutAction_triggered();
+    void compareWithDevice();
 
 private:
     // The shape every panel command shares: it waits for a running poll, needs an engine, marks
@@ -177,6 +192,15 @@ private:
 
     void connectAutomatically();
     void setIndicator(Indicator indicator);
+    // "Сравнить с прибором" and the two write settings in the configuration menu.
+    void setupWriteMenu();
+    // The write that backs up, asks, writes what changed and reads it back.
+    void safeWrite(ProgressDialog* dialog);
+    // After a write that did not end verified: the message, with the offer to put the backup
+    // back; the backup is written back when the user takes it.
+    void offerRestore(const QString& message, const QString& backup, const std::vector<unsigned char>& backupImage);
+    void restoreBackup(const std::vector<unsigned char>& backupImage);
+    QString panelText() const;
     // Takes an image read from the panel into the configuration.
     void adoptImage(const std::vector<unsigned char>& image);
 
@@ -220,4 +244,11 @@ private:
     int _tickLimit = kStartTickLimit;
 
     DocumentOpener _openDocument;
+
+    std::unique_ptr<olma::app::WriteRecords> _writeRecords;
+    bool _plainWrite = false;
+    bool _allBlocks = false;
+    QAction* _plainWriteAction = nullptr;
+    QAction* _allBlocksAction = nullptr;
+    QString _configurationFile;
 };

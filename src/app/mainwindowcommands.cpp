@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/aboutdilog.h"
+#include "app/confirmwritedialog.h"
 #include "app/progressdialog.h"
 #include "app/typeselectdialog.h"
 #include "common/datadir.h"
@@ -10,17 +11,26 @@
 #include "config/configtexts.h"
 #include "config/configuration.h"
 #include "config/exporttexts.h"
+#include "device/commonstate.h"
 #include "device/device.h"
 #include "firmware/firmwareimage.h"
 #include "flows/panelflows.h"
+#include "flows/safewrite.h"
 #include "flows/windowtexts.h"
+#include "flows/writerecords.h"
 #include "link/protocolimpl.h"
 #include "link/selectdevicedialog.h"
 #include "logview/logtexts.h"
 #include "logview/logview.h"
 #include "logview/progressdialoglog.h"
+#include "ui_mainwindow.h"
 
+#include <QDateTime>
 #include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSettings>
 
 #include <algorithm>
 
@@ -87,6 +97,7 @@ void MainWindow::adoptImage(const std::vector<unsigned char>& image)
     std::copy_n(image.begin(), std::min(image.size(), _image.size()), _image.begin());
     _configuration->setImage(_image.data());
     _configuration->resetDescriptions();
+    _configurationFile.clear();
     showConfigurationPage();
 }
 
@@ -104,6 +115,10 @@ void MainWindow::on_writeConfToDevice_activated()
     };
     command.progressDialog = [this] { return std::make_unique<ProgressDialog>(this); };
     command.run = [this](ProgressDialog* dialog) {
+        if (!_plainWrite) {
+            safeWrite(dialog);
+            return;
+        }
         std::vector<unsigned char> image;
         std::vector<BlockRecord> table;
         _configuration->blocks(image, table);
@@ -136,8 +151,16 @@ void MainWindow::on_loadFirmWare_activated()
             olma::dialogs::getOpenFileName(this, texts::kFirmwareCaption, texts::kStartDir, texts::kFirmwareFilter);
         qint64 size = -1;
         switch (olma::firmware::readImage(name, firmware, &size)) {
-        case olma::firmware::ReadResult::Read:
-            return true;
+        case olma::firmware::ReadResult::Read: {
+            // The same question as before a configuration write, naming the file.
+            const QFileInfo file(name);
+            const QString question = panelText() + QLatin1Char('\n') +
+                                     texts::kConfirmFirmware.arg(file.fileName())
+                                         .arg(size)
+                                         .arg(file.lastModified().toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+            ConfirmWriteDialog confirm(texts::kFirmwareTitle, question, {}, this);
+            return olma::dialogs::exec(&confirm) == QDialog::Accepted;
+        }
         case olma::firmware::ReadResult::NotFound:
             return false;
         case olma::firmware::ReadResult::Unreadable:
@@ -218,6 +241,7 @@ void MainWindow::on_makeNewConf_activated()
     closePage();
     _configuration->newConfiguration(dialog.selectedType());
     _configuration->resetDescriptions();
+    _configurationFile.clear();
 }
 
 void MainWindow::on_readConfFromFile_activated()
@@ -241,6 +265,7 @@ void MainWindow::on_readConfFromFile_activated()
             toolButtonClick(shown);
         return;
     }
+    _configurationFile = name;
     showConfigurationPage();
     if (!_configuration->descriptionWarning().isEmpty())
         olma::dialogs::warning(this, configtexts::readFileTitle(), _configuration->descriptionWarning());
@@ -257,6 +282,8 @@ void MainWindow::on_writeConfToFile_activated()
     if (!_configuration->saveToFile(name, &reason))
         olma::dialogs::critical(this, configtexts::writeFileTitle(),
                                 olma::files::withReason(texts::kSaveConfFailed.arg(name), reason));
+    else
+        _configurationFile = name;
 }
 
 void MainWindow::on_exportConfToFile_triggered()
@@ -324,4 +351,211 @@ void MainWindow::on_aboutAction_triggered()
 void MainWindow::on_exitAction_activated()
 {
     close();
+}
+
+// ---- the safe write -----------------------------------------------------------------------
+
+namespace {
+
+const QString kSettingsOrganization = QStringLiteral("olma-configurator");
+const QString kPlainWriteKey = QStringLiteral("write/plain");
+const QString kAllBlocksKey = QStringLiteral("write/allBlocks");
+
+QSettings settings()
+{
+    return QSettings(kSettingsOrganization, kSettingsOrganization);
+}
+
+} // namespace
+
+void MainWindow::setupWriteMenu()
+{
+    _writeRecords = std::make_unique<olma::app::WriteRecords>();
+    auto* compare = new QAction(texts::kCompareTitle, this);
+    compare->setObjectName(QStringLiteral("compareWithDevice"));
+    connect(compare, &QAction::triggered, this, &MainWindow::compareWithDevice);
+    _ui->menuConfiguration->insertAction(_ui->writeConfToFile, compare);
+    _ui->menuConfiguration->insertSeparator(_ui->writeConfToFile);
+
+    const QSettings stored = settings();
+    _plainWrite = stored.value(kPlainWriteKey, false).toBool();
+    _allBlocks = stored.value(kAllBlocksKey, false).toBool();
+    _ui->menuConfiguration->addSeparator();
+    _allBlocksAction = _ui->menuConfiguration->addAction(texts::kWriteAllBlocks);
+    _allBlocksAction->setObjectName(QStringLiteral("writeAllBlocks"));
+    _allBlocksAction->setCheckable(true);
+    _allBlocksAction->setChecked(_allBlocks);
+    connect(_allBlocksAction, &QAction::toggled, this, [this](bool on) {
+        _allBlocks = on;
+        settings().setValue(kAllBlocksKey, on);
+    });
+    _plainWriteAction = _ui->menuConfiguration->addAction(texts::kPlainWrite);
+    _plainWriteAction->setObjectName(QStringLiteral("plainWrite"));
+    _plainWriteAction->setCheckable(true);
+    _plainWriteAction->setChecked(_plainWrite);
+    connect(_plainWriteAction, &QAction::toggled, this, [this](bool on) {
+        _plainWrite = on;
+        settings().setValue(kPlainWriteKey, on);
+    });
+}
+
+void MainWindow::setWriteRecords(std::unique_ptr<olma::app::WriteRecords> records)
+{
+    _writeRecords = std::move(records);
+}
+
+void MainWindow::setPlainWrite(bool on)
+{
+    const QSignalBlocker quiet(_plainWriteAction);
+    _plainWriteAction->setChecked(on);
+    _plainWrite = on;
+}
+
+void MainWindow::setAllBlocks(bool on)
+{
+    const QSignalBlocker quiet(_allBlocksAction);
+    _allBlocksAction->setChecked(on);
+    _allBlocks = on;
+}
+
+QString MainWindow::panelText() const
+{
+    return texts::kConfirmPanel.arg(olma::device::modelName(_device->deviceType()))
+        .arg(_device->serialNumber())
+        .arg(_device->version())
+        .arg(_proto ? _proto->portName() : QString());
+}
+
+void MainWindow::safeWrite(ProgressDialog* dialog)
+{
+    std::vector<unsigned char> image;
+    std::vector<BlockRecord> table;
+    _configuration->blocks(image, table);
+    if (image.empty()) {
+        olma::dialogs::critical(this, texts::kWriteConfTitle, texts::kWriteConfEmpty);
+        return;
+    }
+    // The backup: what the panel holds now, read whole before anything is sent.
+    std::vector<unsigned char> backupImage;
+    const bool read = olma::app::readPanelImage(*_proto, backupImage, dialog);
+    if (!read) {
+        if (dialog->isCancelled())
+            olma::dialogs::information(this, texts::kWriteConfTitle, texts::kReadConfCancelled);
+        else
+            olma::dialogs::critical(this, texts::kWriteConfTitle, texts::kReadConfFailed);
+        return;
+    }
+    const olma::app::PanelIdentity panel{_device->serialNumber(), _device->deviceType(), _device->version()};
+    QString error;
+    const QString backup = _writeRecords->keepBackup(panel, backupImage, &error);
+    if (olma::app::changedBlocks(backupImage, image, table).empty()) {
+        olma::dialogs::information(this, texts::kWriteConfTitle, olma::app::alreadyEqualText());
+        return;
+    }
+    if (backup.isEmpty()) {
+        olma::dialogs::critical(this, texts::kWriteConfTitle, texts::kBackupNotKept.arg(error));
+        return;
+    }
+
+    const QStringList changes = _writeRecords->differences(_device->deviceType(), backupImage, image);
+    const QString source = _configurationFile.isEmpty()
+                               ? texts::kConfirmSourceUnsaved
+                               : texts::kConfirmSourceFile.arg(QFileInfo(_configurationFile).fileName());
+    const QString question = panelText() + QLatin1Char('\n') + source + QLatin1Char('\n') +
+                             texts::kConfirmChanges.arg(changes.size()) + QLatin1Char('\n') +
+                             texts::kBackupKept.arg(backup);
+    dialog->hide();
+    ConfirmWriteDialog confirm(texts::kWriteConfTitle, question, changes, this);
+    if (olma::dialogs::exec(&confirm) != QDialog::Accepted)
+        return;
+    dialog->show();
+
+    const olma::app::SafeWriteResult result = olma::app::writeChanged(*_proto, backupImage, image, _allBlocks, dialog);
+    switch (result.outcome) {
+    case olma::app::SafeWriteResult::Outcome::AlreadyEqual:
+        olma::dialogs::information(this, texts::kWriteConfTitle, olma::app::alreadyEqualText());
+        return;
+    case olma::app::SafeWriteResult::Outcome::Verified:
+        _writeRecords->recordWrite(panel, image, true);
+        olma::dialogs::information(this, texts::kWriteConfTitle, olma::app::verifiedText());
+        return;
+    case olma::app::SafeWriteResult::Outcome::WriteFailed:
+        _writeRecords->recordWrite(panel, image, false);
+        dialog->hide();
+        offerRestore(olma::app::writeConfigFailure(result.errorCode), backup, backupImage);
+        return;
+    case olma::app::SafeWriteResult::Outcome::Mismatch:
+        _writeRecords->recordWrite(panel, image, false);
+        dialog->hide();
+        offerRestore(olma::app::mismatchText(_writeRecords->differences(_device->deviceType(), image, result.stored)),
+                     backup, backupImage);
+        return;
+    }
+}
+
+void MainWindow::offerRestore(const QString& message, const QString& backup,
+                              const std::vector<unsigned char>& backupImage)
+{
+    QMessageBox box(QMessageBox::Critical, texts::kWriteConfTitle,
+                    message + QLatin1Char('\n') + texts::kBackupKept.arg(backup), QMessageBox::NoButton, this);
+    QPushButton* restore = box.addButton(texts::kRestoreBackup, QMessageBox::AcceptRole);
+    QPushButton* close = box.addButton(texts::kClose, QMessageBox::RejectRole);
+    box.setDefaultButton(close);
+    box.setEscapeButton(close);
+    if (olma::dialogs::exec(&box) != QDialog::Accepted && box.clickedButton() != restore)
+        return;
+    if (box.clickedButton() && box.clickedButton() != restore)
+        return;
+    restoreBackup(backupImage);
+}
+
+void MainWindow::restoreBackup(const std::vector<unsigned char>& backupImage)
+{
+    ProgressDialog progress(this);
+    progress.setWindowModality(Qt::ApplicationModal);
+    progress.setWindowTitle(texts::kRestoreTitle);
+    progress.show();
+    // What the panel holds now, after whatever stopped the write.
+    std::vector<unsigned char> current;
+    if (!_proto || !olma::app::readPanelImage(*_proto, current, &progress)) {
+        progress.hide();
+        olma::dialogs::critical(this, texts::kRestoreTitle, texts::kReadConfFailed);
+        return;
+    }
+    const olma::app::SafeWriteResult result = olma::app::writeChanged(*_proto, current, backupImage, false, &progress);
+    progress.hide();
+    if (result.ok()) {
+        olma::dialogs::information(this, texts::kRestoreTitle, texts::kRestoreDone);
+        return;
+    }
+    const QString message =
+        result.outcome == olma::app::SafeWriteResult::Outcome::Mismatch
+            ? olma::app::mismatchText(_writeRecords->differences(_device->deviceType(), backupImage, result.stored))
+            : olma::app::writeConfigFailure(result.errorCode);
+    olma::dialogs::critical(this, texts::kRestoreTitle, message);
+}
+
+void MainWindow::compareWithDevice()
+{
+    PanelCommand command;
+    command.code = kCompareCommand;
+    command.title = texts::kCompareTitle;
+    command.progressDialog = [this] { return std::make_unique<ProgressDialog>(this); };
+    command.run = [this](ProgressDialog* dialog) {
+        std::vector<unsigned char> panelImage;
+        if (!olma::app::readPanelImage(*_proto, panelImage, dialog)) {
+            if (!dialog->isCancelled())
+                olma::dialogs::critical(this, texts::kCompareTitle, texts::kReadConfFailed);
+            return;
+        }
+        std::vector<unsigned char> image;
+        std::vector<BlockRecord> table;
+        _configuration->blocks(image, table);
+        const QStringList differences = _writeRecords->differences(_configuration->deviceType(), panelImage, image);
+        const bool same = olma::app::changedBlocks(panelImage, image, table).empty() && differences.isEmpty();
+        dialog->hide();
+        olma::dialogs::information(this, texts::kCompareTitle,
+                                   same ? texts::kConfigurationsEqual : differences.join(QLatin1Char('\n')));
+    };
+    runPanelCommand(command);
 }

@@ -3,6 +3,7 @@
 #include "app/demopanel.h"
 #include "app/mainwindow.h"
 #include "app/pages.h"
+#include "archive/archiverecords.h"
 #include "common/datadir.h"
 #include "style/programstyle.h"
 
@@ -47,10 +48,16 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
                                        QStringLiteral("Завершить работу через SECONDS секунд."),
                                        QStringLiteral("SECONDS"));
-    const QCommandLineOption page(QStringLiteral("page"),
-                                  QStringLiteral("Открыть страницу с этим номером (1 - \"Общие сведения\", по порядку кнопок)."),
-                                  QStringLiteral("N"));
-    parser.addOptions({help, port, demo, screenshot, quitAfter, page});
+    const QCommandLineOption page(
+        QStringLiteral("page"),
+        QStringLiteral("Открыть страницу с этим номером (1 - \"Общие сведения\", по порядку кнопок)."),
+        QStringLiteral("N"));
+    const QCommandLineOption archive(QStringLiteral("archive"),
+                                     QStringLiteral("Архив: sqlite:///путь/файл.sqlite или postgresql://..."),
+                                     QStringLiteral("URL"));
+    const QCommandLineOption noArchive(QStringLiteral("no-archive"),
+                                       QStringLiteral("Без архива: резервные копии перед записью - файлами."));
+    parser.addOptions({help, port, demo, screenshot, quitAfter, page, archive, noArchive});
 
     ParsedCommandLine result;
     const auto fail = [&result](const QString& message) {
@@ -64,8 +71,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     if (parser.isSet(help)) {
         result.exit = true;
         // Without an application object yet, Qt writes a placeholder for the program's name.
-        result.output = parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                  QFileInfo(arguments.value(0)).fileName());
+        result.output =
+            parser.helpText().replace(QStringLiteral("<executable_name>"), QFileInfo(arguments.value(0)).fileName());
         return result;
     }
     if (!parser.positionalArguments().isEmpty())
@@ -75,6 +82,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     options.port = parser.value(port);
     options.demo = parser.isSet(demo);
     options.screenshot = parser.value(screenshot);
+    options.archive = parser.isSet(archive) ? parser.value(archive) : qEnvironmentVariable("OLMA_ARCHIVE");
+    options.noArchive = parser.isSet(noArchive);
     if (parser.isSet(port) && options.port.isEmpty())
         return fail(QStringLiteral("--port: не указано имя порта"));
     if (options.demo && !options.port.isEmpty())
@@ -142,6 +151,7 @@ int run(QApplication& app)
     }
 
     MainWindow window(windowOptions);
+    window.setWriteRecords(std::make_unique<olma::archive::ArchiveWriteRecords>(options.archive, options.noArchive));
     if (options.page >= 0)
         window.showPage(options.page);
     else if (demo)

@@ -113,6 +113,8 @@ QString snapshotKindText(SnapshotKind kind)
         return texts::kBackupBeforeWrite;
     case SnapshotKind::SavedToFile:
         return texts::kSavedToFile;
+    case SnapshotKind::WriteNotConfirmed:
+        return texts::kWriteNotConfirmed;
     case SnapshotKind::Manual:
         break;
     }

@@ -37,6 +37,8 @@ enum class SnapshotKind
     BackupBeforeWrite = 3,
     SavedToFile = 4,
     Manual = 5,
+    // A write whose blocks did not all come back as they were sent, or that stopped.
+    WriteNotConfirmed = 6,
 };
 
 QString snapshotKindText(SnapshotKind kind);

@@ -11,6 +11,7 @@ inline const QString kWrittenToPanel = QStringLiteral("записана в пр�
 inline const QString kBackupBeforeWrite = QStringLiteral("резервная копия перед записью");
 inline const QString kSavedToFile = QStringLiteral("сохранена в файл");
 inline const QString kManual = QStringLiteral("вручную");
+inline const QString kWriteNotConfirmed = QStringLiteral("запись не подтверждена");
 
 // Log reads.
 inline const QString kReadComplete = QStringLiteral("полностью");

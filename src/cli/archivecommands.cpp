@@ -1,6 +1,7 @@
 #include "cli/archivecommands.h"
 
 #include "archive/archive.h"
+#include "archive/archiverecords.h"
 #include "archive/archivetexts.h"
 #include "archive/configdiff.h"
 #include "archive/storedconfiguration.h"
@@ -179,6 +180,10 @@ std::optional<Archiving> archivingFor(const QStringList& args)
         command != QLatin1String("read-log"))
         return std::nullopt;
     QStringList rest = args.mid(1);
+    // The safe write keeps its backup and records what it wrote itself; the plain one is
+    // archived afterwards as the other commands are.
+    if (command == QLatin1String("write-config") && !rest.contains(QLatin1String("--plain")))
+        return std::nullopt;
     if (rest.contains(QLatin1String("--help")) || rest.contains(QLatin1String("-h")))
         return std::nullopt;
     Archiving a;
@@ -474,7 +479,22 @@ int runWithArchive(const QStringList& arguments, QTextStream& out, QTextStream& 
     std::optional<Identity> panel;
     if (archiving)
         panel = identify(archiving->port);
-    const int status = run(args, out, err, progressBar);
+    olma::archive::ArchiveWriteRecords records(choice.url, choice.off);
+    records.setPasswordPrompt(&askPassword);
+    if (!args.isEmpty() && args.first() == QLatin1String("write-config")) {
+        // The descriptions beside the file are recorded with the configuration written.
+        QStringList rest = args.mid(1);
+        takeValue(rest, QStringLiteral("port"));
+        takeValue(rest, QStringLiteral("model"));
+        rest.removeAll(QStringLiteral("--all-blocks"));
+        rest.removeAll(QStringLiteral("--plain"));
+        QByteArray descriptions;
+        if (rest.size() == 1 && readFile(olma::config::Configuration::descriptionFileName(rest[0]), &descriptions))
+            records.setDescriptions(descriptions);
+    }
+    const int status = run(args, out, err, progressBar, &records);
+    if (!records.trouble().isEmpty())
+        err << "olma-cli " << args.value(0) << ": архив: " << records.trouble() << Qt::endl;
     if (args.isEmpty() || args.first() == QLatin1String("help") || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {
         if (args.size() <= 1)

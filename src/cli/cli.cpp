@@ -15,7 +15,9 @@
 #include "device/zonesstate.h"
 #include "firmware/firmwareimage.h"
 #include "flows/panelflows.h"
+#include "flows/safewrite.h"
 #include "flows/windowtexts.h"
+#include "flows/writerecords.h"
 #include "link/errorcodes.h"
 #include "link/frame.h"
 #include "link/portlist.h"
@@ -30,6 +32,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace olma::cli {
@@ -64,11 +67,12 @@ struct Context
     QTextStream& err;
     QString command;
     bool progressBar = false;
+    olma::app::WriteRecords* records = nullptr;
 
-    int fail(const QString& message)
+    int fail(const QString& message, int status = kExitFailed)
     {
         err << "olma-cli " << command << ": " << message << Qt::endl;
-        return kExitFailed;
+        return status;
     }
     int done(const QString& message)
     {
@@ -247,6 +251,80 @@ int readConfig(const Options& options, Context& ctx)
     return kExitOk;
 }
 
+// The panel's model and who it is, as the window's poll finds them; none when it did not answer.
+struct Polled
+{
+    olma::app::PanelIdentity identity;
+    int deviceType = 0;
+};
+
+std::optional<Polled> pollPanel(const QPointer<ProtocolImpl>& engine)
+{
+    const olma::app::StatePoll poll = olma::app::pollState(engine);
+    if (!poll.identified || !poll.stateRead)
+        return std::nullopt;
+    olma::device::Device device;
+    device.setData(poll.record);
+    return Polled{olma::app::PanelIdentity::fromAnswer(poll.id), device.deviceType()};
+}
+
+// The plain write: every block in table order, then the restart; no backup, no check.
+int plainWrite(ProtocolImpl& engine, const olma::config::Configuration& configuration, Context& ctx)
+{
+    std::vector<unsigned char> copy;
+    std::vector<BlockRecord> table;
+    configuration.blocks(copy, table);
+    if (copy.empty())
+        return ctx.fail(wtexts::kWriteConfEmpty);
+    const auto bar = ctx.progress();
+    if (!engine.writeConfig(copy.data(), table, bar.get()))
+        return ctx.fail(withTrouble(olma::app::writeConfigFailure(engine.errorCode()), engine));
+    ctx.done(wtexts::kWriteConfDone);
+    // The panel takes the new configuration when it starts again.
+    if (!engine.restart())
+        ctx.err << "olma-cli " << ctx.command << ": " << olma::app::resetFailure(engine.errorCode()) << Qt::endl;
+    return kExitOk;
+}
+
+// How to put the backup back, for the message of a write that went wrong.
+QString restoreHint(const QString& port, const QString& backup)
+{
+    return wtexts::kBackupKept.arg(backup) + QStringLiteral("\n") + wtexts::kRestoreBackup +
+           QStringLiteral(": olma-cli restore --port %1 %2").arg(port, backup);
+}
+
+// Writes `image` over what the panel was read to hold in `panelImage`: what changed, read back,
+// restart when verified. What went wrong goes to stderr, with `backup` to restore from.
+int writeOver(ProtocolImpl& engine, const Polled& panel, const std::vector<unsigned char>& panelImage,
+              const std::vector<unsigned char>& image, const Options& options, const QString& backup, Context& ctx,
+              const QString& doneText)
+{
+    const auto bar = ctx.progress();
+    const olma::app::SafeWriteResult result =
+        olma::app::writeChanged(engine, panelImage, image, options.has(QStringLiteral("all-blocks")), bar.get());
+    switch (result.outcome) {
+    case olma::app::SafeWriteResult::Outcome::AlreadyEqual:
+        return ctx.done(olma::app::alreadyEqualText());
+    case olma::app::SafeWriteResult::Outcome::Verified:
+        ctx.records->recordWrite(panel.identity, image, true);
+        ctx.done(doneText);
+        if (!result.restartSent)
+            ctx.err << "olma-cli " << ctx.command << ": " << olma::app::resetFailure(result.errorCode) << Qt::endl;
+        return kExitOk;
+    case olma::app::SafeWriteResult::Outcome::WriteFailed: {
+        ctx.records->recordWrite(panel.identity, image, false);
+        const QString message = olma::app::writeConfigFailure(result.errorCode);
+        return ctx.fail((result.cancelled ? message : withTrouble(message, engine)) + QLatin1Char('\n') +
+                        restoreHint(options.port(), backup));
+    }
+    case olma::app::SafeWriteResult::Outcome::Mismatch:
+        ctx.records->recordWrite(panel.identity, image, false);
+        return ctx.fail(olma::app::mismatchText(ctx.records->differences(panel.deviceType, image, result.stored)) +
+                        QLatin1Char('\n') + restoreHint(options.port(), backup));
+    }
+    return kExitFailed;
+}
+
 int writeConfig(const Options& options, Context& ctx)
 {
     std::vector<unsigned char> image(olma::config::kImageSize, 0);
@@ -259,27 +337,83 @@ int writeConfig(const Options& options, Context& ctx)
     // The model the panel reports, as the window's poll finds it.
     QObject owner;
     QPointer<ProtocolImpl> engine = makeEngine(options, &owner);
-    const olma::app::StatePoll poll = olma::app::pollState(engine);
-    if (!poll.identified || !poll.stateRead)
+    const std::optional<Polled> panel = pollPanel(engine);
+    if (!panel)
         return ctx.fail(withTrouble(wtexts::kWriteConfFailed, *engine));
-    olma::device::Device device;
-    device.setData(poll.record);
-    if (configuration.deviceType() != device.deviceType())
+    if (configuration.deviceType() != panel->deviceType)
         return ctx.fail(wtexts::kWriteConfTypeMismatch);
+    if (options.has(QStringLiteral("plain")))
+        return plainWrite(*engine, configuration, ctx);
 
-    std::vector<unsigned char> copy;
-    std::vector<BlockRecord> table;
-    configuration.blocks(copy, table);
-    if (copy.empty())
-        return ctx.fail(wtexts::kWriteConfEmpty);
-    const auto bar = ctx.progress();
-    if (!engine->writeConfig(copy.data(), table, bar.get()))
-        return ctx.fail(withTrouble(olma::app::writeConfigFailure(engine->errorCode()), *engine));
-    ctx.done(wtexts::kWriteConfDone);
-    // The panel takes the new configuration when it starts again.
-    if (!engine->restart())
-        ctx.err << "olma-cli " << ctx.command << ": " << olma::app::resetFailure(engine->errorCode()) << Qt::endl;
-    return kExitOk;
+    // The backup: what the panel holds now, kept before anything is sent.
+    std::vector<unsigned char> backupImage;
+    {
+        const auto bar = ctx.progress();
+        if (!olma::app::readPanelImage(*engine, backupImage, bar.get()))
+            return ctx.fail(withTrouble(wtexts::kReadConfFailed, *engine));
+    }
+    QString error;
+    const QString backup = ctx.records->keepBackup(panel->identity, backupImage, &error);
+    if (backup.isEmpty()) {
+        if (olma::app::changedBlocks(backupImage, image, olma::config::blockTable()).empty())
+            return ctx.done(olma::app::alreadyEqualText());
+        return ctx.fail(wtexts::kBackupNotKept.arg(error));
+    }
+    ctx.out << wtexts::kBackupKept.arg(backup) << Qt::endl;
+    return writeOver(*engine, *panel, backupImage, image, options, backup, ctx, olma::app::verifiedText());
+}
+
+int restore(const Options& options, Context& ctx)
+{
+    QObject owner;
+    QPointer<ProtocolImpl> engine = makeEngine(options, &owner);
+    const std::optional<Polled> panel = pollPanel(engine);
+    if (!panel)
+        return ctx.fail(withTrouble(wtexts::kWriteConfFailed, *engine));
+    std::vector<unsigned char> image;
+    QString error;
+    if (!ctx.records->loadBackup(options.operand, panel->deviceType, image, &error))
+        return ctx.fail(error);
+    // What the panel holds now, after whatever stopped the write before.
+    std::vector<unsigned char> current;
+    {
+        const auto bar = ctx.progress();
+        if (!olma::app::readPanelImage(*engine, current, bar.get()))
+            return ctx.fail(withTrouble(wtexts::kReadConfFailed, *engine));
+    }
+    return writeOver(*engine, *panel, current, image, options, options.operand, ctx, wtexts::kRestoreDone);
+}
+
+// As diff(1): 0 equal, 1 different.
+int compare(const Options& options, Context& ctx)
+{
+    QObject owner;
+    QPointer<ProtocolImpl> engine = makeEngine(options, &owner);
+    const std::optional<Polled> panel = pollPanel(engine);
+    if (!panel)
+        return ctx.fail(withTrouble(wtexts::kStateNoLink, *engine), kExitUsage);
+    const int deviceType = options.has(QStringLiteral("model")) ? options.deviceType() : panel->deviceType;
+    std::vector<unsigned char> image(olma::config::kImageSize, 0);
+    olma::config::Configuration configuration(image.data(), deviceType);
+    const olma::config::FileReadResult read = configuration.readFromFile(options.operand, deviceType);
+    if (read != olma::config::FileReadResult::Loaded)
+        return ctx.fail(olma::config::fileReadMessage(read, options.operand), kExitUsage);
+    std::vector<unsigned char> panelImage;
+    {
+        const auto bar = ctx.progress();
+        if (!olma::app::readPanelImage(*engine, panelImage, bar.get()))
+            return ctx.fail(withTrouble(wtexts::kReadConfFailed, *engine), kExitUsage);
+    }
+    const std::vector<BlockRecord> changed = olma::app::changedBlocks(panelImage, image, olma::config::blockTable());
+    const QStringList differences = ctx.records->differences(deviceType, panelImage, image);
+    if (changed.empty() && differences.isEmpty()) {
+        ctx.out << wtexts::kConfigurationsEqual << Qt::endl;
+        return kExitOk;
+    }
+    for (const QString& line : differences)
+        ctx.out << line << '\n';
+    ctx.out << wtexts::kBlocksDiffer.arg(changed.size()) << Qt::endl;
+    return kExitFailed;
 }
 
 int readLog(const Options& options, Context& ctx)
@@ -479,15 +613,37 @@ const std::vector<Command>& commands()
          nullptr,
          &readConfig},
         {"write-config",
-         "write-config --port PORT --model {4,8,16} FILE.bin",
+         "write-config --port PORT --model {4,8,16} [--all-blocks] [--plain] FILE.bin",
          "Write the configuration file "
-         "(read as a configuration of the given model) to the panel,\nthen restart the panel. Refused when the "
-         "panel is of another model.",
+         "(read as a configuration of the given model) to the panel. Refused when the panel is of\nanother "
+         "model. The panel's configuration is read first and kept as a backup (in the archive, or as a\nfile); "
+         "only the blocks that differ are written (every block with --all-blocks), read back and\ncompared, and "
+         "the panel is restarted only when all came back as written. On failure the backup is named\nfor "
+         "\"restore\". --plain writes every block and restarts, without backup or check.",
          {port, model},
          {},
-         {},
+         {QStringLiteral("all-blocks"), QStringLiteral("plain")},
          "FILE.bin",
          &writeConfig},
+        {"restore",
+         "restore --port PORT [--all-blocks] ID|FILE.bin",
+         "Write a backup back to the panel the "
+         "safe way: an archive snapshot ID, or a configuration file\n(read as one of the panel's model).",
+         {port},
+         {},
+         {QStringLiteral("all-blocks")},
+         "ID|FILE.bin",
+         &restore},
+        {"compare",
+         "compare --port PORT [--model {4,8,16}] FILE.bin",
+         "Read the panel's configuration (without "
+         "keeping it) and print how FILE.bin differs from it, field by field.\nExit status 0 when equal, 1 when "
+         "they differ, 2 on trouble.",
+         {port},
+         {model},
+         {},
+         "FILE.bin",
+         &compare},
         {"read-log",
          "read-log --port PORT --out FILE.bin",
          "Read the whole event log from the panel into FILE.bin "
@@ -639,8 +795,10 @@ QString usage()
     return text;
 }
 
-int run(const QStringList& arguments, QTextStream& out, QTextStream& err, bool progressBar)
+int run(const QStringList& arguments, QTextStream& out, QTextStream& err, bool progressBar,
+        olma::app::WriteRecords* records)
 {
+    olma::app::WriteRecords files;
     if (arguments.isEmpty()) {
         err << usage() << Qt::flush;
         return kExitUsage;
@@ -672,7 +830,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err, bool p
             err << "olma-cli " << name << ": " << error << "\n\n" << commandHelp(command) << Qt::flush;
             return kExitUsage;
         }
-        Context ctx{out, err, name, progressBar};
+        Context ctx{out, err, name, progressBar, records ? records : &files};
         return command.run(options, ctx);
     }
     err << "olma-cli: unknown command \"" << name << "\"\n\n" << usage() << Qt::flush;

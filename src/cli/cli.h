@@ -4,6 +4,10 @@
 
 class QTextStream;
 
+namespace olma::app {
+class WriteRecords;
+}
+
 // olma-cli: the window's commands from the command line, for scripts. Each subcommand is one
 // entry of a table, shares the option parser and goes through the same library calls as the
 // window; what the window would say in a message box goes to standard error.
@@ -15,7 +19,10 @@ constexpr int kExitUsage = 2;  // the command line makes no sense; the usage tex
 
 // Runs the tool with its arguments (without the program name). Needs a QCoreApplication.
 // `progressBar`: long transfers draw a bar on `err` (for a terminal).
-int run(const QStringList& arguments, QTextStream& out, QTextStream& err, bool progressBar = false);
+// `records`: where write-config keeps its backup and records the write, and where restore finds
+// a backup; backup files alone when null.
+int run(const QStringList& arguments, QTextStream& out, QTextStream& err, bool progressBar = false,
+        olma::app::WriteRecords* records = nullptr);
 
 // The usage text.
 QString usage();

@@ -38,6 +38,33 @@ inline const QString kWriteConfDone = QStringLiteral("Запись конфиг�
 inline const QString kWriteConfInterrupted = QStringLiteral(
     "Запись конфигурации прервана: прибор мог сохранить часть конфигурации. Запишите конфигурацию ещё раз.");
 
+// The write that backs up, writes what changed and reads it back.
+inline const QString kWriteConfVerified = QStringLiteral("Конфигурация записана в прибор и проверена");
+inline const QString kWriteConfAlreadyEqual = QStringLiteral("Конфигурация прибора уже совпадает с записываемой");
+inline const QString kWriteConfMismatch =
+    QStringLiteral("Проверка записи не пройдена: прибор хранит не то, что было записано. Прибор не перезапущен. "
+                   "Отличаются:");
+inline const QString kRestoreBackup = QStringLiteral("Восстановить резервную копию");
+inline const QString kClose = QStringLiteral("Закрыть");
+inline const QString kBackupKept = QStringLiteral("Резервная копия: %1");
+inline const QString kBackupNotKept = QStringLiteral("Резервная копия не сохранена: %1");
+inline const QString kRestoreTitle = QStringLiteral("Восстановление резервной копии");
+inline const QString kRestoreDone = QStringLiteral("Резервная копия записана в прибор и проверена");
+inline const QString kCompareTitle = QStringLiteral("Сравнить с прибором");
+inline const QString kShowChanges = QStringLiteral("Показать изменения");
+inline const QString kConfigurationsEqual = QStringLiteral("Конфигурации совпадают");
+inline const QString kBlocksDiffer = QStringLiteral("Блоков отличается: %1");
+// The question before a write.
+inline const QString kConfirmWrite = QStringLiteral("Записать");
+inline const QString kCancel = QStringLiteral("Отмена");
+inline const QString kConfirmPanel = QStringLiteral("Прибор: %1, серийный номер %2, версия ПО %3, порт %4");
+inline const QString kConfirmSourceFile = QStringLiteral("Записывается: файл %1");
+inline const QString kConfirmSourceUnsaved = QStringLiteral("Записывается: несохранённая конфигурация");
+inline const QString kConfirmChanges = QStringLiteral("Изменится полей: %1");
+inline const QString kConfirmFirmware = QStringLiteral("Файл прошивки: %1, %2 байт, от %3");
+inline const QString kWriteAllBlocks = QStringLiteral("Записывать все блоки");
+inline const QString kPlainWrite = QStringLiteral("Простая запись (без резервной копии и проверки)");
+
 // Saving a configuration file.
 inline const QString kSaveConfFailed = QStringLiteral("Невозможно записать конфигурацию в файл: \"%1\"!");
 

@@ -538,6 +538,8 @@ private slots:
     void writeToThePanel()
     {
         WindowOnPanel w;
+        // The plain write: every block, then the restart.
+        w.window->setPlainWrite(true);
         QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
         w.vp.panel().setImage(QByteArray(olma::config::kImageSize, char(0x77)));
         w.vp.panel().clearRequests();
@@ -574,6 +576,8 @@ private slots:
         QFETCH(QString, cancel);
         QFETCH(QString, message);
         WindowOnPanel w;
+        // The plain write: every block, then the restart.
+        w.window->setPlainWrite(true);
         QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
         if (!fault.isEmpty())
             QVERIFY(w.vp.panel().addFault(fault));
@@ -609,6 +613,8 @@ private slots:
         QFETCH(QString, action);
         QFETCH(int, key);
         WindowOnPanel w;
+        // The plain write: every block, then the restart.
+        w.window->setPlainWrite(true);
         QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
         const bool write = action == QLatin1String("writeConfToDevice");
         w.vp.panel().setLogRecords(logRecords(35));

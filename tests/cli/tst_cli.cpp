@@ -110,8 +110,9 @@ private slots:
         QTest::addColumn<int>("status");
         QTest::addColumn<QString>("shown"); // on stdout for help, on stderr for a usage error
         QTest::newRow("help") << QStringList{"--help"} << 0 << "export-log FILE.bin --out";
-        QTest::newRow("command help") << QStringList{"write-config", "--help"} << 0
-                                      << "Usage: olma-cli write-config --port PORT --model {4,8,16} FILE.bin";
+        QTest::newRow("command help")
+            << QStringList{"write-config", "--help"} << 0
+            << "Usage: olma-cli write-config --port PORT --model {4,8,16} [--all-blocks] [--plain] FILE.bin";
         QTest::newRow("help command") << QStringList{"help", "render-state"} << 0 << "--page {common,faults";
         QTest::newRow("nothing") << QStringList{} << 2 << "Usage: olma-cli <command>";
         QTest::newRow("unknown command") << QStringList{"bogus"} << 2 << "unknown command \"bogus\"";
@@ -386,7 +387,8 @@ private slots:
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("conf.bin"));
         writeFile(file, patternImage());
-        const Run run = cli({"write-config", "--port", vp.portName(), "--model", "8", file});
+        // The plain write: every block, then the restart, as before the safe write existed.
+        const Run run = cli({"write-config", "--port", vp.portName(), "--model", "8", "--plain", file});
         QCOMPARE(run.status, 0);
         QVERIFY(run.out.contains(QStringLiteral("Запись конфигурации в прибор завершена")));
         QCOMPARE(vp.panel().image(), patternImage());
@@ -397,7 +399,7 @@ private slots:
         // message says so.
         writeFile(file, patternImage().replace(0, 64, QByteArray(64, char(0x33))));
         vp.panel().fallSilentFrom(vp.panel().requestCount() + 3 + 40);
-        const Run cut = cli({"write-config", "--port", vp.portName(), "--model", "8", file});
+        const Run cut = cli({"write-config", "--port", vp.portName(), "--model", "8", "--plain", file});
         QCOMPARE(cut.status, olma::cli::kExitFailed);
         QVERIFY2(cut.err.contains(QStringLiteral("Запись конфигурации прервана: прибор мог сохранить часть "
                                                  "конфигурации. Запишите конфигурацию ещё раз.")),

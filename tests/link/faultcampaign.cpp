@@ -1,5 +1,7 @@
 #include "faultcampaign.h"
 
+#include "flows/safewrite.h"
+
 #include "virtualpanel.h"
 
 #include "config/configuration.h"
@@ -223,6 +225,7 @@ private:
     void readLog(ProtocolImpl& engine);
     void firmware(ProtocolImpl& engine);
     void poll(ProtocolImpl& engine);
+    void safeWrite(ProtocolImpl& engine);
 
     const Schedule& _s;
     const Settings& _settings;
@@ -308,9 +311,10 @@ QStringList ScheduleRunner::run()
         _panel.cutReplies(cut.at, cut.gapMs, at(cut.request));
 
     using Step = void (ScheduleRunner::*)(ProtocolImpl&);
-    static const Step kSteps[] = {&ScheduleRunner::readConfig, &ScheduleRunner::writeConfig, &ScheduleRunner::readLog,
-                                  &ScheduleRunner::firmware, &ScheduleRunner::poll};
-    (this->*kSteps[std::min(int(_s.operation), int(Operation::Poll))])(engine);
+    static const Step kSteps[] = {&ScheduleRunner::readConfig, &ScheduleRunner::writeConfig,
+                                  &ScheduleRunner::readLog,    &ScheduleRunner::firmware,
+                                  &ScheduleRunner::poll,       &ScheduleRunner::safeWrite};
+    (this->*kSteps[std::min(int(_s.operation), int(Operation::SafeWrite))])(engine);
     return _problems;
 }
 
@@ -681,6 +685,57 @@ void ScheduleRunner::poll(ProtocolImpl& engine)
     }
 }
 
+void ScheduleRunner::safeWrite(ProtocolImpl& engine)
+{
+    const std::vector<unsigned char> ours(_s.newImage.cbegin(), _s.newImage.cend());
+    std::vector<unsigned char> backup;
+    bool backupRead = false;
+    Receiver progress;
+    const Run run = operate(QStringLiteral("safe write"), engine, [&] {
+        backupRead = olma::app::readPanelImage(engine, backup, &progress);
+        return backupRead && olma::app::writeChanged(engine, backup, ours, false, &progress).outcome ==
+                                 olma::app::SafeWriteResult::Outcome::Verified;
+    });
+    check(run, expectation(1, _s.replies), _s.replies);
+
+    if (run.ok) {
+        if (_panel.image() != _s.newImage)
+            problem(QStringLiteral("a verified write left the panel with another image"));
+        if (_panel.restartCount() != 1)
+            problem(QStringLiteral("a verified write restarted the panel %1 times").arg(_panel.restartCount()));
+        return;
+    }
+    if (_panel.restartCount() != 0)
+        problem(QStringLiteral("a write that was not verified restarted the panel"));
+    if (!backupRead) {
+        if (_panel.image() != _s.image)
+            problem(QStringLiteral("the panel changed though its backup was never read"));
+        return;
+    }
+    if (QByteArray(reinterpret_cast<const char*>(backup.data()), qsizetype(backup.size())) != _s.image) {
+        problem(QStringLiteral("the backup is not what the panel held"));
+        return;
+    }
+    // The way back, once the fault is gone (a port that vanished is plugged in again).
+    _panel.clearFaults();
+    QString error;
+    if (!_panel.isRunning() && !_panel.start(&error)) {
+        problem(QStringLiteral("the virtual panel did not start again: %1").arg(error));
+        return;
+    }
+    ProtocolImpl again(_panel.portName(), nullptr, false, standardAcceptedCodes());
+    std::vector<unsigned char> current;
+    if (!olma::app::readPanelImage(again, current, nullptr)) {
+        problem(QStringLiteral("the panel could not be read for the restore: code %1").arg(again.errorCode()));
+        return;
+    }
+    const olma::app::SafeWriteResult restored = olma::app::writeChanged(again, current, backup, false, nullptr);
+    if (!restored.ok())
+        problem(QStringLiteral("the backup could not be written back: code %1").arg(restored.errorCode));
+    else if (_panel.image() != _s.image)
+        problem(QStringLiteral("the restore did not return the old image"));
+}
+
 // What to print when the process dies: pre-formatted, so that a signal handler can write it.
 char gReplay[512] = "fault campaign: died outside any schedule\n";
 std::atomic<int> gReplayLength{int(std::strlen(gReplay))};
@@ -729,9 +784,9 @@ quint64 environmentNumber(const char* name, quint64 fallback)
 
 QString operationName(Operation operation)
 {
-    static const char* const kNames[] = {"read configuration", "write configuration", "read log", "firmware upload",
-                                         "poll"};
-    return QString::fromLatin1(kNames[std::min(int(operation), int(Operation::Poll))]);
+    static const char* const kNames[] = {
+        "read configuration", "write configuration", "read log", "firmware upload", "poll", "safe write"};
+    return QString::fromLatin1(kNames[std::min(int(operation), int(Operation::SafeWrite))]);
 }
 
 QString faultName(Fault fault)
@@ -820,12 +875,30 @@ Schedule drawSchedule(quint64 seed, int number)
     case Operation::Firmware:
         s.replies = s.firmware.isEmpty() ? 0 : int(s.firmware.size() / kFirmwareChunk) + 1;
         break;
+    case Operation::SafeWrite: {
+        // A few blocks changed: the whole read, then each written and read back.
+        const std::vector<BlockRecord> table = olma::config::blockTable();
+        s.newImage = s.image;
+        for (int k = random.between(1, 4); k > 0; --k) {
+            const BlockRecord& block = table[size_t(random.below(int(table.size())))];
+            s.newImage.replace(block.offset, block.size, random.bytes(block.size));
+        }
+        const std::vector<BlockRecord> changed =
+            olma::app::changedBlocks(std::vector<unsigned char>(s.image.cbegin(), s.image.cend()),
+                                     std::vector<unsigned char>(s.newImage.cbegin(), s.newImage.cend()), table);
+        s.replies = int(table.size() + 2 * changed.size());
+        break;
+    }
     default:
         s.replies = 3; // two state blocks and the identify
         break;
     }
 
     s.request = 1 + random.below(std::max(1, s.replies));
+    // A safe write's few writes and read-backs come after the 372 reads: half its faults hit them.
+    const int reads = int(olma::config::blockTable().size());
+    if (s.operation == Operation::SafeWrite && s.replies > reads && random.chance(50))
+        s.request = reads + 1 + random.below(s.replies - reads);
     s.code = random.below(256);
     s.before = random.chance(50);
     s.garbage = random.bytes(random.between(1, 100));

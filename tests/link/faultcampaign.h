@@ -13,7 +13,9 @@
 // on: the operation ends within the reply time-out, the port is closed and released, the error
 // code is the one the fault calls for, a failed configuration read changes nothing, what an
 // operation returns is the panel's own data (bytes of no request on the line end it with a
-// serial failure, never with a shifted image or log), and nothing crashes or hangs.
+// serial failure, never with a shifted image or log), and nothing crashes or hangs. A safe write
+// ends with the new image verified and the panel restarted, or unrestarted with a backup that,
+// written back once the fault is gone, returns the old image byte for byte.
 namespace olma::campaign {
 
 enum class Operation
@@ -22,7 +24,8 @@ enum class Operation
     WriteConfig,
     ReadLog,
     Firmware,
-    Poll, // state, then identify, as the window's once-a-second poll
+    Poll,      // state, then identify, as the window's once-a-second poll
+    SafeWrite, // the backup read, the changed blocks written and read back, the restart
     Count
 };
 
@@ -59,7 +62,8 @@ struct Schedule
     unsigned logFirst = 0;
     unsigned logCount = 0xFFFFFFFFu;
     QByteArray firmware;
-    int replies = 0; // requests awaiting a reply when nothing goes wrong
+    QByteArray newImage; // SafeWrite: the image with a few blocks changed
+    int replies = 0;     // requests awaiting a reply when nothing goes wrong
 
     // The fault: the request it hits (1 = the first the panel receives) and its details.
     int request = 0;

@@ -132,6 +132,16 @@ bool Faults::add(const QString& fault, int nextRequest, QString* error)
         if (size < 1 || size > 4096)
             return fail(QStringLiteral("needs 1..4096 bytes"));
         longReplies.push_back({match(), size});
+    } else if (name == QLatin1String("corrupt")) {
+        if (!known({QStringLiteral("group"), QStringLiteral("index"), QStringLiteral("byte")}) ||
+            !args.contains(QStringLiteral("group")) || !args.contains(QStringLiteral("index")))
+            return fail(QStringLiteral("needs group and index, takes byte"));
+        const int group = args[QStringLiteral("group")];
+        const int index = args[QStringLiteral("index")];
+        const int byte = args.value(QStringLiteral("byte"), 0);
+        if (group > 255 || index > 255 || byte > 59)
+            return fail(QStringLiteral("needs group and index 0..255, byte 0..59"));
+        corrupt.push_back({group, index, byte});
     } else if (name == QLatin1String("wire-speed")) {
         if (!args.isEmpty())
             return fail(QStringLiteral("takes no arguments"));
@@ -155,7 +165,8 @@ QString Faults::help()
                           "cut:at=N[,gap=MS][,command=C][,request=R]  write a reply (and its noise) in two pieces\n"
                           "vanish[:request=R][,after=B]  the port disappears at request R, B reply bytes out\n"
                           "late:ms=MS[,command=C][,request=R]  hold matching replies back MS ms more\n"
-                          "long:bytes=N[,command=C][,request=R]  matching replies run on N bytes past 64");
+                          "long:bytes=N[,command=C][,request=R]  matching replies run on N bytes past 64\n"
+                          "corrupt:group=G,index=I[,byte=B]  store byte B of configuration block G/I inverted");
 }
 
 } // namespace olma::vpanel

@@ -62,12 +62,22 @@ struct Faults
         int bytes = 0;
     };
 
+    // A configuration block the panel keeps wrongly: every write of it is acknowledged, but
+    // byte `byte` of what it stores is inverted.
+    struct Corrupt
+    {
+        int group = 0;
+        int index = 0;
+        int byte = 0;
+    };
+
     std::vector<ErrorReply> errors; // answer with an error reply instead of serving the request
     std::vector<Patch> patches;     // change one byte of a reply
     std::vector<Garbage> garbage;   // extra bytes around a reply
     std::vector<Cut> cuts;          // a reply in pieces of chosen lengths; before `pieces`
     std::vector<Late> late;         // single replies that come late
     std::vector<Long> longReplies;  // replies longer than a frame
+    std::vector<Corrupt> corrupt;   // configuration blocks stored wrongly
     int silentFrom = 0;             // from this request number on nothing is answered; 0: never
     int pieces = 1;                 // each reply written in this many pieces...
     int gapMs = 0;                  // ...with this pause between them
@@ -82,6 +92,7 @@ struct Faults
     //   garbage-before:bytes=N[,seed=S][,command=C][,request=R]   garbage-after:(the same)
     //   cut:at=N[,gap=MS][,command=C][,request=R]   vanish[:request=R][,after=B]
     //   late:ms=MS[,command=C][,request=R]   long:bytes=N[,command=C][,request=R]
+    //   corrupt:group=G,index=I[,byte=B]
     // Numbers are decimal or 0x-hex. `nextRequest` is the number the next request will get
     // (where `silent` starts by default). False with a message for a fault that makes no sense.
     bool add(const QString& fault, int nextRequest, QString* error);

@@ -497,6 +497,10 @@ QByteArray VirtualPanel::serve(const QByteArray& request)
         if (length != it->size)
             return errorReply(kErrorBadSize);
         _image.replace(it->offset, it->size, payload, it->size);
+        for (const Faults::Corrupt& rule : _faults.corrupt) {
+            if (rule.group == group && rule.index == index && rule.byte < it->size)
+                _image[it->offset + rule.byte] = char(~_image[it->offset + rule.byte]);
+        }
         answer(group, index, QByteArray());
         reply[kLengthByte] = char(it->size);
         return reply;
