@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QShortcut>
 #include <QSplitter>
 #include <QTextBlock>
@@ -38,7 +39,10 @@ HelpWindow::HelpWindow(const QString& markdown, const QString& pdf, DocumentOpen
     resize(1000, 700);
 
     _browser->setOpenExternalLinks(true);
-    _browser->setMarkdown(markdown);
+    // The typesetter's contents marker has no place here: the contents are the tree beside.
+    QString text = markdown;
+    text.remove(QRegularExpression(QStringLiteral("^@toc[ \\t]*$"), QRegularExpression::MultilineOption));
+    _browser->setMarkdown(text);
     _contents->header()->hide();
     _contents->setColumnCount(1);
     fillContents();

@@ -46,6 +46,7 @@ private slots:
         const QString firstHeading = markdown.section(QLatin1Char('\n'), 0, 0).mid(2).trimmed();
         QVERIFY(!firstHeading.isEmpty());
         QVERIFY(help->browser()->toPlainText().contains(firstHeading));
+        QVERIFY(!help->browser()->toPlainText().contains(QStringLiteral("@toc")));
         QVERIFY(help->contents()->topLevelItemCount() > 0);
         QCOMPARE(help->contents()->topLevelItem(0)->text(0), firstHeading);
         QVERIFY(help->contents()->topLevelItem(0)->childCount() > 0);
