@@ -217,7 +217,7 @@ int main(int argc, char** argv)
         return worker(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3]),
                       QString::fromLocal8Bit(argv[4]));
     }
-    QApplication app(argc, argv);
+    QCoreApplication app(argc, argv);
     olma::setDataDir(QStringLiteral(OLMA_TEST_DATA_DIR));
     TestArchiveConcurrency tc;
     QTEST_SET_MAIN_SOURCE_PATH
