@@ -24,11 +24,11 @@ constexpr int loopCount(int deviceType)
     return deviceType == Olma8Ex ? 8 : deviceType == Olma16Ex ? 16 : 4;
 }
 
-// Controlled "ИП" outputs of a model (and so its ИП programs); an unknown model counts as the
-// 4-loop one, as for the loops.
+// Controlled "ИП" outputs of a model (and so its ИП programs and the outputs each program
+// drives); a model the program does not know keeps all eight, so nothing of its image is lost.
 constexpr int ipOutputCount(int deviceType)
 {
-    return deviceType == Olma8Ex ? 4 : deviceType == Olma16Ex ? 8 : 2;
+    return deviceType == Olma4Ex ? 2 : deviceType == Olma8Ex ? 4 : 8;
 }
 
 } // namespace olma
