@@ -47,9 +47,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
                                        QStringLiteral("Завершить работу через SECONDS секунд."),
                                        QStringLiteral("SECONDS"));
-    const QCommandLineOption page(QStringLiteral("page"),
-                                  QStringLiteral("Открыть страницу с этим номером (1 - \"Общие сведения\", по порядку кнопок)."),
-                                  QStringLiteral("N"));
+    const QCommandLineOption page(
+        QStringLiteral("page"),
+        QStringLiteral("Открыть страницу с этим номером (1 - \"Общие сведения\", по порядку кнопок)."),
+        QStringLiteral("N"));
     parser.addOptions({help, port, demo, screenshot, quitAfter, page});
 
     ParsedCommandLine result;
@@ -64,8 +65,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     if (parser.isSet(help)) {
         result.exit = true;
         // Without an application object yet, Qt writes a placeholder for the program's name.
-        result.output = parser.helpText().replace(QStringLiteral("<executable_name>"),
-                                                  QFileInfo(arguments.value(0)).fileName());
+        result.output =
+            parser.helpText().replace(QStringLiteral("<executable_name>"), QFileInfo(arguments.value(0)).fileName());
         return result;
     }
     if (!parser.positionalArguments().isEmpty())
