@@ -8,7 +8,9 @@ set(OLMA_DIST_DIR "${PROJECT_SOURCE_DIR}/dist/linux")
 set(OLMA_GENERATED_DIST "${CMAKE_BINARY_DIR}/dist")
 
 install(TARGETS olma-configurator olma-cli RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
-install(DIRECTORY "${OLMA_DATA_DIR}/" DESTINATION "${CMAKE_INSTALL_DATADIR}/olma")
+# Only what the build put there: an archive a run from the build folder left behind stays out.
+install(DIRECTORY "${OLMA_DATA_DIR}/" DESTINATION "${CMAKE_INSTALL_DATADIR}/olma"
+    PATTERN "*.sqlite*" EXCLUDE)
 
 install(FILES "${OLMA_DIST_DIR}/olma-configurator.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
 configure_file("${OLMA_DIST_DIR}/olma-configurator.metainfo.xml" "${OLMA_GENERATED_DIST}/olma-configurator.metainfo.xml" @ONLY)
