@@ -174,8 +174,10 @@ int main(int argc, char** argv)
     }
     olma::bench::PanelProcess panel;
     QString error;
-    const QString port = panel.start(panelPath, {QStringLiteral("--wire-speed"), QStringLiteral("--model"), QStringLiteral("0x10"),
-                            QStringLiteral("--log"), logFile}, &error);
+    const QString port = panel.start(panelPath,
+                                     {QStringLiteral("--wire-speed"), QStringLiteral("--model"), QStringLiteral("0x10"),
+                                      QStringLiteral("--log"), logFile},
+                                     &error);
     if (port.isEmpty()) {
         err << error << Qt::endl;
         return 1;

@@ -388,7 +388,8 @@ void MainWindow::checkStatus()
 
     if (!identified) {
         setIndicator(Indicator::NoLink);
-        _stateLabel->setText(texts::kStateNoLink);
+        // A port the user may not open: say how to get the right instead of "no link".
+        _stateLabel->setText(_proto && _proto->openDenied() ? _proto->openErrorString() : texts::kStateNoLink);
         _versionLabel->hide();
         _serialLabel->hide();
     } else {

@@ -15,6 +15,7 @@
 #include <memory>
 #include <vector>
 
+class HelpWindow;
 class ProgressDialog;
 class ProtocolImpl;
 class ProtocolImplFactory;
@@ -91,6 +92,8 @@ public:
     // Shows the page of the `index`-th page button (0: the first state page), as a click does.
     void showPage(int index);
     void setDocumentOpener(DocumentOpener opener);
+    // The manual's window once "Помощь" has opened it.
+    HelpWindow* helpWindow() const;
 
     // What the status line shows, for tests and tools.
     Indicator indicator() const { return _indicator; }
@@ -251,4 +254,5 @@ private:
     QAction* _plainWriteAction = nullptr;
     QAction* _allBlocksAction = nullptr;
     QString _configurationFile;
+    QPointer<HelpWindow> _helpWindow;
 };

@@ -2,6 +2,7 @@
 
 #include "app/aboutdilog.h"
 #include "app/confirmwritedialog.h"
+#include "app/helpwindow.h"
 #include "app/progressdialog.h"
 #include "app/typeselectdialog.h"
 #include "common/datadir.h"
@@ -26,6 +27,7 @@
 #include "ui_mainwindow.h"
 
 #include <QDateTime>
+#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
@@ -336,9 +338,28 @@ void MainWindow::on_exportToFileAction_triggered()
 
 void MainWindow::on_showHelp_triggered()
 {
-    const QString path = olma::dataFile(texts::kHelpFile);
-    if (!QFileInfo(path).isFile() || !_openDocument || !_openDocument(QUrl::fromLocalFile(path)))
-        olma::dialogs::critical(this, texts::kHelpTitle, texts::kHelpNotFound);
+    // The manual inside the program, from its source; the typeset PDF is offered there.
+    const QString pdf = olma::dataFile(texts::kHelpFile);
+    if (!_helpWindow) {
+        QFile source(olma::dataFile(texts::kHelpSource));
+        if (!source.open(QIODevice::ReadOnly)) {
+            // Without the source only the PDF is left, if a viewer takes it.
+            if (!QFileInfo(pdf).isFile() || !_openDocument || !_openDocument(QUrl::fromLocalFile(pdf)))
+                olma::dialogs::critical(this, texts::kHelpTitle, texts::kHelpNotFound);
+            return;
+        }
+        _helpWindow = new HelpWindow(
+            QString::fromUtf8(source.readAll()), pdf,
+            [this](const QUrl& url) { return _openDocument && _openDocument(url); }, this);
+    }
+    _helpWindow->show();
+    _helpWindow->raise();
+    _helpWindow->activateWindow();
+}
+
+HelpWindow* MainWindow::helpWindow() const
+{
+    return _helpWindow;
 }
 
 void MainWindow::on_aboutAction_triggered()

@@ -123,6 +123,8 @@ ProtocolImpl* makeEngine(const Options& options, QObject* parent)
 // What went wrong on the line, naming the port: the window's message is said before it.
 QString lineTrouble(const ProtocolImpl& engine)
 {
+    if (engine.openDenied())
+        return engine.openErrorString();
     if (!engine.openErrorString().isEmpty())
         return QStringLiteral("cannot open %1: %2").arg(engine.portName(), engine.openErrorString());
     const QString text = ProtocolImpl::errorText(engine.errorCode());

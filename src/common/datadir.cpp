@@ -1,6 +1,8 @@
 #include "common/datadir.h"
 
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
 
 namespace olma {
 namespace {
@@ -15,7 +17,16 @@ QString dataDir()
 {
     if (!overridePath().isEmpty())
         return overridePath();
-    return QCoreApplication::applicationDirPath() + QStringLiteral("/data");
+    // A build keeps the data beside the executables; an installation keeps the executables in
+    // bin/ and the data in share/olma/ beside it.
+    const QString beside = QCoreApplication::applicationDirPath() + QStringLiteral("/data");
+    if (QFileInfo(beside).isDir())
+        return beside;
+    const QString installed =
+        QDir::cleanPath(QCoreApplication::applicationDirPath() + QStringLiteral("/../share/olma"));
+    if (QFileInfo(installed).isDir())
+        return installed;
+    return beside;
 }
 
 void setDataDir(const QString& path)

@@ -4,7 +4,8 @@
 
 namespace olma {
 
-// The folder "data" beside the executable: default configuration, templates, help, images.
+// The folder "data" beside the executable, or "../share/olma" from it in an installation:
+// default configuration, templates, help, images.
 // Tests and tools that run from elsewhere point it at the build's data folder.
 QString dataDir();
 void setDataDir(const QString& path);

@@ -16,34 +16,6 @@ CipherPassword CipherPassword::fromText(const QString& text)
     return password;
 }
 
-bool CipherPassword::setDigits(const std::array<int, 4>& digits)
-{
-    for (int d : digits) {
-        if (d < 0 || d > 9)
-            return false;
-    }
-    Stored bytes = {0xFF, 0xFF, 0xFF};
-    for (int k = 0; k < 4; ++k)
-        setNibble(bytes, k, static_cast<unsigned char>(digits[size_t(k)]));
-    _bytes = bytes;
-    _length = 4;
-    return true;
-}
-
-bool CipherPassword::setDigits(const std::array<int, 6>& digits)
-{
-    for (int d : digits) {
-        if (d < 0 || d > 9)
-            return false;
-    }
-    Stored bytes = {0xFF, 0xFF, 0xFF};
-    for (int k = 0; k < kMaxDigits; ++k)
-        setNibble(bytes, k, static_cast<unsigned char>(digits[size_t(k)]));
-    _bytes = bytes;
-    _length = kMaxDigits;
-    return true;
-}
-
 bool CipherPassword::setStored(const unsigned char* bytes, int count)
 {
     if (count < 0 || count > kStoredSize || (count > 0 && !bytes))

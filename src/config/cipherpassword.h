@@ -25,10 +25,6 @@ public:
     // the text to six characters, further ones are dropped.
     static CipherPassword fromText(const QString& text);
 
-    // Four or six digits 0..9; any other value fails and leaves the password unchanged.
-    bool setDigits(const std::array<int, 4>& digits);
-    bool setDigits(const std::array<int, 6>& digits);
-
     // Copies `count` (0..3) stored bytes over an empty password; a larger count fails and changes
     // nothing. The length is the number of leading nibbles that are decimal digits.
     bool setStored(const unsigned char* bytes, int count);

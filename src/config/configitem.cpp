@@ -75,7 +75,7 @@ void ConfigItem::setDeviceType(const int& deviceType)
 
 int ConfigItem::id() const
 {
-    return _id;
+    return _itemId;
 }
 
 void ConfigItem::setDescriptionDocument(const QDomDocument& document)
@@ -85,7 +85,7 @@ void ConfigItem::setDescriptionDocument(const QDomDocument& document)
         child->setDescriptionDocument(document);
     // The document is the whole truth about descriptions: a node it does not describe has none.
     if (!_xmlTag.isEmpty())
-        _description = descriptions::read(_document, _xmlTag, _id).value_or(QString());
+        _description = descriptions::read(_document, _xmlTag, _itemId).value_or(QString());
 }
 
 void ConfigItem::loadFromImage()
@@ -129,7 +129,7 @@ void ConfigItem::storeDescription()
 {
     if (_xmlTag.isEmpty())
         return;
-    descriptions::write(ensureDocument(), _xmlTag, _id, _description);
+    descriptions::write(ensureDocument(), _xmlTag, _itemId, _description);
 }
 
 void ConfigItem::adoptChild(IConfigItem* child)

@@ -68,7 +68,7 @@ protected:
     int _deviceType = 0;
     QString _name;
     QString _description;
-    int _id = 0;
+    int _itemId = 0;
     QString _xmlTag;
     QDomDocument _document;
 

@@ -34,7 +34,7 @@ static_assert(kTailSlots * kBytesPerTail == kTailsSize, "two bytes per loop slot
 Tail::Tail(unsigned char* image, int deviceType, int index, int type)
     : ConfigItem(image, deviceType, 0), _index(index), _tailType(type)
 {
-    _id = index;
+    _itemId = index;
     _xmlTag = QStringLiteral("tail");
     _name = texts::tailName();
     loadFromImage();

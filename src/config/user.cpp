@@ -41,7 +41,7 @@ User::User(unsigned char* image, int deviceType, int number)
     : ConfigItem(image, deviceType, 0), _number(static_cast<quint16>(number))
 {
     _xmlTag = QStringLiteral("user");
-    _id = _number;
+    _itemId = _number;
     _userKind = (number == kFirstAdministrator || number == kLastAdministrator) ? 0 : 1;
     _name = _userKind == 0 ? texts::administratorName() : texts::userName();
     loadFromImage();

@@ -91,6 +91,7 @@ inline const QString kRequestStateTitle = QStringLiteral("Опрос состо�
 inline const QString kHelpTitle = QStringLiteral("Помощь");
 inline const QString kHelpNotFound = QStringLiteral("Файл справки не найден!");
 inline const QString kHelpFile = QStringLiteral("help/olma.pdf");
+inline const QString kHelpSource = QStringLiteral("help/olma.md");
 inline const QString kAboutTitle = QStringLiteral("О Программе");
 
 // File dialogs start in the current directory.

@@ -26,6 +26,13 @@ QString errorText(int code)
     }
 }
 
+QString portDeniedText(const QString& port)
+{
+    return QStringLiteral("Нет прав на порт %1: добавьте пользователя в группу dialout "
+                          "(sudo usermod -aG dialout $USER) и войдите снова.")
+        .arg(port);
+}
+
 QList<int> standardAcceptedCodes()
 {
     return {kErrorUnknownCommand, kErrorBadGroup, kErrorBadBlock, kErrorBadSize,

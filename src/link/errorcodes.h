@@ -19,6 +19,10 @@ constexpr int kErrorBusy = 255;
 // The message shown for a code; empty for a code outside the table.
 QString errorText(int code);
 
+// The message for a port the user has no right to open (not in the group that owns the
+// serial devices).
+QString portDeniedText(const QString& port);
+
 // Error codes whose reply is still taken as data by the program's engines: everything
 // but a refused access (6) and codes the panel does not define.
 QList<int> standardAcceptedCodes();

@@ -32,6 +32,8 @@ public:
     virtual void close() = 0;
     // Why the last open or transfer failed, for the user.
     virtual QString errorString() const = 0;
+    // True when the last open failed because the user may not use the port.
+    virtual bool openDenied() const { return false; }
 
 signals:
     void readyRead();

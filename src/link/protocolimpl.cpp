@@ -192,12 +192,14 @@ bool ProtocolImpl::runOperation(IProtocolCallback* callback, bool empty, ReplySl
 bool ProtocolImpl::openPort()
 {
     std::unique_ptr<ISerialPort> port = _portFactory ? _portFactory() : nullptr;
+    _openDenied = false;
     if (!port) {
         _openError = tr("no serial port available");
         return false;
     }
     if (!port->open(_portName)) {
         _openError = port->errorString();
+        _openDenied = port->openDenied();
         return false;
     }
     _openError.clear();

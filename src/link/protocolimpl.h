@@ -63,6 +63,8 @@ public:
     QString portName() const { return _portName; }
     // Why the port could not be opened, when that was the reason of a failure.
     QString openErrorString() const { return _openError; }
+    // The port could not be opened because the user may not use it; openErrorString() says how.
+    bool openDenied() const { return _openDenied; }
 
     void setPortFactory(PortFactory factory);
     void setClock(Clock clock);
@@ -129,6 +131,7 @@ private:
     int _errorCode = 0;
     bool _busy = false;
     QString _openError;
+    bool _openDenied = false;
 
     // The reply time-out runs from the moment the request has been written.
     QElapsedTimer _sinceRequest;

@@ -16,6 +16,7 @@ SelectDeviceDialog::SelectDeviceDialog(ProtocolImplFactory* factory, QWidget* pa
 {
     _ui->setupUi(this);
     _ui->_connectionLabel->setText(QString::fromUtf8(kNoConnection));
+    _ui->_connectionLabel->setWordWrap(true); // the port-rights message is long
     // The panel is reached through a USB-serial adapter; built-in ports are not offered.
     if (_factory)
         _factory->fillPortList(_ui->_deviceComboBox, true);
@@ -76,7 +77,10 @@ void SelectDeviceDialog::probe()
             _proto = _factory->create(_factory, _ui->_deviceComboBox, false, olma::link::standardAcceptedCodes());
         quint32 id = 0;
         const bool connected = _proto && _proto->getId(&id, this);
-        _ui->_connectionLabel->setText(QString::fromUtf8(connected ? kConnected : kNoConnection));
+        // A port the user may not open says how to get the right to it.
+        _ui->_connectionLabel->setText(connected                        ? QString::fromUtf8(kConnected)
+                                       : _proto && _proto->openDenied() ? _proto->openErrorString()
+                                                                        : QString::fromUtf8(kNoConnection));
         if (_proto && _proto->getStatus(_state.data(), this))
             _stateValid = true;
     } while (_probeAgain);

@@ -1,5 +1,7 @@
 #include "link/serialport.h"
 
+#include "link/errorcodes.h"
+
 namespace olma::link {
 
 SerialPort::SerialPort(QObject* parent) : ISerialPort(parent)
@@ -23,9 +25,12 @@ SerialPort::~SerialPort()
 bool SerialPort::open(const QString& name)
 {
     _error.clear();
+    _denied = false;
     _port.setPortName(name);
     if (!_port.open(QIODevice::ReadWrite)) {
-        _error = _port.errorString();
+        // The device or its lock file refused the user: say how to get the right.
+        _denied = _port.error() == QSerialPort::PermissionError;
+        _error = _denied ? portDeniedText(name) : _port.errorString();
         return false;
     }
     const bool configured = _port.setBaudRate(QSerialPort::Baud115200, QSerialPort::AllDirections) &&

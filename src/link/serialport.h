@@ -24,11 +24,13 @@ public:
     bool waitForBytesWritten() override;
     void close() override;
     QString errorString() const override;
+    bool openDenied() const override { return _denied; }
 
 private:
     QSerialPort _port;
-    QString _error;      // why the last open failed
-    bool _quiet = false; // taking up input on request: readyRead is not passed on
+    QString _error;       // why the last open failed
+    bool _denied = false; // the last open failed for lack of permission
+    bool _quiet = false;  // taking up input on request: readyRead is not passed on
 };
 
 } // namespace olma::link

@@ -795,21 +795,6 @@ private slots:
         window.findChild<QAction*>(QStringLiteral("requestState"))->trigger();
         QCOMPARE(window.indicator(), MainWindow::Indicator::Linked);
 
-        // Help opens the manual beside the program, or says it is not there.
-        QList<QUrl> opened;
-        window.setDocumentOpener([&opened](const QUrl& url) {
-            opened.append(url);
-            return true;
-        });
-        window.findChild<QAction*>(QStringLiteral("showHelp"))->trigger();
-        QCOMPARE(opened, QList<QUrl>{QUrl::fromLocalFile(olma::dataFile(QStringLiteral("help/olma.pdf")))});
-        QVERIFY(dialogs.messages().isEmpty());
-        window.setDocumentOpener([](const QUrl&) { return false; });
-        window.findChild<QAction*>(QStringLiteral("showHelp"))->trigger();
-        QCOMPARE(dialogs.messages().size(), 1);
-        QCOMPARE(dialogs.messages()[0].title, QStringLiteral("Помощь"));
-        QCOMPARE(dialogs.messages()[0].text, QStringLiteral("Файл справки не найден!"));
-
         dialogs.setNextDialogAction([&title](QDialog* dialog) {
             title = qobject_cast<AboutDilog*>(dialog) ? dialog->windowTitle() : QString();
             return int(QDialog::Accepted);

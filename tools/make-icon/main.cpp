@@ -2,6 +2,7 @@
 // 32-bit bitmaps for the small ones, a PNG for the large one.
 //
 // Usage: make-icon OUTPUT.ico
+//        make-icon --png SIZE OUTPUT.png   (one size, for the desktop's icon theme)
 
 #include <QBuffer>
 #include <QByteArray>
@@ -149,13 +150,24 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     QTextStream err(stderr);
     const QStringList args = QGuiApplication::arguments();
-    if (args.size() != 2) {
-        err << "usage: make-icon OUTPUT.ico\n";
+    const bool png = args.size() == 4 && args[1] == QLatin1String("--png");
+    const int size = png ? args[2].toInt() : 0;
+    if ((!png && args.size() != 2) || (png && (size < 16 || size > 1024))) {
+        err << "usage: make-icon OUTPUT.ico | make-icon --png SIZE OUTPUT.png\n";
         return 2;
     }
-    QSaveFile out(args[1]);
-    if (!out.open(QIODevice::WriteOnly) || out.write(iconFile()) < 0 || !out.commit()) {
-        err << "make-icon: cannot write " << args[1] << ": " << out.errorString() << '\n';
+    const QString path = args.last();
+    QByteArray data;
+    if (png) {
+        QBuffer buffer(&data);
+        buffer.open(QIODevice::WriteOnly);
+        drawIcon(size).save(&buffer, "PNG");
+    } else {
+        data = iconFile();
+    }
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(data) < 0 || !out.commit()) {
+        err << "make-icon: cannot write " << path << ": " << out.errorString() << '\n';
         return 1;
     }
     return 0;

@@ -167,17 +167,6 @@ void VirtualPanel::fallSilentFrom(int request)
     _faults.silentFrom = std::max(1, request);
 }
 
-void VirtualPanel::splitReplies(int pieces, int gapMs)
-{
-    _faults.pieces = std::clamp(pieces, 1, kFrameSize);
-    _faults.gapMs = std::max(0, gapMs);
-}
-
-void VirtualPanel::setLatency(int ms)
-{
-    _faults.latencyMs = std::max(0, ms);
-}
-
 void VirtualPanel::setWireSpeed(bool on)
 {
     _faults.wireSpeed = on;

@@ -88,8 +88,6 @@ public:
     void patchReply(int byte, int value, RequestMatch match = {});
     // Nothing is answered from request number `request` on (1 = the first request received).
     void fallSilentFrom(int request);
-    void splitReplies(int pieces, int gapMs);
-    void setLatency(int ms);
     void setWireSpeed(bool on);
     // Noise put on the line just before or just after the replies to matching requests.
     void addGarbage(const QByteArray& bytes, bool before, RequestMatch match = {});

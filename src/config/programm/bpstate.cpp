@@ -25,10 +25,7 @@ BPState::BPState(unsigned char* image, int deviceType, unsigned programm, unsign
 
 void BPState::store(quint16& field, quint16 value, int shift)
 {
-    field = value;
-    emit changed(this);
-    if (_byte)
-        putTrigger(_byte, shift, value);
+    storeTrigger(this, field, value, _byte, shift);
 }
 
 void BPState::setOp(const quint16& value)

@@ -10,7 +10,7 @@ Description::Description(unsigned char* image, int deviceType, unsigned index)
 {
     _name = texts::descriptionName();
     _xmlTag = QStringLiteral("programm");
-    _id = int(index);
+    _itemId = int(index);
 }
 
 void Description::setDescription(const QString& text)

@@ -1,5 +1,6 @@
 #include "config/programm/kvostate.h"
 
+#include "common/devicetype.h"
 #include "common/pagefactory.h"
 #include "config/programm/exporttable.h"
 #include "config/programm/programmrecord.h"
@@ -20,11 +21,6 @@ KVOState::KVOState(unsigned char* image, int deviceType, unsigned programm)
 {
     _name = texts::kvoStateName();
     loadFromImage();
-}
-
-int KVOState::outputCount(int deviceType)
-{
-    return deviceType == 1 ? 4 : deviceType == 2 ? 8 : 2;
 }
 
 void KVOState::setState(int output, const quint16& value)
@@ -65,7 +61,7 @@ void KVOState::setDefault()
 
 void KVOState::loadFromImage()
 {
-    _count = outputCount(_deviceType);
+    _count = olma::ipOutputCount(_deviceType);
     _states.assign(size_t(_count), TriggerInactive);
     unsigned char* record = recordOf(_image, _programm);
     _bytes = record ? record + kRecordIp : nullptr;

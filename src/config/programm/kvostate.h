@@ -22,9 +22,6 @@ public:
 
     KVOState(unsigned char* image, int deviceType, unsigned programm);
 
-    // Outputs of a model: 4 for the 8-loop panel, 8 for the 16-loop one, 2 for any other.
-    static int outputCount(int deviceType);
-
     unsigned programmIndex() const { return _programm; }
     int count() const { return _count; }
 

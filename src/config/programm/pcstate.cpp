@@ -33,10 +33,7 @@ PCState::PCState(unsigned char* image, int deviceType, unsigned programm)
 
 void PCState::store(quint16& field, quint16 value, int byte, int shift)
 {
-    field = value;
-    emit changed(this);
-    if (_bytes)
-        putTrigger(_bytes + byte, shift, value);
+    storeTrigger(this, field, value, _bytes ? _bytes + byte : nullptr, shift);
 }
 
 void PCState::setZoFault(const quint16& value)

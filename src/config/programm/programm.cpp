@@ -17,7 +17,7 @@ Programm::Programm(unsigned char* image, int deviceType, unsigned index)
     : ConfigItem(image, deviceType, 0), _index(index), _kind(programm::kindOf(index))
 {
     _name = programm::texts::kindName(_kind);
-    _id = int(index);
+    _itemId = int(index);
     _xmlTag = QStringLiteral("programm");
 
     _params = std::make_unique<programm::Params>(image, deviceType, index);

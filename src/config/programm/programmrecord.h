@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/devicetype.h"
 #include "config/imagemap.h"
 
 // The 52-byte record of one relay-activation program and the slot table that gives every program
@@ -88,10 +89,10 @@ constexpr unsigned numberInKind(unsigned index)
     }
 }
 
-// How many ИП programs a model has: 2, 4, 8; a model the program does not know keeps all eight.
+// How many ИП programs a model has: one for each of its ИП outputs.
 constexpr unsigned ipProgrammCount(int deviceType)
 {
-    return deviceType == 0 ? 2 : deviceType == 1 ? 4 : 8;
+    return unsigned(olma::ipOutputCount(deviceType));
 }
 
 // Whether the slot has a program on this model: only ИП programs beyond the model's outputs are missing.

@@ -31,10 +31,7 @@ TailState::TailState(unsigned char* image, int deviceType, unsigned programm, un
 
 void TailState::store(quint16& field, quint16 value, int byte, int shift)
 {
-    field = value;
-    emit changed(this);
-    if (_bytes)
-        putTrigger(_bytes + byte, shift, value);
+    storeTrigger(this, field, value, _bytes ? _bytes + byte : nullptr, shift);
 }
 
 void TailState::setGuardOffDelay(const quint16& value)

@@ -34,4 +34,15 @@ inline void putTrigger(unsigned char* byte, int shift, quint16 value)
     *byte = static_cast<unsigned char>((*byte & ~mask) | ((value & kTriggerMask) << shift));
 }
 
+// A trigger of a program's state item set from its editor: the item's field, the item's change
+// told, and the bits in the image written when the item has its place in one (`byte` is null
+// otherwise).
+template <class Item> void storeTrigger(Item* item, quint16& field, quint16 value, unsigned char* byte, int shift)
+{
+    field = value;
+    emit item->changed(item);
+    if (byte)
+        putTrigger(byte, shift, value);
+}
+
 } // namespace olma::config::programm

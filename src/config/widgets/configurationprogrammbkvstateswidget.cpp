@@ -30,27 +30,6 @@ ConfigurationProgrammBKVStatesWidget::~ConfigurationProgrammBKVStatesWidget()
     dropPage();
 }
 
-void ConfigurationProgrammBKVStatesWidget::showBKVStateWidget()
-{
-    showSelection(false);
-}
-
-void ConfigurationProgrammBKVStatesWidget::showBKVStateWidget(QTreeWidgetItem* /*item*/, int /*column*/)
-{
-    showSelection(false);
-}
-
-void ConfigurationProgrammBKVStatesWidget::showBKVStateWidget(QTreeWidgetItem* /*current*/,
-                                                              QTreeWidgetItem* /*previous*/)
-{
-    showSelection(false);
-}
-
-void ConfigurationProgrammBKVStatesWidget::showPopupMenu(const QPoint& pos)
-{
-    execMenu(pos);
-}
-
 int ConfigurationProgrammBKVStatesWidget::rowCount() const
 {
     return _bkvStates->count();

@@ -26,12 +26,6 @@ public:
     ConfigurationProgrammBKVStatesWidget(BKVStates* states, QWidget* parent = nullptr);
     ~ConfigurationProgrammBKVStatesWidget() override;
 
-public slots:
-    void showBKVStateWidget();
-    void showBKVStateWidget(QTreeWidgetItem* item, int column);
-    void showBKVStateWidget(QTreeWidgetItem* current, QTreeWidgetItem* previous);
-    void showPopupMenu(const QPoint& pos);
-
 protected:
     int rowCount() const override;
     QString rowTitle(int row) const override;

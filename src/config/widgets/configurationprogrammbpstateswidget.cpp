@@ -30,26 +30,6 @@ ConfigurationProgrammBPStatesWidget::~ConfigurationProgrammBPStatesWidget()
     dropPage();
 }
 
-void ConfigurationProgrammBPStatesWidget::showBPStateWidget()
-{
-    showSelection(false);
-}
-
-void ConfigurationProgrammBPStatesWidget::showBPStateWidget(QTreeWidgetItem* /*item*/, int /*column*/)
-{
-    showSelection(false);
-}
-
-void ConfigurationProgrammBPStatesWidget::showBPStateWidget(QTreeWidgetItem* /*current*/, QTreeWidgetItem* /*previous*/)
-{
-    showSelection(false);
-}
-
-void ConfigurationProgrammBPStatesWidget::showPopupMenu(const QPoint& pos)
-{
-    execMenu(pos);
-}
-
 int ConfigurationProgrammBPStatesWidget::rowCount() const
 {
     return _bpStates->count();

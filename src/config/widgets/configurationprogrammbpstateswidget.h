@@ -26,12 +26,6 @@ public:
     ConfigurationProgrammBPStatesWidget(BPStates* states, QWidget* parent = nullptr);
     ~ConfigurationProgrammBPStatesWidget() override;
 
-public slots:
-    void showBPStateWidget();
-    void showBPStateWidget(QTreeWidgetItem* item, int column);
-    void showBPStateWidget(QTreeWidgetItem* current, QTreeWidgetItem* previous);
-    void showPopupMenu(const QPoint& pos);
-
 protected:
     int rowCount() const override;
     QString rowTitle(int row) const override;

@@ -1,6 +1,7 @@
 #include "config/widgets/configurationprogrammkvostatewidget.h"
 #include "ui_configurationprogrammkvostatewidget.h"
 
+#include "common/devicetype.h"
 #include "config/programm/kvostate.h"
 #include "config/programm/trigger.h"
 #include "config/widgets/pagetexts.h"
@@ -16,7 +17,7 @@ ConfigurationProgrammKVOStateWidget::ConfigurationProgrammKVOStateWidget(KVOStat
     if (!_state)
         return;
     // One row per controlled output of the model.
-    _ui->_kvoState->setCount(KVOState::outputCount(_state->deviceType()));
+    _ui->_kvoState->setCount(olma::ipOutputCount(_state->deviceType()));
     fill();
 
     connect(_ui->_kvoState, &YComboGroup::changed, this, &ConfigurationProgrammKVOStateWidget::statesChanged);

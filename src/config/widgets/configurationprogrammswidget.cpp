@@ -29,26 +29,6 @@ ConfigurationProgrammsWidget::~ConfigurationProgrammsWidget()
     dropPage();
 }
 
-void ConfigurationProgrammsWidget::showProgrammWidget()
-{
-    showSelection(false);
-}
-
-void ConfigurationProgrammsWidget::showProgrammWidget(QTreeWidgetItem* /*item*/, int /*column*/)
-{
-    showSelection(false);
-}
-
-void ConfigurationProgrammsWidget::showProgrammWidget(QTreeWidgetItem* /*current*/, QTreeWidgetItem* /*previous*/)
-{
-    showSelection(false);
-}
-
-void ConfigurationProgrammsWidget::showPopupMenu(const QPoint& pos)
-{
-    execMenu(pos);
-}
-
 int ConfigurationProgrammsWidget::rowCount() const
 {
     return _programms->count();

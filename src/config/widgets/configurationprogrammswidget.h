@@ -27,12 +27,6 @@ public:
     ConfigurationProgrammsWidget(Programms* programms, QWidget* parent = nullptr);
     ~ConfigurationProgrammsWidget() override;
 
-public slots:
-    void showProgrammWidget();
-    void showProgrammWidget(QTreeWidgetItem* item, int column);
-    void showProgrammWidget(QTreeWidgetItem* current, QTreeWidgetItem* previous);
-    void showPopupMenu(const QPoint& pos);
-
 protected:
     int rowCount() const override;
     QString rowTitle(int row) const override;

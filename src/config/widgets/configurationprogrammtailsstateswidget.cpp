@@ -31,27 +31,6 @@ ConfigurationProgrammTailsStatesWidget::~ConfigurationProgrammTailsStatesWidget(
     dropPage();
 }
 
-void ConfigurationProgrammTailsStatesWidget::showTailStateWidget()
-{
-    showSelection(false);
-}
-
-void ConfigurationProgrammTailsStatesWidget::showTailStateWidget(QTreeWidgetItem* /*item*/, int /*column*/)
-{
-    showSelection(false);
-}
-
-void ConfigurationProgrammTailsStatesWidget::showTailStateWidget(QTreeWidgetItem* /*current*/,
-                                                                 QTreeWidgetItem* /*previous*/)
-{
-    showSelection(false);
-}
-
-void ConfigurationProgrammTailsStatesWidget::showPopupMenu(const QPoint& pos)
-{
-    execMenu(pos);
-}
-
 void ConfigurationProgrammTailsStatesWidget::handleStateNumChanged(int row)
 {
     refill(row);

@@ -27,10 +27,6 @@ public:
     ~ConfigurationProgrammTailsStatesWidget() override;
 
 public slots:
-    void showTailStateWidget();
-    void showTailStateWidget(QTreeWidgetItem* item, int column);
-    void showTailStateWidget(QTreeWidgetItem* current, QTreeWidgetItem* previous);
-    void showPopupMenu(const QPoint& pos);
     // The loops are rebuilt (their number follows the model) and loop `row` is shown.
     void handleStateNumChanged(int row);
 

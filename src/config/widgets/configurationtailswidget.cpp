@@ -29,26 +29,6 @@ ConfigurationTailsWidget::~ConfigurationTailsWidget()
     dropPage();
 }
 
-void ConfigurationTailsWidget::showTailWidget()
-{
-    showSelection(false);
-}
-
-void ConfigurationTailsWidget::showTailWidget(QTreeWidgetItem* /*item*/, int /*column*/)
-{
-    showSelection(false);
-}
-
-void ConfigurationTailsWidget::showTailWidget(QTreeWidgetItem* /*current*/, QTreeWidgetItem* /*previous*/)
-{
-    showSelection(false);
-}
-
-void ConfigurationTailsWidget::showPopupMenu(const QPoint& pos)
-{
-    execMenu(pos);
-}
-
 int ConfigurationTailsWidget::rowCount() const
 {
     return _tails->count();

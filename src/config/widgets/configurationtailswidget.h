@@ -26,12 +26,6 @@ public:
     ConfigurationTailsWidget(Tails* tails, QWidget* parent = nullptr);
     ~ConfigurationTailsWidget() override;
 
-public slots:
-    void showTailWidget();
-    void showTailWidget(QTreeWidgetItem* item, int column);
-    void showTailWidget(QTreeWidgetItem* current, QTreeWidgetItem* previous);
-    void showPopupMenu(const QPoint& pos);
-
 protected:
     int rowCount() const override;
     QString rowTitle(int row) const override;

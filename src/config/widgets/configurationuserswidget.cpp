@@ -32,8 +32,7 @@ ConfigurationUsersWidget::ConfigurationUsersWidget(Users* users, QWidget* parent
     if (!_users)
         return;
     connect(_users, &Users::userDescriptionChanged, this, &ConfigurationUsersWidget::userDescriptionChangedHandler);
-    connect(_users, &Users::userKeyOrPasswordChanged, this,
-            &ConfigurationUsersWidget::userKeyOrPasswordChangedHandler);
+    connect(_users, &Users::userKeyOrPasswordChanged, this, &ConfigurationUsersWidget::userKeyOrPasswordChangedHandler);
     attach(_ui->_usersTreeWidget, _ui->_userStack);
 }
 
@@ -41,26 +40,6 @@ ConfigurationUsersWidget::~ConfigurationUsersWidget()
 {
     // The page of several users edits the multi-selection object; it goes first.
     dropPage();
-}
-
-void ConfigurationUsersWidget::showUserWidget()
-{
-    showSelection(false);
-}
-
-void ConfigurationUsersWidget::showUserWidget(QTreeWidgetItem* /*item*/, int /*column*/)
-{
-    showSelection(false);
-}
-
-void ConfigurationUsersWidget::showUserWidget(QTreeWidgetItem* /*current*/, QTreeWidgetItem* /*previous*/)
-{
-    showSelection(false);
-}
-
-void ConfigurationUsersWidget::showPopupMenu(const QPoint& pos)
-{
-    execMenu(pos);
 }
 
 int ConfigurationUsersWidget::rowCount() const

@@ -27,10 +27,6 @@ public:
     ~ConfigurationUsersWidget() override;
 
 public slots:
-    void showUserWidget();
-    void showUserWidget(QTreeWidgetItem* item, int column);
-    void showUserWidget(QTreeWidgetItem* current, QTreeWidgetItem* previous);
-    void showPopupMenu(const QPoint& pos);
     void userDescriptionChangedHandler(int num, const QString& descr);
     void userKeyOrPasswordChangedHandler(int num);
 

@@ -521,7 +521,8 @@ private slots:
         QTest::newRow("4 loops") << 0 << 2;
         QTest::newRow("8 loops") << 1 << 4;
         QTest::newRow("16 loops") << 2 << 8;
-        QTest::newRow("unknown model") << 4 << 2;
+        // As many outputs as the ИП programs it keeps: all eight.
+        QTest::newRow("unknown model") << 4 << 8;
     }
 
     // Output i lives in bits 2i+1..2i of byte 38 (outputs 1..4) or 39 (5..8); outputs the model
