@@ -4,6 +4,7 @@
 #include "config/iconfigitem.h"
 #include "config/imagemap.h"
 #include "config/programm/programms.h"
+#include "fuzzsupport.h"
 
 #include <vector>
 
@@ -32,16 +33,15 @@ inline olma::config::IConfigItemPriv* priv(olma::config::IConfigItem* item)
     return dynamic_cast<olma::config::IConfigItemPriv*>(item);
 }
 
-// The node `pick` names: a section (never the relay programs, whose decoding rebuilds every
-// program) or one child of a section. Sections may rebuild their children when they decode, so
+// The node `pick` names: with `whole`, its section (never the relay programs, whose decoding
+// rebuilds every program; a whole section of up to 255 users costs as much as many single
+// nodes), otherwise one child of it. Sections may rebuild their children when they decode, so
 // the children are looked up afresh for every input.
-inline olma::config::IConfigItem* pickNode(olma::config::Configuration& configuration, unsigned pick)
+inline olma::config::IConfigItem* pickNode(olma::config::Configuration& configuration, unsigned pick, bool whole)
 {
     const QList<olma::config::IConfigItem*> sections = configuration.children();
     olma::config::IConfigItem* section = sections[qsizetype(pick % sections.size())];
     const QList<olma::config::IConfigItem*> children = section->children();
-    // A whole section (up to 255 users) costs as much as many single nodes: one pick in 32.
-    const bool whole = (pick / 8) % 32 == 0 && dynamic_cast<olma::config::Programms*>(section) == nullptr;
     if (whole || children.isEmpty())
         return dynamic_cast<olma::config::Programms*>(section) == nullptr ? section : nullptr;
     return children[qsizetype(pick / 32 % children.size())];

@@ -1,9 +1,10 @@
 // Any bytes, repeated to fill a whole image, as a configuration exported: one node of the tree
 // (a section, or one loop, user, block group or relay program) decodes its fields and renders
 // itself in one of the four formats, encoded to Windows-1251 as the file gets it. The last byte
-// chooses the panel model and the format, the two before it the node. One input in 256 decodes
-// the whole tree and exports the whole document, frame included, to a file through the writer
-// that replaces a file only when every byte is on disk; the file holds exactly the document.
+// chooses the panel model and the format, the two before it the node. One input in 256 exports a
+// whole section; one in 16384 decodes the whole tree and exports the whole document, frame
+// included, to a file through the writer that replaces a file only when every byte is on disk;
+// the file holds exactly the document.
 
 #include "configtrees.h"
 #include "fuzzsupport.h"
@@ -33,7 +34,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < tree.image.size(); ++i)
         tree.image[i] = data[i % size];
 
-    if (pick % 256 == 0xA5) {
+    if (olma::fuzz::sampled(data, size, 16384, 2)) {
         tree.configuration->loadFromImage();
         static QTemporaryDir folder;
         static const char* suffixes[] = {"txt", "rtf", "html", "csv"};
@@ -46,7 +47,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
 
-    IConfigItem* node = olma::fuzz::pickNode(*tree.configuration, pick);
+    IConfigItem* node = olma::fuzz::pickNode(*tree.configuration, pick, olma::fuzz::sampled(data, size, 256, 1));
     if (!node)
         return 0;
     olma::fuzz::priv(node)->loadFromImage();

@@ -2,8 +2,8 @@
 // tree (a section, or one loop, user, block group or relay program) decodes its fields from it
 // and answers for its name, its description and those of its subtree; decoding only reads, so
 // the image is as it was filled. The last byte chooses the panel model, the two before it the
-// node. One input in 20000 or so decodes the whole tree. How files become images (sizes, the older
-// layout, what a refused file leaves behind) is fuzz_files'.
+// node; one input in 32 decodes a whole section and one in 16384 the whole tree. How files become images (sizes, the
+// older layout, what a refused file leaves behind) is fuzz_files'.
 
 #include "configtrees.h"
 #include "fuzzsupport.h"
@@ -43,8 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < tree.image.size(); ++i)
         tree.image[i] = data[i % size];
 
-    IConfigItem* node = olma::fuzz::pickNode(*tree.configuration, pick);
-    if (choice / 3 == 0 && pick % 256 == 0xA5)
+    IConfigItem* node = olma::fuzz::pickNode(*tree.configuration, pick, olma::fuzz::sampled(data, size, 32, 1));
+    if (olma::fuzz::sampled(data, size, 16384, 2))
         node = tree.configuration;
     if (!node)
         return 0;

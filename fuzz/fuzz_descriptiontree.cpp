@@ -3,8 +3,8 @@
 // of it reads its description. A document the subtree accepted must survive the program's own
 // save and load: the descriptions read back from the saved file are the ones it held, and
 // storing what every node holds changes none of them. Every node looks through the whole
-// document, so the subtree is chosen by the first two bytes (the whole 16-loop tree on one
-// input in 256) and inputs are kept short (scripts/fuzz).
+// document, so the subtree is chosen by the first two bytes (a whole section on one input in
+// 32, the whole 16-loop tree on one in 1024) and inputs are kept short (scripts/fuzz).
 
 #include "configtrees.h"
 #include "fuzzsupport.h"
@@ -46,7 +46,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const unsigned pick = in.word();
     // The 16-loop model: every loop and output of the tree is there to be described.
     olma::fuzz::ConfigTree& tree = olma::fuzz::configTree(2);
-    IConfigItem* node = pick % 256 == 0xA5 ? tree.configuration : olma::fuzz::pickNode(*tree.configuration, pick);
+    IConfigItem* node = olma::fuzz::sampled(data, size, 1024, 2)
+                            ? tree.configuration
+                            : olma::fuzz::pickNode(*tree.configuration, pick, olma::fuzz::sampled(data, size, 32, 1));
     auto* subtree = dynamic_cast<ConfigItem*>(node);
     if (!subtree)
         return 0;

@@ -20,6 +20,8 @@
 #include <QTimer>
 
 #include <cstring>
+#include <deque>
+#include <functional>
 
 using namespace olma::link;
 
@@ -125,7 +127,6 @@ private:
     // Reads the answer to the request just written and plays it, one piece per turn of the loop.
     void answer()
     {
-        int turn = 0;
         bool broken = false;
         qsizetype delivered = 0;
         for (;;) {
@@ -141,7 +142,7 @@ private:
                     broken = true;
                     break;
                 }
-                later(++turn, [this, length] {
+                later([this, length] {
                     _line.readError |= length == kEventReadError;
                     _line.writeError |= length == kEventWriteError;
                     _line.shortWrites += length == kEventShortWrite ? 1 : 0;
@@ -152,7 +153,7 @@ private:
             const std::uint8_t* bytes = _line.script.take(length, &taken);
             const QByteArray piece(reinterpret_cast<const char*>(bytes), qsizetype(taken));
             delivered += piece.size();
-            later(++turn, [this, piece] {
+            later([this, piece] {
                 _line.received += piece;
                 _in += piece;
                 emit readyRead();
@@ -161,26 +162,40 @@ private:
         // An answer that leaves the engine waiting ends in a broken line, not in a time-out. A
         // whole reply that ends the operation leaves it watching the quiet line for a moment.
         const int requestsBefore = _line.requests;
-        later(++turn, [this, broken, requestsBefore, delivered] {
+        later([this, broken, requestsBefore, delivered] {
             if (broken || (_line.requests == requestsBefore && delivered < kFrameSize))
                 emit failed();
         });
     }
 
-    // Runs `action` in the given turn of the event loop from now, if the port is still open then.
-    void later(int turn, std::function<void()> action)
+    // Runs `action` in a turn of the event loop of its own after those queued before it, if the
+    // port is still open then: one action a turn, as bytes come off a line.
+    void later(std::function<void()> action)
     {
-        QTimer::singleShot(0, this, [this, turn, action] {
-            if (!_open)
+        _pending.push_back(std::move(action));
+        schedule();
+    }
+    void schedule()
+    {
+        if (_scheduled || _pending.empty())
+            return;
+        _scheduled = true;
+        QTimer::singleShot(0, this, [this] {
+            _scheduled = false;
+            if (!_open) {
+                _pending.clear();
                 return;
-            if (turn > 1)
-                later(turn - 1, action);
-            else
-                action();
+            }
+            const std::function<void()> action = std::move(_pending.front());
+            _pending.pop_front();
+            action();
+            schedule();
         });
     }
 
     Line& _line;
+    std::deque<std::function<void()>> _pending;
+    bool _scheduled = false;
     bool _open = false;
     QByteArray _frame;
     QByteArray _in;

@@ -30,6 +30,24 @@ inline void initialise(int* argc, char*** argv)
     olma::setDataDir(QStringLiteral(OLMA_FUZZ_DATA_DIR));
 }
 
+// A number made of all the bytes of an input, to choose a costly path on a sample of inputs. A
+// choice made by a few bytes of the input would stick: the fuzzer keeps an input that took a
+// costly path and mutates it mostly elsewhere, so its offspring would take that path far more
+// often than intended.
+inline std::uint32_t hashOf(const std::uint8_t* data, std::size_t size, std::uint32_t salt = 0)
+{
+    std::uint32_t hash = 2166136261u ^ salt;
+    for (std::size_t i = 0; i < size; ++i)
+        hash = (hash ^ data[i]) * 16777619u;
+    return hash;
+}
+
+// One input in `oneIn`, as chosen by hashOf.
+inline bool sampled(const std::uint8_t* data, std::size_t size, std::uint32_t oneIn, std::uint32_t salt = 0)
+{
+    return hashOf(data, size, salt) % oneIn == 0;
+}
+
 // Takes numbers and byte runs off the front of an input; past its end it reads zeros.
 class Input
 {

@@ -3,6 +3,8 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
 namespace olma::files {
 namespace {
 
@@ -162,8 +164,12 @@ ReadResult readFile(const QString& path, qint64 minSize, qint64 maxSize, QByteAr
         result.reason = file.errorString();
         return result;
     }
-    // One byte more than allowed tells a file that grew since it was looked at.
-    QByteArray read = file.read(maxSize + 1);
+    // The size looked at and one byte more; a file that grew since is read on, to one byte more
+    // than allowed, which tells it is too large. (Asking for the limit at once would allocate the
+    // whole limit for every file.)
+    QByteArray read = file.read(std::min(result.size, maxSize) + 1);
+    if (file.error() == QFileDevice::NoError && read.size() > result.size && read.size() <= maxSize)
+        read += file.read(maxSize + 1 - read.size());
     if (file.error() != QFileDevice::NoError) {
         result.status = ReadStatus::Unreadable;
         result.reason = file.errorString();

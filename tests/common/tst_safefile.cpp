@@ -183,6 +183,28 @@ private slots:
             QCOMPARE(read.size, size);
         QCOMPARE(bytes, read.ok() ? contents : QByteArray("untouched"));
     }
+
+    // The kernel's files say they are empty and hold bytes, like a file that grew after it was
+    // looked at: read on to the limit, and refused past it.
+    void boundedReadOfAFileLargerThanItSays()
+    {
+        const QString path = QStringLiteral("/proc/self/cmdline");
+        if (QFileInfo(path).size() != 0)
+            QSKIP("no kernel file that says it is empty");
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray contents = file.readAll();
+        QVERIFY(contents.size() > 3);
+
+        QByteArray bytes;
+        QCOMPARE(int(olma::files::readFile(path, 0, 4096, &bytes).status), int(ReadStatus::Read));
+        QCOMPARE(bytes, contents);
+        bytes = "untouched";
+        const olma::files::ReadResult tooLarge = olma::files::readFile(path, 0, 3, &bytes);
+        QCOMPARE(int(tooLarge.status), int(ReadStatus::WrongSize));
+        QCOMPARE(tooLarge.size, qint64(4));
+        QCOMPARE(bytes, QByteArray("untouched"));
+    }
 };
 
 OLMA_TEST_MAIN(TestSafeFile)
