@@ -155,6 +155,17 @@ void warnAboutDescriptions(const olma::config::Configuration& configuration, Con
         ctx.err << "olma-cli " << ctx.command << ": " << configuration.descriptionWarning() << Qt::endl;
 }
 
+// Loads the configuration file named on the command line for the model given with --model;
+// returns the message of a file that could not be loaded, empty when it was.
+QString loadOperand(olma::config::Configuration& configuration, const Options& options, Context& ctx)
+{
+    const olma::config::FileReadResult read = configuration.readFromFile(options.operand, options.deviceType());
+    if (read != olma::config::FileReadResult::Loaded)
+        return olma::config::fileReadMessage(read, options.operand);
+    warnAboutDescriptions(configuration, ctx);
+    return QString();
+}
+
 void commonLines(QTextStream& out, const olma::device::Device& device, bool captions)
 {
     const olma::device::CommonStateLines lines = olma::device::commonStateLines(*device.commonState());
@@ -331,10 +342,8 @@ int writeConfig(const Options& options, Context& ctx)
 {
     std::vector<unsigned char> image(olma::config::kImageSize, 0);
     olma::config::Configuration configuration(image.data(), options.deviceType());
-    const olma::config::FileReadResult read = configuration.readFromFile(options.operand, options.deviceType());
-    if (read != olma::config::FileReadResult::Loaded)
-        return ctx.fail(olma::config::fileReadMessage(read, options.operand));
-    warnAboutDescriptions(configuration, ctx);
+    if (const QString trouble = loadOperand(configuration, options, ctx); !trouble.isEmpty())
+        return ctx.fail(trouble);
 
     // The model the panel reports, as the window's poll finds it.
     QObject owner;
@@ -499,10 +508,8 @@ int exportConfig(const Options& options, Context& ctx)
 {
     std::vector<unsigned char> image(olma::config::kImageSize, 0);
     olma::config::Configuration configuration(image.data(), options.deviceType());
-    const olma::config::FileReadResult read = configuration.readFromFile(options.operand, options.deviceType());
-    if (read != olma::config::FileReadResult::Loaded)
-        return ctx.fail(olma::config::fileReadMessage(read, options.operand));
-    warnAboutDescriptions(configuration, ctx);
+    if (const QString trouble = loadOperand(configuration, options, ctx); !trouble.isEmpty())
+        return ctx.fail(trouble);
     QString reason;
     const olma::config::ExportResult result = olma::config::exportConfiguration(configuration, options.out(), &reason);
     const QString message = olma::config::exportMessage(result);
