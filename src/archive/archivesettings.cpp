@@ -21,8 +21,9 @@ QSettings settings()
     return QSettings(kOrganization, kOrganization);
 }
 
-// A password typed into the URL is used for nothing and never written down.
-QString withoutPassword(const QString& url)
+} // namespace
+
+QString ArchiveSettings::withoutPassword(const QString& url)
 {
     QUrl parsed(url);
     if (!url.startsWith(kPostgresScheme, Qt::CaseInsensitive) || parsed.password().isEmpty())
@@ -30,8 +31,6 @@ QString withoutPassword(const QString& url)
     parsed.setPassword(QString());
     return parsed.toString();
 }
-
-} // namespace
 
 const QStringList& ArchiveSettings::sslModes()
 {

@@ -28,6 +28,10 @@ struct ArchiveSettings
     // archive on, "--no-archive" turns it off; neither is kept.
     ArchiveSettings forRun(const QString& commandLineUrl, bool commandLineOff) const;
 
+    // The URL without a password typed into it: the archive never uses one from there, and it
+    // is never written down.
+    static QString withoutPassword(const QString& url);
+
     // The sslmode values offered, weakest first.
     static const QStringList& sslModes();
 };

@@ -191,6 +191,8 @@ std::optional<Archiving> archivingFor(const QStringList& args)
     a.port = takeValue(rest, QStringLiteral("port")).value_or(QString());
     a.model =
         int(std::max<qsizetype>(0, kModels.indexOf(takeValue(rest, QStringLiteral("model")).value_or(QString()))));
+    rest.removeAll(QStringLiteral("--plain"));
+    rest.removeAll(QStringLiteral("--all-blocks"));
     if (command == QLatin1String("write-config"))
         a.file = rest.value(0);
     else

@@ -98,6 +98,9 @@ void TestArchiveCli::panelCommandsArchive()
     QCOMPARE(run.err, QString());
     run = cli({"write-config", "--port", port, "--model", "16", conf, "--archive", url});
     QCOMPARE(run.status, 0);
+    run = cli({"write-config", "--plain", "--port", port, "--model", "16", conf, "--archive", url});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
     // Switched off for one run: nothing more.
     run = cli({"read-log", "--port", port, "--out", _dir.filePath(QStringLiteral("log2.bin")), "--no-archive"});
     QCOMPARE(run.status, 0);
@@ -126,11 +129,12 @@ void TestArchiveCli::panelCommandsArchive()
     QVERIFY(reads[0].complete != reads[1].complete);
     QCOMPARE(reads[0].complete ? reads[1].added : reads[0].added, 10);
     QCOMPARE(archive.historySize(kSerial), 40);
-    // Written back unchanged: the same configuration, met again rather than stored twice.
+    // Written back unchanged, safely and plainly: the same configuration, met again rather than
+    // stored twice.
     const QList<olma::archive::Snapshot> snapshots = archive.snapshots(kSerial);
     QCOMPARE(snapshots.size(), 1);
     QCOMPARE(snapshots[0].kind, olma::archive::SnapshotKind::ReadFromPanel);
-    QCOMPARE(snapshots[0].seenAgain, 1);
+    QCOMPARE(snapshots[0].seenAgain, 2);
     QCOMPARE(archive.snapshot(snapshots[0].id)->image, readAll(conf));
 }
 

@@ -158,7 +158,12 @@ void ArchivePanelsDialog::reload()
     _panels->resizeColumnsToContents();
     _filling = false;
     filter(_search->text());
-    if (!chosen || !selectPanel(chosen->serial))
+    // The panel chosen before, or the first one, shows its snapshots at once.
+    if (chosen && selectPanel(chosen->serial))
+        return;
+    if (_panels->rowCount() > 0 && !_panels->isRowHidden(0))
+        _panels->selectRow(0);
+    else
         showSnapshots();
 }
 

@@ -75,7 +75,7 @@ ArchiveSettings ArchiveSettingsDialog::settings() const
     ArchiveSettings s;
     s.enabled = _enabled->isChecked();
     s.automatic = _automatic->isChecked();
-    s.url = _url->text().trimmed();
+    s.url = ArchiveSettings::withoutPassword(_url->text().trimmed());
     s.sslMode = _sslMode->currentText();
     return s;
 }
