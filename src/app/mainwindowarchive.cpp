@@ -118,6 +118,9 @@ void MainWindow::archived(bool ok)
     if (ok) {
         _archiveLabel->clear();
         _archiveLabel->hide();
+        // An open panel list shows what was just archived.
+        if (_archivePanels && _archivePanels->isVisible())
+            _archivePanels->reload();
         return;
     }
     const QString trouble = _archive->trouble();
