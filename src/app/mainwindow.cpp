@@ -1,4 +1,7 @@
 #include "app/mainwindow.h"
+
+#include "archive/archivesession.h"
+#include "archive/widgets/archivepanelsdialog.h"
 #include "ui_mainwindow.h"
 
 #include "app/actionactivation.h"
@@ -133,6 +136,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent)
 
     _ui->resetDevice->setVisible(false);
     setupWriteMenu();
+    setupArchiveMenu();
     setWindowIcon(QIcon(QString::fromLatin1(kIconResource)));
     _buttonGroup = new QButtonGroup(this);
     _buttonGroup->setExclusive(true);
@@ -193,6 +197,8 @@ MainWindow::~MainWindow()
 {
     _pollTimer.stop();
     _deferTimer.stop();
+    // The panel list reads the archive, which goes with the window's members.
+    delete _archivePanels;
     // Pages point into the models; they go before the models do.
     closePage();
 }

@@ -3,7 +3,7 @@
 #include "app/demopanel.h"
 #include "app/mainwindow.h"
 #include "app/pages.h"
-#include "archive/archiverecords.h"
+#include "archive/archivesettings.h"
 #include "common/datadir.h"
 #include "style/programstyle.h"
 
@@ -151,7 +151,9 @@ int run(QApplication& app)
     }
 
     MainWindow window(windowOptions);
-    window.setWriteRecords(std::make_unique<olma::archive::ArchiveWriteRecords>(options.archive, options.noArchive));
+    // The settings dialog's archive, unless the command line chose one for this run.
+    window.setArchive(olma::archive::ArchiveSettings::load().forRun(options.archive, options.noArchive),
+                      !options.archive.isEmpty() || options.noArchive);
     if (options.page >= 0)
         window.showPage(options.page);
     else if (demo)

@@ -22,6 +22,7 @@
 #include "link/frame.h"
 #include "link/portlist.h"
 #include "link/protocolimpl.h"
+#include "logview/logevents.h"
 #include "logview/logview.h"
 
 #include <QFile>
@@ -453,8 +454,12 @@ int readLog(const Options& options, Context& ctx)
     log.clearContent();
     const bool read = engine->readLog(&sink, 0, olma::app::kWholeLog);
     const olma::logview::LogOutcome outcome = log.endDeviceRead(read);
-    if (!outcome.done)
+    if (!outcome.done) {
+        const std::vector<unsigned char>& raw = log.logEvents()->rawLog();
+        if (ctx.records && !raw.empty())
+            ctx.records->keepPartialLog(QByteArray(reinterpret_cast<const char*>(raw.data()), qsizetype(raw.size())));
         return ctx.fail(withTrouble(outcome.text, *engine));
+    }
     const olma::logview::LogOutcome saved = log.writeLogFile(options.out());
     return saved.done ? ctx.done(saved.text) : ctx.fail(saved.text);
 }
