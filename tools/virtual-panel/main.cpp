@@ -168,6 +168,8 @@ int main(int argc, char** argv)
         if (!panel.addFault(description, &error))
             return usage(error);
     }
+    if (front.hasFaults() && !parser.isSet(listen))
+        return usage(QStringLiteral("network faults need --listen"));
     panel.setWireSpeed(parser.isSet(wireSpeed) || panel.faults().wireSpeed);
     panel.setEcho(!parser.isSet(noEcho));
     if (parser.isSet(verbose)) {

@@ -42,8 +42,16 @@ NetworkFront::NetworkFront(QObject* parent) : QObject(parent) {}
 NetworkFront::~NetworkFront()
 {
     dropClient();
+    closeTty();
+}
+
+void NetworkFront::closeTty()
+{
+    delete _ttyNotifier;
+    _ttyNotifier = nullptr;
     if (_tty >= 0)
         ::close(_tty);
+    _tty = -1;
 }
 
 bool NetworkFront::addFault(const QString& fault, bool* known, QString* error)
@@ -193,8 +201,15 @@ void NetworkFront::fromPanel()
         ssize_t n = ::read(_tty, buffer, sizeof buffer);
         if (n < 0 && errno == EINTR)
             continue;
-        if (n <= 0)
+        if (n < 0 && errno == EAGAIN)
             return;
+        if (n <= 0) {
+            // The panel's port is gone (it vanished): the client loses its connection, and the
+            // next client finds the port again if it came back.
+            closeTty();
+            dropClient();
+            return;
+        }
         // Nobody connected: the bytes are lost, as on a line with nothing at its end.
         if (!_client)
             continue;

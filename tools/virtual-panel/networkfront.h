@@ -37,6 +37,7 @@ public:
                 QString* error);
     // The address actually served, with the port chosen.
     QString address() const { return _address; }
+    bool hasFaults() const { return _refuse || _silent || _resetAt > 0; }
 
 private:
     void takeClient();
@@ -44,6 +45,7 @@ private:
     void fromPanel();
     void dropClient();
     void resetClient();
+    void closeTty();
 
     QTcpServer* _server = nullptr;
     QPointer<QTcpSocket> _client;
