@@ -202,7 +202,7 @@ int main(int argc, char** argv)
         return 1;
     }
     if (parser.isSet(listen)) {
-        if (!front.listen(parser.value(listen), panel.portName(), parser.value(key), parser.value(cert), &error)) {
+        if (!front.listen(parser.value(listen), &panel, parser.value(key), parser.value(cert), &error)) {
             err << "olma-virtual-panel: " << error << Qt::endl;
             return 1;
         }

@@ -2,6 +2,7 @@
 
 #include "link/frame.h"
 #include "link/networkport.h"
+#include "virtualpanel.h"
 
 #include <QFile>
 #include <QSocketNotifier>
@@ -41,6 +42,8 @@ NetworkFront::NetworkFront(QObject* parent) : QObject(parent) {}
 
 NetworkFront::~NetworkFront()
 {
+    if (_panel)
+        _panel->setLineSink({});
     dropClient();
     closeTty();
 }
@@ -87,6 +90,13 @@ bool NetworkFront::addFault(const QString& fault, bool* known, QString* error)
         }
     }
     return true;
+}
+
+bool NetworkFront::listen(const QString& address, VirtualPanel* panel, const QString& keyFile, const QString& certFile,
+                          QString* error)
+{
+    _panel = panel;
+    return listen(address, QString(), keyFile, certFile, error);
 }
 
 bool NetworkFront::listen(const QString& address, const QString& ttyPath, const QString& keyFile,
@@ -159,7 +169,9 @@ void NetworkFront::takeClient()
             continue;
         }
         dropClient();
-        if (_tty < 0) {
+        if (_panel) {
+            _panel->setLineSink([this](const QByteArray& bytes) { toClient(bytes.constData(), bytes.size()); });
+        } else if (_tty < 0) {
             _tty = ::open(_ttyPath.toLocal8Bit().constData(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
             if (_tty < 0) {
                 qWarning("olma-virtual-panel: cannot open %s: %s", qPrintable(_ttyPath), std::strerror(errno));
@@ -183,6 +195,10 @@ void NetworkFront::fromClient()
         return;
     const QByteArray bytes = _client->readAll();
     _requestBytes += bytes.size();
+    if (_panel) {
+        _panel->receive(bytes);
+        return;
+    }
     qint64 done = 0;
     while (done < bytes.size()) {
         const ssize_t n = ::write(_tty, bytes.constData() + done, size_t(bytes.size() - done));
@@ -210,23 +226,27 @@ void NetworkFront::fromPanel()
             dropClient();
             return;
         }
-        // Nobody connected: the bytes are lost, as on a line with nothing at its end.
-        if (!_client)
-            continue;
-        const qint64 requests = _requestBytes / olma::link::kFrameSize;
-        if (_resetAt > 0 && requests >= _resetAt) {
-            const int room = std::max(0, _resetAfter - _replyBytesPassed);
-            const int pass = int(std::min<ssize_t>(n, room));
-            _client->write(buffer, pass);
-            _replyBytesPassed += pass;
-            if (_replyBytesPassed >= _resetAfter) {
-                _resetAt = 0;
-                resetClient();
-            }
-            continue;
-        }
-        _client->write(buffer, n);
+        toClient(buffer, n);
     }
+}
+
+void NetworkFront::toClient(const char* data, qint64 size)
+{
+    // Nobody connected: the bytes are lost, as on a line with nothing at its end.
+    if (!_client)
+        return;
+    const qint64 requests = _requestBytes / olma::link::kFrameSize;
+    if (_resetAt > 0 && requests >= _resetAt) {
+        const int pass = int(std::min<qint64>(size, std::max(0, _resetAfter - _replyBytesPassed)));
+        _client->write(data, pass);
+        _replyBytesPassed += pass;
+        if (_replyBytesPassed >= _resetAfter) {
+            _resetAt = 0;
+            resetClient();
+        }
+        return;
+    }
+    _client->write(data, size);
 }
 
 void NetworkFront::resetClient()

@@ -11,9 +11,12 @@ class QTcpSocket;
 
 namespace olma::vpanel {
 
+class VirtualPanel;
+
 // The panel on the network, as a serial device server in "TCP server, raw" mode puts it there:
 // bytes pass unchanged between one TCP (or TLS) client and the panel's pseudo-terminal. A new
 // client takes the place of the one before. Network faults act here, the panel's own on the line.
+// The panel may also be served directly, in this process.
 class NetworkFront : public QObject
 {
     Q_OBJECT
@@ -35,6 +38,10 @@ public:
     // pseudo-terminal at `ttyPath`. tls:// needs a PEM key and certificate.
     bool listen(const QString& address, const QString& ttyPath, const QString& keyFile, const QString& certFile,
                 QString* error);
+    // The same, with the panel served in this process directly rather than through its
+    // pseudo-terminal: half the wake-ups per frame when many panels share a computer.
+    bool listen(const QString& address, VirtualPanel* panel, const QString& keyFile, const QString& certFile,
+                QString* error);
     // The address actually served, with the port chosen.
     QString address() const { return _address; }
     bool hasFaults() const { return _refuse || _silent || _resetAt > 0; }
@@ -45,12 +52,14 @@ private:
     void fromPanel();
     void dropClient();
     void resetClient();
+    void toClient(const char* data, qint64 size);
     void closeTty();
 
     QTcpServer* _server = nullptr;
     QPointer<QTcpSocket> _client;
     QString _address;
     QString _ttyPath;
+    VirtualPanel* _panel = nullptr; // served directly, not through the terminal
     int _tty = -1;
     QSocketNotifier* _ttyNotifier = nullptr;
 
