@@ -719,8 +719,12 @@ const std::vector<Command>& commands()
 
 QString commandHelp(const Command& command)
 {
-    return QStringLiteral("Usage: olma-cli %1\n\n%2\n")
-        .arg(QLatin1String(command.synopsis), QString::fromUtf8(command.help));
+    QString text = QStringLiteral("Usage: olma-cli %1\n\n%2\n")
+                       .arg(QLatin1String(command.synopsis), QString::fromUtf8(command.help));
+    if (command.required.contains(QStringLiteral("port")))
+        text += QStringLiteral("\nPORT may be tcp://host:port or tls://host:port; for tls://, --ca FILE trusts that "
+                               "file's\ncertificates instead of the system's, --insecure takes any certificate.\n");
+    return text;
 }
 
 // Checks the values the commands rely on; false with a message otherwise.
