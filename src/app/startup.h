@@ -18,6 +18,8 @@ struct StartOptions
     QString archive;        // --archive (or OLMA_ARCHIVE): the archive for this run; empty: the settings'
     bool noArchive = false; // --no-archive: no archive this run, backups as files
     int page = -1;          // --page: the page shown first, counted from 0 down the page buttons; -1: the default
+    QString caFile;         // --ca: the certificates tls:// trusts instead of the system's
+    bool insecure = false;  // --insecure: tls:// takes any certificate
 };
 
 // What the command line asked for: a run with options, or an exit (help, a mistake) with the

@@ -11,6 +11,7 @@
 #include "config/descriptiondocument.h"
 #include "config/imagemap.h"
 #include "link/errorcodes.h"
+#include "link/networkport.h"
 #include "link/protocolimpl.h"
 
 #include <QFile>
@@ -483,8 +484,13 @@ int runWithArchive(const QStringList& arguments, QTextStream& out, QTextStream& 
     const std::optional<Archiving> archiving = choice.off ? std::nullopt : archivingFor(args);
     // The panel is identified before the command: after a write it is restarting.
     std::optional<Identity> panel;
-    if (archiving)
+    if (archiving) {
+        // The identify goes over tls:// as the command will, with the same trust.
+        QStringList rest = args;
+        olma::link::setTlsTrust(takeValue(rest, QStringLiteral("ca")).value_or(QString()),
+                                rest.contains(QStringLiteral("--insecure")));
         panel = identify(archiving->port);
+    }
     olma::archive::ArchiveWriteRecords records(choice.url, choice.off);
     records.setPasswordPrompt(&askPassword);
     if (!args.isEmpty() && args.first() == QLatin1String("write-config")) {
