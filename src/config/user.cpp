@@ -119,7 +119,7 @@ int User::loopCount() const
 
 bool User::hasCredentials() const
 {
-    return !_password.isEmpty() || !_key.isEmpty();
+    return !_password.isEmpty() || !_key.isUnset();
 }
 
 void User::setDefault()
@@ -230,7 +230,7 @@ QString User::exportText(int format) const
             exportmarkup::appendRtfUserRow(text, row.label, row.value);
         exportmarkup::appendRtfUserWideRow(text, t::kAccess);
         for (int j = 0; j < loops; ++j)
-            exportmarkup::appendRtfUserRow(text, t::kAccessLoop.arg(j + 1), access(j));
+            exportmarkup::appendRtfUserRow(text, t::kAccessLoop.arg(j + 1), access(j) + QStringLiteral("\r\n"));
         break;
     default:
         break;
