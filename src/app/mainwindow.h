@@ -28,8 +28,9 @@ class MainWindow;
 }
 
 namespace olma::app {
+class EditHistory;
 class WriteRecords;
-}
+} // namespace olma::app
 namespace olma::config {
 class Configuration;
 }
@@ -123,6 +124,17 @@ public:
     void setAllBlocks(bool on);
     // The configuration file the configuration was last read from or saved to; empty when none.
     QString configurationFile() const { return _configurationFile; }
+    // The undo history of the configuration and its "changed" mark.
+    olma::app::EditHistory* editHistory() const { return _history; }
+    // After the configuration was loaded, read or made anew (`file` empty when it came from no
+    // file): no history, nothing changed, the title names it.
+    void configurationLoaded(const QString& file);
+    // Before the configuration is replaced or the program ends: when it has changes, asks
+    // whether to save them; false when the engineer cancels (or the save did not happen).
+    bool maybeSave();
+    // The title: the configuration's file name (or "Новая конфигурация"), its model and "*"
+    // while it has changes.
+    void updateTitle();
 
     // False while a poll talks to the panel.
     bool isReady() const { return _ready; }
@@ -154,7 +166,15 @@ public slots:
     void on_aboutAction_triggered();
     void compareWithDevice();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    // The "Правка" menu, the undo history and the keys of the file commands.
+    void setupEditing();
+    // After an undo or redo: the configuration page shown is made again from the tree.
+    void refreshConfigurationPage();
+
     // The shape every panel command shares: it waits for a running poll, needs an engine, marks
     // the window busy, shows a progress dialog while `run` talks to the panel and reports, then
     // puts everything back. Each step can be left out.
@@ -255,4 +275,5 @@ private:
     QAction* _allBlocksAction = nullptr;
     QString _configurationFile;
     QPointer<HelpWindow> _helpWindow;
+    olma::app::EditHistory* _history = nullptr;
 };

@@ -2,6 +2,7 @@
 
 #include "app/aboutdilog.h"
 #include "app/confirmwritedialog.h"
+#include "app/edithistory.h"
 #include "app/helpwindow.h"
 #include "app/progressdialog.h"
 #include "app/typeselectdialog.h"
@@ -69,6 +70,7 @@ void MainWindow::on_readConfFromDevice_activated()
     PanelCommand command;
     command.code = kReadConfigCommand;
     command.title = texts::kReadConfTitle;
+    command.prepare = [this] { return maybeSave(); };
     command.progressDialog = [this] { return std::make_unique<ProgressDialog>(this); };
     command.run = [this](ProgressDialog* dialog) {
         // The blocks land in a scratch copy; the configuration, its descriptions and the page
@@ -99,7 +101,7 @@ void MainWindow::adoptImage(const std::vector<unsigned char>& image)
     std::copy_n(image.begin(), std::min(image.size(), _image.size()), _image.begin());
     _configuration->setImage(_image.data());
     _configuration->resetDescriptions();
-    _configurationFile.clear();
+    configurationLoaded(QString());
     showConfigurationPage();
 }
 
@@ -135,6 +137,7 @@ void MainWindow::on_writeConfToDevice_activated()
             olma::dialogs::critical(this, texts::kWriteConfTitle, olma::app::writeConfigFailure(_proto->errorCode()));
             return;
         }
+        _history->markSaved();
         olma::dialogs::information(this, texts::kWriteConfTitle, texts::kWriteConfDone);
         // The panel takes the new configuration when it starts again.
         _proto->restart();
@@ -237,18 +240,25 @@ void MainWindow::on_requestState_activated()
 
 void MainWindow::on_makeNewConf_activated()
 {
+    if (!maybeSave())
+        return;
     olma::TypeSelectDialog dialog(this);
+    // The connected panel's model first.
+    if (_proto && _indicator == Indicator::Linked)
+        dialog.setSelectedType(_device->deviceType());
     if (olma::dialogs::exec(&dialog) != QDialog::Accepted)
         return;
     closePage();
     _configuration->newConfiguration(dialog.selectedType());
     _configuration->resetDescriptions();
-    _configurationFile.clear();
+    configurationLoaded(QString());
 }
 
 void MainWindow::on_readConfFromFile_activated()
 {
     namespace configtexts = olma::config::texts;
+    if (!maybeSave())
+        return;
     olma::TypeSelectDialog typeDialog(this);
     if (olma::dialogs::exec(&typeDialog) != QDialog::Accepted)
         return;
@@ -267,7 +277,7 @@ void MainWindow::on_readConfFromFile_activated()
             toolButtonClick(shown);
         return;
     }
-    _configurationFile = name;
+    configurationLoaded(name);
     showConfigurationPage();
     if (!_configuration->descriptionWarning().isEmpty())
         olma::dialogs::warning(this, configtexts::readFileTitle(), _configuration->descriptionWarning());
@@ -284,8 +294,11 @@ void MainWindow::on_writeConfToFile_activated()
     if (!_configuration->saveToFile(name, &reason))
         olma::dialogs::critical(this, configtexts::writeFileTitle(),
                                 olma::files::withReason(texts::kSaveConfFailed.arg(name), reason));
-    else
+    else {
         _configurationFile = name;
+        _history->markSaved();
+        updateTitle();
+    }
 }
 
 void MainWindow::on_exportConfToFile_triggered()
@@ -470,6 +483,7 @@ void MainWindow::safeWrite(ProgressDialog* dialog)
     QString error;
     const QString backup = _writeRecords->keepBackup(panel, backupImage, &error);
     if (olma::app::changedBlocks(backupImage, image, table).empty()) {
+        _history->markSaved();
         olma::dialogs::information(this, texts::kWriteConfTitle, olma::app::alreadyEqualText());
         return;
     }
@@ -494,10 +508,12 @@ void MainWindow::safeWrite(ProgressDialog* dialog)
     const olma::app::SafeWriteResult result = olma::app::writeChanged(*_proto, backupImage, image, _allBlocks, dialog);
     switch (result.outcome) {
     case olma::app::SafeWriteResult::Outcome::AlreadyEqual:
+        _history->markSaved();
         olma::dialogs::information(this, texts::kWriteConfTitle, olma::app::alreadyEqualText());
         return;
     case olma::app::SafeWriteResult::Outcome::Verified:
         _writeRecords->recordWrite(panel, image, true);
+        _history->markSaved();
         olma::dialogs::information(this, texts::kWriteConfTitle, olma::app::verifiedText());
         return;
     case olma::app::SafeWriteResult::Outcome::WriteFailed:
