@@ -52,7 +52,7 @@ QTabWidget* editorTabs(QWidget* page)
 
 struct Figures
 {
-    std::vector<double> select, change, total, undo, reset;
+    std::vector<double> select, change, total, undo, undoModel, reset;
 };
 
 double median(std::vector<double> v)
@@ -116,11 +116,13 @@ int main(int argc, char** argv)
         history.checkpoint();
         timer.restart();
         history.undo();
+        const qint64 undone = timer.nsecsElapsed();
         page.reset(programms->createWidget(nullptr));
         page->resize(1180, 700);
         page->show();
         QApplication::processEvents();
         figures.undo.push_back(timer.nsecsElapsed() / 1e6);
+        figures.undoModel.push_back(undone / 1e6);
         for (int i = 0; i < programms->count(); ++i)
             allSet = allSet && programms->programm(i)->tailStates()->tailState(0)->fault() == 0;
         history.redo();
@@ -144,6 +146,7 @@ int main(int argc, char** argv)
                 worst(figures.total), kTargetMs);
     std::printf("  undo the change:             %7.2f / %7.2f  (target %.0f)\n", median(figures.undo),
                 worst(figures.undo), kUndoTargetMs);
+    std::printf("    of which the configuration: %7.2f / %7.2f\n", median(figures.undoModel), worst(figures.undoModel));
     std::printf("  reset all (\"Сбросить все\"): %7.2f / %7.2f  (target %.0f)\n", median(figures.reset),
                 worst(figures.reset), kResetTargetMs);
     if (!allSet) {

@@ -1,6 +1,9 @@
 #include "app/edithistory.h"
 
 #include "config/configuration.h"
+#include "config/imagemap.h"
+#include "config/programm/programm.h"
+#include "config/programm/programms.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -150,8 +153,32 @@ void EditHistory::redo()
 
 void EditHistory::apply(const EditState& state)
 {
-    std::copy_n(state.image.begin(), std::min(state.image.size(), _image.size()), _image.begin());
-    _configuration.loadFromImage();
+    emit aboutToApply();
+    const size_t size = std::min(state.image.size(), _image.size());
+    // Only programs changed: only they read their records again.
+    QList<int> programms;
+    bool elsewhere = false;
+    for (size_t i = 0; i < size; ++i) {
+        if (state.image[i] == _image[i])
+            continue;
+        const int offset = int(i);
+        if (offset < olma::config::kProgrammsOffset) {
+            elsewhere = true;
+            break;
+        }
+        const int index = (offset - olma::config::kProgrammsOffset) / olma::config::kProgrammRecordSize;
+        if (programms.isEmpty() || programms.last() != index)
+            programms.append(index);
+    }
+    std::copy_n(state.image.begin(), size, _image.begin());
+    if (elsewhere) {
+        _configuration.loadFromImage();
+    } else {
+        for (int index : std::as_const(programms)) {
+            if (olma::config::Programm* p = _configuration.programms()->programmByIndex(unsigned(index)))
+                p->reloadRecord();
+        }
+    }
     int i = 0;
     forEachNode(&_configuration, [&state, &i](olma::config::ConfigItem* node) {
         if (i < state.descriptions.size())

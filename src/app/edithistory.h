@@ -58,7 +58,10 @@ public:
     void apply(const EditState& state);
 
 signals:
-    // An undo or redo changed the configuration under the pages.
+    // An undo or redo is about to change the configuration: pages showing it go first (a page
+    // going may still write what it shows).
+    void aboutToApply();
+    // An undo or redo changed the configuration.
     void applied();
     void modifiedChanged(bool modified);
 

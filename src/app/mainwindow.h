@@ -33,7 +33,8 @@ class WriteRecords;
 } // namespace olma::app
 namespace olma::config {
 class Configuration;
-}
+class SelectionListPage;
+} // namespace olma::config
 namespace olma::device {
 class Device;
 }
@@ -172,8 +173,10 @@ protected:
 private:
     // The "Правка" menu, the undo history and the keys of the file commands.
     void setupEditing();
-    // After an undo or redo: the configuration page shown is made again from the tree.
+    // After an undo or redo: the configuration page closed for it is made again from the tree.
     void refreshConfigurationPage();
+    // The list that "Копировать"/"Вставить" of the "Правка" menu act on; null when none is shown.
+    olma::config::SelectionListPage* focusedList() const;
 
     // The shape every panel command shares: it waits for a running poll, needs an engine, marks
     // the window busy, shows a progress dialog while `run` talks to the panel and reports, then
@@ -276,4 +279,6 @@ private:
     QString _configurationFile;
     QPointer<HelpWindow> _helpWindow;
     olma::app::EditHistory* _history = nullptr;
+    // The configuration page closed for an undo or redo, shown again after it.
+    QAbstractButton* _pageAfterUndo = nullptr;
 };

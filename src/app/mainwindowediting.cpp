@@ -2,8 +2,10 @@
 #include "app/mainwindow.h"
 #include "common/dialogs.h"
 #include "config/configuration.h"
+#include "config/widgets/selectionlistpage.h"
 #include "ui_mainwindow.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QMenu>
@@ -20,6 +22,8 @@ namespace {
 const QString kEditMenu = QStringLiteral("&Правка");
 const QString kUndo = QStringLiteral("Отменить");
 const QString kRedo = QStringLiteral("Повторить");
+const QString kCopy = QStringLiteral("Копировать");
+const QString kPaste = QStringLiteral("Вставить");
 const QString kProgramTitle = QStringLiteral("Конфигуратор ППКОП Ольма-Ех");
 const QString kNewConfiguration = QStringLiteral("Новая конфигурация");
 // "name[*] — model — program": Qt shows the "*" while the window is marked modified.
@@ -46,6 +50,12 @@ QString modelName(int deviceType)
 void MainWindow::setupEditing()
 {
     _history = new olma::app::EditHistory(_image, *_configuration, this);
+    // The configuration page shown goes before an undo or redo and is made again after it.
+    connect(_history, &olma::app::EditHistory::aboutToApply, this, [this] {
+        _pageAfterUndo = currentPage() && _configurationButtons.contains(_currentButton) ? _currentButton : nullptr;
+        if (_pageAfterUndo)
+            closePage();
+    });
     connect(_history, &olma::app::EditHistory::applied, this, &MainWindow::refreshConfigurationPage);
     connect(_history, &olma::app::EditHistory::modifiedChanged, this, &MainWindow::updateTitle);
 
@@ -65,16 +75,52 @@ void MainWindow::setupEditing()
     connect(redo, &QAction::triggered, _history, &olma::app::EditHistory::redo);
     connect(_history->stack(), &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
 
+    // The lists' "Копировать"/"Вставить": the list holding the focus, or the page's own list.
+    menu->addSeparator();
+    QAction* copy = menu->addAction(kCopy);
+    copy->setObjectName(QStringLiteral("copyAction"));
+    QAction* paste = menu->addAction(kPaste);
+    paste->setObjectName(QStringLiteral("pasteAction"));
+    connect(copy, &QAction::triggered, this, [this] {
+        if (auto* list = focusedList())
+            list->copySelection();
+    });
+    connect(paste, &QAction::triggered, this, [this] {
+        if (auto* list = focusedList())
+            list->pasteSelection();
+    });
+    connect(menu, &QMenu::aboutToShow, this, [this, copy, paste] {
+        _history->checkpoint();
+        auto* list = focusedList();
+        copy->setEnabled(list && list->canCopy());
+        paste->setEnabled(list && list->canPaste());
+    });
+
     _ui->makeNewConf->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_N));
     _ui->readConfFromFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_O));
     _ui->writeConfToFile->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
     updateTitle();
 }
 
+olma::config::SelectionListPage* MainWindow::focusedList() const
+{
+    for (QWidget* w = QApplication::focusWidget(); w; w = w->parentWidget()) {
+        if (auto* list = qobject_cast<olma::config::SelectionListPage*>(w))
+            return list;
+    }
+    QWidget* page = currentPage();
+    if (!page)
+        return nullptr;
+    if (auto* list = qobject_cast<olma::config::SelectionListPage*>(page))
+        return list;
+    return page->findChild<olma::config::SelectionListPage*>();
+}
+
 void MainWindow::refreshConfigurationPage()
 {
-    if (currentPage() && _configurationButtons.contains(_currentButton))
-        showConfigurationPage();
+    if (_pageAfterUndo)
+        toolButtonClick(_pageAfterUndo);
+    _pageAfterUndo = nullptr;
 }
 
 void MainWindow::configurationLoaded(const QString& file)

@@ -28,6 +28,7 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTreeWidget>
 #include <QUndoStack>
 #include <QtEndian>
 
@@ -200,7 +201,8 @@ private slots:
     {
         DialogInterceptor dialogs;
         MainWindow window(windowOn(QString()));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Новая конфигурация[*] — Ольма-4Ех — Конфигуратор ППКОП Ольма-Ех"));
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("Новая конфигурация[*] — Ольма-4Ех — Конфигуратор ППКОП Ольма-Ех"));
         QCOMPARE(window.windowIcon().pixmap(32).size(), QSize(32, 32));
         QVERIFY(window.findChild<QWidget*>(QStringLiteral("_leftPanel")));
         QVERIFY(window.findChild<QStackedWidget*>(QStringLiteral("_wStack")));
@@ -848,6 +850,43 @@ private slots:
         QVERIFY(!window.editHistory()->stack()->canUndo());
         QCOMPARE(asked, 7);
         QVERIFY(window.close());
+    }
+
+    // "Правка": the list's copy and paste, undone and redone from the menu.
+    void editMenu()
+    {
+        DialogInterceptor dialogs;
+        MainWindow window(windowOn(QString()));
+        olma::config::Users* users = window.configuration()->users();
+        users->user(1)->setAccessMask(0x0005);
+        window.configurationLoaded(QString());
+        const QByteArray opened = imageOf(window);
+        window.showPage(kUsersPage);
+        auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("_usersTreeWidget"));
+        tree->setFocus();
+        tree->setCurrentItem(tree->topLevelItem(1));
+        window.findChild<QAction*>(QStringLiteral("copyAction"))->trigger();
+        tree->setCurrentItem(tree->topLevelItem(3));
+        window.findChild<QAction*>(QStringLiteral("pasteAction"))->trigger();
+        QCOMPARE(int(users->user(3)->accessMask()), 0x0005);
+        // What a click's release would do once the paste has run.
+        window.editHistory()->checkpoint();
+
+        window.findChild<QAction*>(QStringLiteral("undoAction"))->trigger();
+        QList<int> moved;
+        const QByteArray undone = imageOf(window);
+        for (int i = 0; i < undone.size(); ++i) {
+            if (undone.at(i) != opened.at(i))
+                moved.append(i);
+        }
+        QCOMPARE(moved, QList<int>());
+        QCOMPARE(int(users->user(3)->accessMask()), 0);
+        QVERIFY(!window.isWindowModified());
+        // The page shown is made again over the restored configuration.
+        QVERIFY(window.currentPage());
+        window.findChild<QAction*>(QStringLiteral("redoAction"))->trigger();
+        QCOMPARE(int(users->user(3)->accessMask()), 0x0005);
+        QVERIFY(window.isWindowModified());
     }
 
     void portHelpAboutAndNew()

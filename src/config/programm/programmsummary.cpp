@@ -25,7 +25,7 @@ const QString kPart = QStringLiteral("%1 %2: %3");
 
 QStringList loopTriggers(const TailState& loop)
 {
-    const QStringList labels = texts::tailTriggerLabels();
+    static const QStringList labels = texts::tailTriggerLabels();
     const quint16 values[] = {loop.guardOffDelay(), loop.guardOnDelay(), loop.broken(), loop.fault(),
                               loop.fire1(),         loop.alarm(),        loop.takeOff()};
     QStringList active;
@@ -66,7 +66,7 @@ QString activeTriggers(const Programm& programm)
                                    panel->zoFault(),         panel->soFault(),         panel->noticeOff(),
                                    panel->extBlockOpening(), panel->extBlockAccident()};
     QStringList panelActive;
-    const QStringList panelLabels = texts::panelTriggerLabels();
+    static const QStringList panelLabels = texts::panelTriggerLabels();
     for (int i = 0; i < panelLabels.size(); ++i) {
         if (panelValues[i] == TriggerActive)
             panelActive.append(panelLabels.at(i));

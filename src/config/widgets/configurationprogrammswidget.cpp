@@ -18,7 +18,7 @@ namespace {
 
 // The editor takes what the list leaves.
 constexpr int kPageWidth = 900;
-constexpr int kSummaryWidth = 160;
+constexpr int kSummaryWidth = 220;
 const QString kSummaryHeader = QStringLiteral("Срабатывание");
 const QString kOnlyUsed = QStringLiteral("только используемые");
 

@@ -163,30 +163,49 @@ void SelectionListPage::showSelection(bool force)
     }
 }
 
+bool SelectionListPage::canCopy() const
+{
+    return _tree && selectedIndexes(_tree).size() == 1;
+}
+
+void SelectionListPage::copySelection()
+{
+    if (canCopy())
+        _clipboard = selectedIndexes(_tree).first();
+}
+
+bool SelectionListPage::canPaste() const
+{
+    return _tree && _clipboard >= 0 && _clipboard < rowCount() && !selectedIndexes(_tree).isEmpty();
+}
+
+void SelectionListPage::pasteSelection()
+{
+    if (!canPaste())
+        return;
+    for (int row : selectedIndexes(_tree)) {
+        if (row == _clipboard)
+            continue;
+        paste(_clipboard, row);
+        if (QTreeWidgetItem* item = rowItem(row)) {
+            const QSignalBlocker blocker(_tree);
+            decorateRow(item, row);
+        }
+    }
+    // The page shown holds what the rows held before; the selection stays as it was.
+    showSelection(true);
+}
+
 void SelectionListPage::execMenu(const QPoint& pos)
 {
     const bool canPaste = _clipboard >= 0 && _clipboard < rowCount();
     switch (execCopyPasteMenu(_tree, pos, canPaste)) {
-    case MenuChoice::Copy: {
-        const QList<int> selection = selectedIndexes(_tree);
-        if (selection.size() == 1)
-            _clipboard = selection.first();
+    case MenuChoice::Copy:
+        copySelection();
         break;
-    }
-    case MenuChoice::Paste: {
-        for (int row : selectedIndexes(_tree)) {
-            if (row == _clipboard)
-                continue;
-            paste(_clipboard, row);
-            if (QTreeWidgetItem* item = rowItem(row)) {
-                const QSignalBlocker blocker(_tree);
-                decorateRow(item, row);
-            }
-        }
-        // The page shown holds what the rows held before; the selection stays as it was.
-        showSelection(true);
+    case MenuChoice::Paste:
+        pasteSelection();
         break;
-    }
     case MenuChoice::None:
         break;
     }

@@ -26,6 +26,13 @@ class SelectionListPage : public QWidget
 public:
     ~SelectionListPage() override;
 
+    // "Копировать": one row selected, it is what a paste copies. "Вставить": the copied row into
+    // every selected row but itself. The same as the tree's context menu offers.
+    bool canCopy() const;
+    void copySelection();
+    bool canPaste() const;
+    void pasteSelection();
+
 protected:
     explicit SelectionListPage(QWidget* parent);
 

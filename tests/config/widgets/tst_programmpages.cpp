@@ -563,6 +563,48 @@ private slots:
         QCOMPARE(config.image, edited);
     }
 
+    // The list sums up each program's active triggers; the filter keeps programs in use, or those
+    // whose number or text matches.
+    void summaryAndFilter()
+    {
+        Config config(2);
+        Programms* programms = config.root.programms();
+        Programm* k1 = programms->programmByIndex(0);
+        for (int loop = 0; loop < 3; ++loop)
+            k1->tailStates()->tailState(loop)->setFire1(TriggerActive);
+        k1->bpStates()->bpState(0)->setOp(TriggerActive);
+        programms->programmByIndex(9)->tailStates()->tailState(5)->setAlarm(TriggerForbidden);
+        auto page = show(programms->createWidget(nullptr));
+        QTreeWidget* tree = programmsTree(page.get());
+        QCOMPARE(tree->topLevelItem(0)->text(1), QStringLiteral("ШС 1–3: Пожар-1; БП-А 1: ОП"));
+        QCOMPARE(tree->topLevelItem(9)->text(1), QString());
+
+        const auto shown = [tree] {
+            QList<int> rows;
+            for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+                if (!tree->topLevelItem(i)->isHidden())
+                    rows.append(i);
+            }
+            return rows;
+        };
+        click(child<QCheckBox>(page.get(), "_onlyCheckBox"));
+        QCOMPARE(shown(), (QList<int>{0, 9}));
+        auto* filter = child<QLineEdit>(page.get(), "_filterLineEdit");
+        filter->setText(QStringLiteral("пожар"));
+        QCOMPARE(shown(), (QList<int>{0}));
+        click(child<QCheckBox>(page.get(), "_onlyCheckBox"));
+        filter->setText(QStringLiteral("10"));
+        QVERIFY(shown().contains(9));
+        QVERIFY(!shown().contains(0));
+
+        // An edit shows in the summary at once.
+        clickRow(tree, 9);
+        QWidget* loops = openTab(editorTabs(page.get()), QStringLiteral("Состояние ШС"));
+        clickRow(child<QTreeWidget>(loops, "_tailsTreeWidget"), 1);
+        chooseTrigger(stackPage(loops, "_tailStatesStack"), "_takeOffComboBox", TriggerActive);
+        QCOMPARE(tree->topLevelItem(9)->text(1), QStringLiteral("ШС 2: Снят"));
+    }
+
     void blockSelectionsStartInactive()
     {
         Config config(0);
