@@ -119,6 +119,11 @@ int User::loopCount() const
 
 bool User::hasCredentials() const
 {
+    return !_password.isEmpty() || !_key.isEmpty();
+}
+
+bool User::isSet() const
+{
     return !_password.isEmpty() || !_key.isUnset();
 }
 

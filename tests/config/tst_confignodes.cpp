@@ -371,12 +371,11 @@ private slots:
         QTest::addColumn<QByteArray>("key");
         QTest::addColumn<bool>("credentials");
 
-        // A key never set (FF×7) is no key.
-        QTest::newRow("all zero") << QByteArray(16, '\0') << "" << 0 << 0 << QByteArray(7, '\xff') << false;
+        QTest::newRow("all zero") << QByteArray(16, '\0') << "" << 0 << 0 << QByteArray(7, '\xff') << true;
         QTest::newRow("four digits") << QByteArray::fromHex("1234ff00000000000000000000000000") << "1234" << 0 << 0
                                      << QByteArray(7, '\xff') << true;
-        QTest::newRow("first byte 00 means no password") << QByteArray::fromHex("00123400000000000000000000000000")
-                                                         << "" << 0 << 0 << QByteArray(7, '\xff') << false;
+        QTest::newRow("first byte 00 means no password")
+            << QByteArray::fromHex("00123400000000000000000000000000") << "" << 0 << 0 << QByteArray(7, '\xff') << true;
         QTest::newRow("everything") << QByteArray::fromHex("123456aa0180fabb01020304050607cc") << "123456" << 0x8001
                                     << 0x0A << QByteArray::fromHex("01020304050607") << true;
         QTest::newRow("key with first byte 0, no password")
@@ -403,6 +402,8 @@ private slots:
                  rights);
         QCOMPARE(keyBytes(user.key()), key);
         QCOMPARE(user.hasCredentials(), credentials);
+        // The list counts a key never set (FF×7) as none.
+        QCOMPARE(user.isSet(), credentials && (!password.isEmpty() || key != QByteArray(7, '\xff')));
     }
 
     void settersKeepThePanelsBytes()

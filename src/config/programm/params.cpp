@@ -98,9 +98,6 @@ void Params::loadFromImage()
     _initState = _record[kRecordFlags] & kFlagInitState;
     _tactic = (_record[kRecordFlags] & kFlagTactic) ? kTacticLamp : 0;
     _workTime = static_cast<quint16>(_record[kRecordWorkTime] | _record[kRecordWorkTime + 1] << 8);
-    // The panel keeps no fire-safety mark: an ИП switched on from the start is taken for one, as
-    // its page shows it.
-    _fireSafety = kindOf(_index) == KindControlledOutput && _initState;
 }
 
 QString Params::exportText(int format) const

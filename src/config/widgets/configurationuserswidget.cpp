@@ -38,7 +38,7 @@ ConfigurationUsersWidget::ConfigurationUsersWidget(Users* users, QWidget* parent
     connect(_users, &Users::userDescriptionChanged, this, &ConfigurationUsersWidget::userDescriptionChangedHandler);
     connect(_users, &Users::userKeyOrPasswordChanged, this, &ConfigurationUsersWidget::userKeyOrPasswordChangedHandler);
     attach(_ui->_usersTreeWidget, _ui->_userStack);
-    addFilter(kOnlySet, [this](int row) { return _users->user(row)->hasCredentials(); });
+    addFilter(kOnlySet, [this](int row) { return _users->user(row)->isSet(); });
 }
 
 ConfigurationUsersWidget::~ConfigurationUsersWidget()
@@ -61,7 +61,7 @@ void ConfigurationUsersWidget::decorateRow(QTreeWidgetItem* item, int row)
 {
     const User* user = _users->user(row);
     item->setText(1, firstLine(user->description()));
-    const QPalette::ColorGroup group = user->hasCredentials() ? QPalette::Active : QPalette::Disabled;
+    const QPalette::ColorGroup group = user->isSet() ? QPalette::Active : QPalette::Disabled;
     const QBrush brush(_ui->_usersTreeWidget->palette().color(group, QPalette::Text));
     for (int column = 0; column < item->columnCount(); ++column)
         item->setForeground(column, brush);

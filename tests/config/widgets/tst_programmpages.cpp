@@ -266,6 +266,13 @@ private slots:
         QVERIFY(!child<QCheckBox>(params, "_fireSafetyIPCheckBox")->isChecked());
         for (const char* name : {"_initStateComboBox", "_tacticComboBox", "_timeoutSpinBox", "_noLimitWorkCheckBox"})
             QVERIFY2(child<QWidget>(params, name)->isEnabled(), name);
+        // Loaded on from the start, the output is shown fire-safe, its triggers locked alike.
+        config.image[size_t(programmbytes::recordOffset(kIp3) + kFlags)] |= kInitStateBit;
+        config.root.setImage(config.image.data());
+        page = show(config.root.programms()->programmByIndex(kIp3)->createWidget(nullptr));
+        tabs = editorTabs(page.get());
+        QVERIFY(child<QCheckBox>(tabs->widget(0), "_fireSafetyIPCheckBox")->isChecked());
+        QCOMPARE(enabledTabs(tabs), (QList<bool>{true, false, false, false, false, false, true}));
     }
 
     void switchedOnFromTheStart_data()
