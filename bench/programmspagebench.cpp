@@ -1,7 +1,9 @@
 // The programs page of a 16-loop configuration: selecting all 114 programs (Ctrl+A in the list),
-// opening the loop tab and changing one loop trigger for all of them. Prints the time of the
-// selection, of the change and of both, and, for comparison, of "Сбросить все" on the same selection.
+// opening the loop tab and changing one loop trigger for all of them, then undoing that change
+// (the image put back and the page made again, as the window does). Prints the time of the
+// selection, of the change, of both, of the undo, and of "Сбросить все" on the same selection.
 
+#include "app/edithistory.h"
 #include "app/pages.h"
 #include "config/configuration.h"
 #include "config/imagemap.h"
@@ -29,6 +31,8 @@ namespace {
 
 constexpr int kRuns = 20;
 constexpr double kTargetMs = 200;
+constexpr double kUndoTargetMs = 50;
+constexpr double kResetTargetMs = 100;
 constexpr int kLoopTab = 1;
 
 template <typename T> T* child(const QObject* parent, const char* name)
@@ -48,7 +52,7 @@ QTabWidget* editorTabs(QWidget* page)
 
 struct Figures
 {
-    std::vector<double> select, change, total, reset;
+    std::vector<double> select, change, total, undo, undoModel, reset;
 };
 
 double median(std::vector<double> v)
@@ -78,6 +82,7 @@ int main(int argc, char** argv)
     std::vector<unsigned char> image(kImageSize, 0);
     Configuration configuration(image.data(), 2);
     Programms* programms = configuration.programms();
+    olma::app::EditHistory history(image, configuration);
 
     Figures figures;
     bool allSet = true;
@@ -107,6 +112,25 @@ int main(int argc, char** argv)
         for (int i = 0; i < programms->count(); ++i)
             allSet = allSet && programms->programm(i)->tailStates()->tailState(0)->fault() == value;
 
+        // Undo: the image back, the tree reloaded, the page made again.
+        history.checkpoint();
+        timer.restart();
+        history.undo();
+        const qint64 undone = timer.nsecsElapsed();
+        page.reset(programms->createWidget(nullptr));
+        page->resize(1180, 700);
+        page->show();
+        QApplication::processEvents();
+        figures.undo.push_back(timer.nsecsElapsed() / 1e6);
+        figures.undoModel.push_back(undone / 1e6);
+        for (int i = 0; i < programms->count(); ++i)
+            allSet = allSet && programms->programm(i)->tailStates()->tailState(0)->fault() == 0;
+        history.redo();
+        tree = child<QTreeWidget>(page.get(), "_programmsTreeWidget");
+        tree->setFocus();
+        QTest::keyClick(tree, Qt::Key_A, Qt::ControlModifier);
+        tabs = editorTabs(page.get());
+
         tabs->setCurrentIndex(0);
         timer.restart();
         QTest::mouseClick(child<QPushButton>(tabs->currentWidget(), "_dropButton"), Qt::LeftButton);
@@ -120,7 +144,11 @@ int main(int argc, char** argv)
     std::printf("  change one loop trigger:     %7.2f / %7.2f\n", median(figures.change), worst(figures.change));
     std::printf("  both:                        %7.2f / %7.2f  (target %.0f)\n", median(figures.total),
                 worst(figures.total), kTargetMs);
-    std::printf("  reset all (\"Сбросить все\"): %7.2f / %7.2f\n", median(figures.reset), worst(figures.reset));
+    std::printf("  undo the change:             %7.2f / %7.2f  (target %.0f)\n", median(figures.undo),
+                worst(figures.undo), kUndoTargetMs);
+    std::printf("    of which the configuration: %7.2f / %7.2f\n", median(figures.undoModel), worst(figures.undoModel));
+    std::printf("  reset all (\"Сбросить все\"): %7.2f / %7.2f  (target %.0f)\n", median(figures.reset),
+                worst(figures.reset), kResetTargetMs);
     if (!allSet) {
         std::fprintf(stderr, "olma-bench-programmspage: a program did not take the change\n");
         return 1;

@@ -188,6 +188,8 @@ MainWindow::MainWindow(const Options& options, QWidget* parent)
     _deferTimer.setInterval(kDeferIntervalMs);
     connect(&_deferTimer, &QTimer::timeout, this, &MainWindow::checkRunning);
 
+    setupEditing();
+
     // The first poll may already have found the one adapter there is.
     if (!_proto && options.portName.isEmpty())
         connectAutomatically();

@@ -37,9 +37,14 @@ struct PanelInfo;
 struct Snapshot;
 enum class SnapshotKind;
 } // namespace olma::archive
+namespace olma::app {
+class EditHistory;
+class WriteRecords;
+} // namespace olma::app
 namespace olma::config {
 class Configuration;
-}
+class SelectionListPage;
+} // namespace olma::config
 namespace olma::device {
 class Device;
 }
@@ -130,6 +135,17 @@ public:
     void setAllBlocks(bool on);
     // The configuration file the configuration was last read from or saved to; empty when none.
     QString configurationFile() const { return _configurationFile; }
+    // The undo history of the configuration and its "changed" mark.
+    olma::app::EditHistory* editHistory() const { return _history; }
+    // After the configuration was loaded, read or made anew (`file` empty when it came from no
+    // file): no history, nothing changed, the title names it.
+    void configurationLoaded(const QString& file);
+    // Before the configuration is replaced or the program ends: when it has changes, asks
+    // whether to save them; false when the engineer cancels (or the save did not happen).
+    bool maybeSave();
+    // The title: the configuration's file name (or "Новая конфигурация"), its model and "*"
+    // while it has changes.
+    void updateTitle();
 
     // The archive for this run; `fixedForRun`: the command line chose it, and the settings dialog
     // changes only what later runs use. Without an archive the window archives nothing.
@@ -173,7 +189,17 @@ public slots:
     void showArchivePanels();
     void editArchiveSettings();
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 private:
+    // The "Правка" menu, the undo history and the keys of the file commands.
+    void setupEditing();
+    // After an undo or redo: the configuration page closed for it is made again from the tree.
+    void refreshConfigurationPage();
+    // The list that "Копировать"/"Вставить" of the "Правка" menu act on; null when none is shown.
+    olma::config::SelectionListPage* focusedList() const;
+
     // The shape every panel command shares: it waits for a running poll, needs an engine, marks
     // the window busy, shows a progress dialog while `run` talks to the panel and reports, then
     // puts everything back. Each step can be left out.
@@ -294,4 +320,7 @@ private:
     // The panel the configuration in the editor was read from, written to or archived for;
     // none for a new configuration or one opened from a file.
     std::optional<olma::app::PanelIdentity> _configurationPanel;
+    olma::app::EditHistory* _history = nullptr;
+    // The configuration page closed for an undo or redo, shown again after it.
+    QAbstractButton* _pageAfterUndo = nullptr;
 };

@@ -177,6 +177,8 @@ void MainWindow::editArchiveSettings()
 void MainWindow::openSnapshot(const olma::archive::Snapshot& snapshot)
 {
     // As a configuration file opens: the image and its descriptions replace the editor's.
+    if (!maybeSave())
+        return;
     closePage();
     _configuration->setDeviceType(snapshot.deviceType);
     std::fill(_image.begin(), _image.end(), 0);
@@ -185,7 +187,7 @@ void MainWindow::openSnapshot(const olma::archive::Snapshot& snapshot)
     _configuration->setImage(_image.data());
     const std::optional<QDomDocument> document = olma::config::descriptions::parse(snapshot.descriptions);
     _configuration->setDescriptionDocument(document ? *document : olma::config::descriptions::emptyDocument());
-    _configurationFile.clear();
+    configurationLoaded(QString());
     olma::app::PanelIdentity panel{snapshot.serial, snapshot.deviceType, 0};
     if (olma::archive::Archive* archive = _archive ? _archive->archive() : nullptr) {
         if (const std::optional<olma::archive::PanelInfo> info = archive->panel(snapshot.serial))

@@ -2,6 +2,7 @@
 
 #include "app/aboutdilog.h"
 #include "app/confirmwritedialog.h"
+#include "app/edithistory.h"
 #include "app/helpwindow.h"
 #include "app/progressdialog.h"
 #include "app/typeselectdialog.h"
@@ -72,6 +73,7 @@ void MainWindow::on_readConfFromDevice_activated()
     PanelCommand command;
     command.code = kReadConfigCommand;
     command.title = texts::kReadConfTitle;
+    command.prepare = [this] { return maybeSave(); };
     command.progressDialog = [this] { return std::make_unique<ProgressDialog>(this); };
     command.run = [this](ProgressDialog* dialog) {
         // The blocks land in a scratch copy; the configuration, its descriptions and the page
@@ -104,7 +106,7 @@ void MainWindow::adoptImage(const std::vector<unsigned char>& image)
     std::copy_n(image.begin(), std::min(image.size(), _image.size()), _image.begin());
     _configuration->setImage(_image.data());
     _configuration->resetDescriptions();
-    _configurationFile.clear();
+    configurationLoaded(QString());
     showConfigurationPage();
 }
 
@@ -142,6 +144,7 @@ void MainWindow::on_writeConfToDevice_activated()
         }
         _configurationPanel = connectedPanel();
         archiveConfiguration(olma::archive::SnapshotKind::WrittenToPanel);
+        _history->markSaved();
         olma::dialogs::information(this, texts::kWriteConfTitle, texts::kWriteConfDone);
         // The panel takes the new configuration when it starts again.
         _proto->restart();
@@ -247,19 +250,26 @@ void MainWindow::on_requestState_activated()
 
 void MainWindow::on_makeNewConf_activated()
 {
+    if (!maybeSave())
+        return;
     olma::TypeSelectDialog dialog(this);
+    // The connected panel's model first.
+    if (_proto && _indicator == Indicator::Linked)
+        dialog.setSelectedType(_device->deviceType());
     if (olma::dialogs::exec(&dialog) != QDialog::Accepted)
         return;
     closePage();
     _configuration->newConfiguration(dialog.selectedType());
     _configuration->resetDescriptions();
-    _configurationFile.clear();
+    configurationLoaded(QString());
     _configurationPanel.reset();
 }
 
 void MainWindow::on_readConfFromFile_activated()
 {
     namespace configtexts = olma::config::texts;
+    if (!maybeSave())
+        return;
     olma::TypeSelectDialog typeDialog(this);
     if (olma::dialogs::exec(&typeDialog) != QDialog::Accepted)
         return;
@@ -278,7 +288,7 @@ void MainWindow::on_readConfFromFile_activated()
             toolButtonClick(shown);
         return;
     }
-    _configurationFile = name;
+    configurationLoaded(name);
     _configurationPanel.reset();
     showConfigurationPage();
     if (!_configuration->descriptionWarning().isEmpty())
@@ -299,6 +309,8 @@ void MainWindow::on_writeConfToFile_activated()
     else {
         _configurationFile = name;
         archiveConfiguration(olma::archive::SnapshotKind::SavedToFile, QFileInfo(name).absoluteFilePath());
+        _history->markSaved();
+        updateTitle();
     }
 }
 
@@ -484,6 +496,7 @@ void MainWindow::safeWrite(ProgressDialog* dialog)
     QString error;
     const QString backup = _writeRecords->keepBackup(panel, backupImage, &error);
     if (olma::app::changedBlocks(backupImage, image, table).empty()) {
+        _history->markSaved();
         olma::dialogs::information(this, texts::kWriteConfTitle, olma::app::alreadyEqualText());
         return;
     }
@@ -508,6 +521,7 @@ void MainWindow::safeWrite(ProgressDialog* dialog)
     const olma::app::SafeWriteResult result = olma::app::writeChanged(*_proto, backupImage, image, _allBlocks, dialog);
     switch (result.outcome) {
     case olma::app::SafeWriteResult::Outcome::AlreadyEqual:
+        _history->markSaved();
         olma::dialogs::information(this, texts::kWriteConfTitle, olma::app::alreadyEqualText());
         return;
     case olma::app::SafeWriteResult::Outcome::Verified:
@@ -516,6 +530,7 @@ void MainWindow::safeWrite(ProgressDialog* dialog)
             records->setDescriptions(olma::archive::StoredConfiguration::descriptionsOf(*_configuration));
         _writeRecords->recordWrite(panel, image, true);
         _configurationPanel = panel;
+        _history->markSaved();
         olma::dialogs::information(this, texts::kWriteConfTitle, olma::app::verifiedText());
         return;
     case olma::app::SafeWriteResult::Outcome::WriteFailed:

@@ -15,6 +15,14 @@ TypeSelectDialog::TypeSelectDialog(QWidget* parent) : QDialog(parent), _ui(std::
 
 TypeSelectDialog::~TypeSelectDialog() = default;
 
+void TypeSelectDialog::setSelectedType(int type)
+{
+    if (type < 0 || type >= _ui->TypeComboBox->count())
+        return;
+    _ui->TypeComboBox->setCurrentIndex(type);
+    _selectedType = type;
+}
+
 void TypeSelectDialog::typeChanged(int index)
 {
     _selectedType = index;

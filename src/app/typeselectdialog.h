@@ -22,6 +22,8 @@ public:
 
     // Model index of the chosen item: 0, 1, 2 for the 4-, 8- and 16-loop panels.
     int selectedType() const { return _selectedType; }
+    // Starts at a model (the connected panel's).
+    void setSelectedType(int type);
 
 public slots:
     void typeChanged(int index);

@@ -125,6 +125,14 @@ QString ConfigItem::exportChildren(int format, const QString& heading) const
     return pieces.join(QString());
 }
 
+void ConfigItem::restoreDescription(const QString& text)
+{
+    if (text == _description)
+        return;
+    _description = text;
+    storeDescription();
+}
+
 void ConfigItem::storeDescription()
 {
     if (_xmlTag.isEmpty())

@@ -44,6 +44,10 @@ public:
 
     // The element name of the node's description; empty for nodes without one.
     QString xmlTag() const { return _xmlTag; }
+    // The node's own description text, and putting one back (an undone edit) without telling anyone.
+    QString ownDescription() const { return _description; }
+    void restoreDescription(const QString& text);
+
     // The document the node keeps its description in (null before the node has one).
     QDomDocument descriptionDocument() const { return _document; }
 

@@ -149,6 +149,17 @@ QString MultiTail::description() const
     return first;
 }
 
+bool MultiTail::descriptionDiffers() const
+{
+    for (const TailCommon* tail : _tails) {
+        const auto* item = dynamic_cast<const IConfigItem*>(tail);
+        const auto* first = dynamic_cast<const IConfigItem*>(_tails.first());
+        if (item && first && item->description() != first->description())
+            return true;
+    }
+    return false;
+}
+
 void MultiTail::setDescription(const QString& text)
 {
     forEach(&TailCommon::setDescription, text);

@@ -20,6 +20,17 @@ public:
 
     const QList<TailCommon*>& tails() const { return _tails; }
 
+    // Whether the selected loops hold different values of what `get` reads.
+    template <typename Getter> bool differs(Getter get) const
+    {
+        for (const TailCommon* tail : _tails) {
+            if ((tail->*get)() != (_tails.first()->*get)())
+                return true;
+        }
+        return false;
+    }
+    bool descriptionDiffers() const;
+
     void setTailType(const int& type) override;
     int tailType() const override;
     void setGuardOnTimeout(const quint16& timeout) override;

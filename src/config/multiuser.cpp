@@ -28,6 +28,15 @@ template <typename T, typename Getter> T MultiUser::common(Getter get, T neutral
     return first;
 }
 
+template <typename Getter> bool MultiUser::varies(Getter get) const
+{
+    for (const UserCommon* user : _users) {
+        if ((user->*get)() != (_users.first()->*get)())
+            return true;
+    }
+    return false;
+}
+
 template <typename T, typename Setter> void MultiUser::forEach(Setter set, const T& value)
 {
     for (UserCommon* user : _users)
@@ -128,6 +137,47 @@ void MultiUser::setDescription(const QString& text)
 int MultiUser::loopCount() const
 {
     return olma::loopCount(_deviceType);
+}
+
+void MultiUser::setAccess(int loop, bool on)
+{
+    for (UserCommon* user : _users)
+        user->setAccess(loop, on);
+}
+
+bool MultiUser::differs(Field field) const
+{
+    switch (field) {
+    case Field::Password:
+        return varies(&UserCommon::password);
+    case Field::Key:
+        return varies(&UserCommon::key);
+    case Field::TailOn:
+        return varies(&UserCommon::tailOn);
+    case Field::TailOff:
+        return varies(&UserCommon::tailOff);
+    case Field::PartialTailOnOff:
+        return varies(&UserCommon::partialTailOnOff);
+    case Field::TailDrop:
+        return varies(&UserCommon::tailDrop);
+    case Field::Description:
+        for (const UserCommon* user : _users) {
+            const auto* item = dynamic_cast<const IConfigItem*>(user);
+            const auto* first = dynamic_cast<const IConfigItem*>(_users.first());
+            if (item && first && item->description() != first->description())
+                return true;
+        }
+        return false;
+    }
+    return false;
+}
+
+quint16 MultiUser::differingAccess() const
+{
+    quint16 bits = 0;
+    for (const UserCommon* user : _users)
+        bits |= user->accessMask() ^ _users.first()->accessMask();
+    return bits;
 }
 
 } // namespace olma::config

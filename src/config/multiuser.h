@@ -7,8 +7,9 @@
 
 namespace olma::config {
 
-// Several selected users edited as one: setters reach every user in order; getters give the
-// common value, or the neutral one (0, false, empty) when the users differ.
+// Several selected users edited as one: setters reach every user in order and change that one
+// field of each; getters give the common value, or the neutral one (0, false, empty) when the
+// users differ, which differs() tells apart.
 class MultiUser : public ConfigItem, public UserCommon
 {
 public:
@@ -39,9 +40,26 @@ public:
     QString description() const override;
     void setDescription(const QString& text) override;
     int loopCount() const override;
+    void setAccess(int loop, bool on) override;
+
+    enum class Field
+    {
+        Password,
+        Key,
+        TailOn,
+        TailOff,
+        PartialTailOnOff,
+        TailDrop,
+        Description,
+    };
+    // Whether the selected users hold different values of the field.
+    bool differs(Field field) const;
+    // The loops whose access differs among the selected users.
+    quint16 differingAccess() const;
 
 private:
     template <typename T, typename Getter> T common(Getter get, T neutral) const;
+    template <typename Getter> bool varies(Getter get) const;
     template <typename T, typename Setter> void forEach(Setter set, const T& value);
 
     QList<UserCommon*> _users;

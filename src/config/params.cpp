@@ -233,6 +233,9 @@ QString Params::readMessage(int offset) const
         if (isMessageByte(byte))
             text.append(cp1251::decodeByte(byte));
     }
+    // The blanks that pad the field are no part of the message; writing pads it again.
+    while (text.endsWith(QLatin1Char(' ')))
+        text.chop(1);
     return text;
 }
 

@@ -122,6 +122,11 @@ bool User::hasCredentials() const
     return !_password.isEmpty() || !_key.isEmpty();
 }
 
+bool User::isSet() const
+{
+    return !_password.isEmpty() || !_key.isUnset();
+}
+
 void User::setDefault()
 {
     // Password and key only in the node: on a freshly zeroed image their zero bytes already read
@@ -230,7 +235,7 @@ QString User::exportText(int format) const
             exportmarkup::appendRtfUserRow(text, row.label, row.value);
         exportmarkup::appendRtfUserWideRow(text, t::kAccess);
         for (int j = 0; j < loops; ++j)
-            exportmarkup::appendRtfUserRow(text, t::kAccessLoop.arg(j + 1), access(j));
+            exportmarkup::appendRtfUserRow(text, t::kAccessLoop.arg(j + 1), access(j) + QStringLiteral("\r\n"));
         break;
     default:
         break;

@@ -46,6 +46,9 @@ public:
 
     // A password, or else a key: what the panel can recognise the user by.
     bool hasCredentials() const;
+    // A password, or a key that holds an identifier (not empty, not never set): how the user list
+    // tells configured users from the others.
+    bool isSet() const;
 
     void setDefault() override;
     void loadFromImage() override;

@@ -29,6 +29,10 @@ struct IButtonKey
         return true;
     }
 
+    // A key that holds no identifier: an empty one, or one never set. The list greys users by it;
+    // the export keeps to isEmpty().
+    bool isUnset() const { return isEmpty() || *this == neverSet(); }
+
     // The value of a key that was never set (all seven bytes FF); it does not count as empty.
     static IButtonKey neverSet()
     {
@@ -55,6 +59,12 @@ public:
     // Bit j: the user may act on loop j + 1.
     virtual quint16 accessMask() const = 0;
     virtual void setAccessMask(const quint16& mask) = 0;
+    // Loop `loop` (0-based) allowed or not; the other bits of the mask stay.
+    virtual void setAccess(int loop, bool on)
+    {
+        const auto bit = static_cast<quint16>(1u << loop);
+        setAccessMask(static_cast<quint16>(on ? accessMask() | bit : accessMask() & ~bit));
+    }
     // "Взятие ШС"
     virtual bool tailOn() const = 0;
     virtual void setTailOn(bool on) = 0;

@@ -3,12 +3,14 @@
 // boxes and file dialogs answered by the interceptor.
 
 #include "app/aboutdilog.h"
+#include "app/edithistory.h"
 #include "app/progressdialog.h"
 #include "app/typeselectdialog.h"
 #include "common/datadir.h"
 #include "config/configuration.h"
 #include "config/imagemap.h"
 #include "config/user.h"
+#include "config/users.h"
 #include "device/device.h"
 #include "link/protocolimpl.h"
 #include "link/selectdevicedialog.h"
@@ -26,6 +28,8 @@
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTreeWidget>
+#include <QUndoStack>
 #include <QtEndian>
 
 #include <algorithm>
@@ -197,7 +201,8 @@ private slots:
     {
         DialogInterceptor dialogs;
         MainWindow window(windowOn(QString()));
-        QCOMPARE(window.windowTitle(), QStringLiteral("Конфигуратор ППКОП Ольма-Ех"));
+        QCOMPARE(window.windowTitle(),
+                 QStringLiteral("Новая конфигурация[*] — Ольма-4Ех — Конфигуратор ППКОП Ольма-Ех"));
         QCOMPARE(window.windowIcon().pixmap(32).size(), QSize(32, 32));
         QVERIFY(window.findChild<QWidget*>(QStringLiteral("_leftPanel")));
         QVERIFY(window.findChild<QStackedWidget*>(QStringLiteral("_wStack")));
@@ -519,6 +524,8 @@ private slots:
             actDuringRequest(w, 3, 40, [](ProgressDialog* dialog) { dialog->close(); });
         else
             pressDuringRequest(w, 3, 40, stop == QLatin1String("escape") ? Qt::Key_Escape : Qt::Key_Space);
+        // The descriptions are unsaved changes: the read asks first, and they are not saved.
+        w.dialogs.setNextDialogAction([](QDialog*) { return int(QMessageBox::Discard); });
         w.action("readConfFromDevice")->trigger();
         QCOMPARE(w.dialogs.messages().size(), 1);
         QCOMPARE(int(w.dialogs.messages()[0].icon), icon);
@@ -770,6 +777,116 @@ private slots:
         QVERIFY2(w.dialogs.messages()[1].text.contains(tiny) && w.dialogs.messages()[1].text.contains("40 байт"),
                  qPrintable(w.dialogs.messages()[1].text));
         QVERIFY(!commandsOf(w.vp.panel().requests()).contains(5) && !commandsOf(w.vp.panel().requests()).contains(6));
+    }
+
+    // The title names the configuration and its model and marks changes; every way that would
+    // lose them asks first, and "Отмена" keeps everything.
+    void unsavedChanges()
+    {
+        WindowOnPanel on(0x08);
+        QVERIFY2(on.vp.isRunning(), qPrintable(on.vp.error()));
+        MainWindow& window = *on.window;
+        window.show();
+        QVERIFY(window.windowTitle().startsWith(QStringLiteral("Новая конфигурация[*]")));
+        QVERIFY(!window.isWindowModified());
+
+        window.configuration()->users()->user(3)->setTailOn(true);
+        window.editHistory()->checkpoint();
+        QVERIFY(window.isWindowModified());
+        window.editHistory()->undo();
+        QVERIFY(!window.isWindowModified());
+        window.editHistory()->redo();
+        QVERIFY(window.isWindowModified());
+        const QByteArray edited = imageOf(window);
+
+        int asked = 0;
+        const auto answer = [&asked](int button) {
+            return [&asked, button](QDialog* dialog) {
+                if (dialog->objectName() != QStringLiteral("saveQuestion"))
+                    return int(QDialog::Rejected);
+                ++asked;
+                auto* box = static_cast<QMessageBox*>(dialog);
+                if (box->text() != QStringLiteral("Сохранить изменения в конфигурации?") ||
+                    box->button(QMessageBox::Discard)->text() != QStringLiteral("Не сохранять"))
+                    return int(QMessageBox::NoButton);
+                return button;
+            };
+        };
+        for (const char* way : {"makeNewConf", "readConfFromFile", "readConfFromDevice", "exitAction"}) {
+            on.dialogs.setNextDialogAction(answer(QMessageBox::Cancel));
+            on.action(way)->trigger();
+            QCOMPARE(imageOf(window), edited);
+            QVERIFY2(window.isWindowModified(), way);
+            QVERIFY2(window.isVisible(), way);
+        }
+        on.dialogs.setNextDialogAction(answer(QMessageBox::Cancel));
+        QVERIFY(!window.close());
+        QCOMPARE(asked, 5);
+        QVERIFY(on.dialogs.messages().isEmpty());
+
+        // "Сохранить" saves under the name chosen, then the command goes on (its type dialog
+        // refused here); the title names the file.
+        QTemporaryDir dir;
+        on.dialogs.setNextDialogAction(answer(QMessageBox::Save));
+        on.dialogs.setNextFileName(dir.filePath(QStringLiteral("object.bin")));
+        on.dialogs.setNextDialogAction([](QDialog*) { return int(QDialog::Rejected); });
+        on.action("readConfFromFile")->trigger();
+        QVERIFY(QFile::exists(dir.filePath(QStringLiteral("object.bin"))));
+        QVERIFY(!window.isWindowModified());
+        QVERIFY(window.windowTitle().startsWith(QStringLiteral("object.bin[*] — ")));
+
+        // "Не сохранять": a new configuration, of the connected panel's model unless chosen otherwise.
+        window.configuration()->users()->user(3)->setTailOn(false);
+        int offered = -1;
+        on.dialogs.setNextDialogAction(answer(QMessageBox::Discard));
+        on.dialogs.setNextDialogAction([&offered](QDialog* dialog) {
+            offered = static_cast<olma::TypeSelectDialog*>(dialog)->selectedType();
+            return int(QDialog::Accepted);
+        });
+        on.action("makeNewConf")->trigger();
+        QCOMPARE(offered, window.device()->deviceType());
+        QCOMPARE(window.configuration()->deviceType(), offered);
+        QVERIFY(!window.isWindowModified());
+        QVERIFY(!window.editHistory()->stack()->canUndo());
+        QCOMPARE(asked, 7);
+        QVERIFY(window.close());
+    }
+
+    // "Правка": the list's copy and paste, undone and redone from the menu.
+    void editMenu()
+    {
+        DialogInterceptor dialogs;
+        MainWindow window(windowOn(QString()));
+        olma::config::Users* users = window.configuration()->users();
+        users->user(1)->setAccessMask(0x0005);
+        window.configurationLoaded(QString());
+        const QByteArray opened = imageOf(window);
+        window.showPage(kUsersPage);
+        auto* tree = window.findChild<QTreeWidget*>(QStringLiteral("_usersTreeWidget"));
+        tree->setFocus();
+        tree->setCurrentItem(tree->topLevelItem(1));
+        window.findChild<QAction*>(QStringLiteral("copyAction"))->trigger();
+        tree->setCurrentItem(tree->topLevelItem(3));
+        window.findChild<QAction*>(QStringLiteral("pasteAction"))->trigger();
+        QCOMPARE(int(users->user(3)->accessMask()), 0x0005);
+        // What a click's release would do once the paste has run.
+        window.editHistory()->checkpoint();
+
+        window.findChild<QAction*>(QStringLiteral("undoAction"))->trigger();
+        QList<int> moved;
+        const QByteArray undone = imageOf(window);
+        for (int i = 0; i < undone.size(); ++i) {
+            if (undone.at(i) != opened.at(i))
+                moved.append(i);
+        }
+        QCOMPARE(moved, QList<int>());
+        QCOMPARE(int(users->user(3)->accessMask()), 0);
+        QVERIFY(!window.isWindowModified());
+        // The page shown is made again over the restored configuration.
+        QVERIFY(window.currentPage());
+        window.findChild<QAction*>(QStringLiteral("redoAction"))->trigger();
+        QCOMPARE(int(users->user(3)->accessMask()), 0x0005);
+        QVERIFY(window.isWindowModified());
     }
 
     void portHelpAboutAndNew()

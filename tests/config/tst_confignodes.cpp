@@ -2,6 +2,7 @@
 #include "config/configitem.h"
 #include "config/content.h"
 #include "config/descriptiondocument.h"
+#include "config/multitail.h"
 #include "config/multiuser.h"
 #include "config/params.h"
 #include "config/tail.h"
@@ -11,6 +12,7 @@
 #include "testmain.h"
 
 #include <functional>
+#include <memory>
 
 using namespace olma::config;
 
@@ -272,7 +274,8 @@ private slots:
 
         // Only the first ten bytes are read back, and only the characters a panel can show.
         params.loadFromImage();
-        QCOMPARE(params.message1(), QStringLiteral("ПОЖАР1    "));
+        // The padding is no part of the message.
+        QCOMPARE(params.message1(), QStringLiteral("ПОЖАР1"));
         const QByteArray odd = QByteArray::fromHex("41c000ffe0203f5a31dfc1c1c1c1c1c1");
         std::copy(odd.begin(), odd.end(), image.begin() + 14);
         params.loadFromImage();
@@ -399,6 +402,8 @@ private slots:
                  rights);
         QCOMPARE(keyBytes(user.key()), key);
         QCOMPARE(user.hasCredentials(), credentials);
+        // The list counts a key never set (FF×7) as none.
+        QCOMPARE(user.isSet(), credentials && (!password.isEmpty() || key != QByteArray(7, '\xff')));
     }
 
     void settersKeepThePanelsBytes()
@@ -435,6 +440,98 @@ private slots:
             for (int offset : imagebytes::changed(imagebytes::filled(0xA5), image))
                 QVERIFY2(offset >= kRecord + kRecordSize * 100 && offset < kRecord + kRecordSize * 101, c.name);
         }
+    }
+
+    // Every setter of a selection of users or loops that hold different values: the image ends as
+    // setting the field in each item alone would leave it, so only the targeted bits change.
+    void selectionSettersChangeOneFieldOfEveryItem()
+    {
+        using UserSet = std::function<void(UserCommon&)>;
+        const QList<QPair<QByteArray, UserSet>> users = {
+            {"tailOn", [](UserCommon& u) { u.setTailOn(true); }},
+            {"tailOn off", [](UserCommon& u) { u.setTailOn(false); }},
+            {"tailOff", [](UserCommon& u) { u.setTailOff(true); }},
+            {"tailOff off", [](UserCommon& u) { u.setTailOff(false); }},
+            {"partial", [](UserCommon& u) { u.setPartialTailOnOff(true); }},
+            {"partial off", [](UserCommon& u) { u.setPartialTailOnOff(false); }},
+            {"tailDrop", [](UserCommon& u) { u.setTailDrop(true); }},
+            {"tailDrop off", [](UserCommon& u) { u.setTailDrop(false); }},
+            {"access 5", [](UserCommon& u) { u.setAccess(4, true); }},
+            {"access 16 off", [](UserCommon& u) { u.setAccess(15, false); }},
+            {"password", [](UserCommon& u) { u.setPassword(CipherPassword::fromText(QStringLiteral("4321"))); }},
+            {"key", [](UserCommon& u) { u.setKey(keyFrom(QByteArray::fromHex("01020304050607"))); }},
+        };
+        for (const auto& [name, set] : users) {
+            auto image = imagebytes::random(17);
+            auto expected = image;
+            std::vector<std::unique_ptr<User>> selected;
+            std::vector<std::unique_ptr<User>> alone;
+            QList<UserCommon*> list;
+            for (int number : {1, 2, 7, 200}) {
+                selected.push_back(std::make_unique<User>(image.data(), 2, number));
+                list << selected.back().get();
+                alone.push_back(std::make_unique<User>(expected.data(), 2, number));
+                set(*alone.back());
+            }
+            MultiUser multi(list, 2);
+            set(multi);
+            QVERIFY2(imagebytes::changed(expected, image).isEmpty(), name.constData());
+            for (size_t i = 0; i < selected.size(); ++i) {
+                QVERIFY2(selected[i]->password() == alone[i]->password(), name.constData());
+                QVERIFY2(selected[i]->key() == alone[i]->key(), name.constData());
+            }
+        }
+
+        using TailSet = std::function<void(TailCommon&)>;
+        const QList<QPair<QByteArray, TailSet>> tails = {
+            {"type", [](TailCommon& t) { t.setTailType(TailFire); }},
+            {"guardOn 1", [](TailCommon& t) { t.setGuardOnTimeout(1); }},
+            {"guardOn 0", [](TailCommon& t) { t.setGuardOnTimeout(0); }},
+            {"guardOff 1", [](TailCommon& t) { t.setGuardOffTimeout(1); }},
+            {"guardOff 0", [](TailCommon& t) { t.setGuardOffTimeout(0); }},
+            {"withoutAlarm", [](TailCommon& t) { t.setWithoutAlarm(true); }},
+            {"withoutAlarm off", [](TailCommon& t) { t.setWithoutAlarm(false); }},
+            {"autoReset", [](TailCommon& t) { t.setAutoReset(true); }},
+            {"autoReset off", [](TailCommon& t) { t.setAutoReset(false); }},
+            {"bizEx", [](TailCommon& t) { t.setBizEx(true); }},
+            {"bizEx off", [](TailCommon& t) { t.setBizEx(false); }},
+            {"autoReGuardOn", [](TailCommon& t) { t.setAutoReGuardOn(true); }},
+            {"autoReGuardOn off", [](TailCommon& t) { t.setAutoReGuardOn(false); }},
+            {"reRequest", [](TailCommon& t) { t.setReRequest(true); }},
+            {"reRequest off", [](TailCommon& t) { t.setReRequest(false); }},
+            {"faultCheck", [](TailCommon& t) { t.setFaultCheck(true); }},
+            {"faultCheck off", [](TailCommon& t) { t.setFaultCheck(false); }},
+            {"fire1", [](TailCommon& t) { t.setFire1(true); }},
+            {"fire1 off", [](TailCommon& t) { t.setFire1(false); }},
+        };
+        for (const auto& [name, set] : tails) {
+            auto image = imagebytes::random(18);
+            auto expected = image;
+            std::vector<std::unique_ptr<Tail>> selected;
+            std::vector<std::unique_ptr<Tail>> alone;
+            QList<TailCommon*> list;
+            for (int index : {0, 3, 9, 15}) {
+                selected.push_back(std::make_unique<Tail>(image.data(), 2, index, TailSecurity));
+                list << selected.back().get();
+                alone.push_back(std::make_unique<Tail>(expected.data(), 2, index, TailSecurity));
+                set(*alone.back());
+            }
+            MultiTail multi(list, 2);
+            set(multi);
+            QVERIFY2(imagebytes::changed(expected, image).isEmpty(), name.constData());
+        }
+
+        // What differs reads as differing; what the selection shares reads as it is.
+        auto image = imagebytes::filled(0);
+        User first(image.data(), 2, 1);
+        User second(image.data(), 2, 2);
+        first.setAccessMask(0x8001);
+        second.setAccessMask(0x0001);
+        first.setTailOn(true);
+        MultiUser multi({&first, &second}, 2);
+        QCOMPARE(int(multi.differingAccess()), 0x8000);
+        QVERIFY(multi.differs(MultiUser::Field::TailOn));
+        QVERIFY(!multi.differs(MultiUser::Field::TailOff));
     }
 
     void settersTouchOnlyTheirBits()

@@ -25,9 +25,9 @@ void BKVState::setState(int output, const quint16& value)
     if (output < 0 || output >= kBkvOutputs || value > kTriggerMax)
         return;
     _states[size_t(output)] = value;
-    emit changed(this);
     if (_byte)
         putTrigger(_byte, kBitsPerOutput * output, value);
+    emit changed(this);
 }
 
 quint16 BKVState::state(int output) const

@@ -28,10 +28,10 @@ void KVOState::setState(int output, const quint16& value)
     if (output < 0 || output >= _count || value > kTriggerMax)
         return;
     _states[size_t(output)] = value;
-    emit changed(this);
     if (_bytes) {
         putTrigger(_bytes + output / kOutputsPerByte, kBitsPerOutput * (output % kOutputsPerByte), value);
     }
+    emit changed(this);
 }
 
 quint16 KVOState::state(int output) const

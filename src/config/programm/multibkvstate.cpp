@@ -17,9 +17,16 @@ void MultiBKVState::setState(int output, const quint16& value)
         block->setState(output, value);
 }
 
-quint16 MultiBKVState::state(int /*output*/) const
+quint16 MultiBKVState::state(int output) const
 {
-    return TriggerInactive;
+    if (_blocks.isEmpty())
+        return TriggerInactive;
+    const quint16 first = _blocks.first()->state(output);
+    for (const BKVState* block : _blocks) {
+        if (block->state(output) != first)
+            return kTriggerMixed;
+    }
+    return first;
 }
 
 void MultiBKVState::resetStates()

@@ -7,8 +7,8 @@
 
 namespace olma::config::programm {
 
-// Several selected БКВ-А blocks edited as one. Setters reach every block in order; the getter
-// always answers 0, so the editor opens with every output inactive whatever the blocks hold.
+// Several selected БКВ-А blocks edited as one. Setters reach every block in order; the getter gives
+// the blocks' common value of an output, kTriggerMixed when they differ.
 class MultiBKVState : public ConfigItem, public BKVStateCommon
 {
 public:

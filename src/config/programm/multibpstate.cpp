@@ -11,6 +11,18 @@ MultiBPState::MultiBPState(const QList<BPState*>& blocks, int deviceType)
     _blocks.removeAll(nullptr);
 }
 
+quint16 MultiBPState::common(Getter get) const
+{
+    if (_blocks.isEmpty())
+        return TriggerInactive;
+    const quint16 first = (_blocks.first()->*get)();
+    for (const BPState* block : _blocks) {
+        if ((block->*get)() != first)
+            return kTriggerMixed;
+    }
+    return first;
+}
+
 void MultiBPState::forEach(Setter set, quint16 value)
 {
     for (BPState* block : _blocks)
@@ -19,7 +31,7 @@ void MultiBPState::forEach(Setter set, quint16 value)
 
 quint16 MultiBPState::op() const
 {
-    return TriggerInactive;
+    return common(&BPStateCommon::op);
 }
 
 void MultiBPState::setOp(const quint16& value)
@@ -29,7 +41,7 @@ void MultiBPState::setOp(const quint16& value)
 
 quint16 MultiBPState::rp() const
 {
-    return TriggerInactive;
+    return common(&BPStateCommon::rp);
 }
 
 void MultiBPState::setRp(const quint16& value)
@@ -39,7 +51,7 @@ void MultiBPState::setRp(const quint16& value)
 
 quint16 MultiBPState::ch2() const
 {
-    return TriggerInactive;
+    return common(&BPStateCommon::ch2);
 }
 
 void MultiBPState::setCh2(const quint16& value)
@@ -49,7 +61,7 @@ void MultiBPState::setCh2(const quint16& value)
 
 quint16 MultiBPState::ch1() const
 {
-    return TriggerInactive;
+    return common(&BPStateCommon::ch1);
 }
 
 void MultiBPState::setCh1(const quint16& value)

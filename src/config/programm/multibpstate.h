@@ -7,8 +7,8 @@
 
 namespace olma::config::programm {
 
-// Several selected БП-А blocks edited as one. Setters reach every block in order; every getter
-// answers 0, so the editor opens with every trigger inactive whatever the blocks hold.
+// Several selected БП-А blocks edited as one. Setters reach every block in order; a getter gives the
+// blocks' common value, kTriggerMixed when they differ.
 class MultiBPState : public ConfigItem, public BPStateCommon
 {
 public:
@@ -32,7 +32,9 @@ public:
     QWidget* createWidget(QWidget* parent) override;
 
 private:
+    using Getter = quint16 (BPStateCommon::*)() const;
     using Setter = void (BPStateCommon::*)(const quint16&);
+    quint16 common(Getter get) const;
     void forEach(Setter set, quint16 value);
 
     QList<BPState*> _blocks;

@@ -1,18 +1,28 @@
 #pragma once
 
 #include "config/configitem.h"
+#include "config/imagemap.h"
 #include "config/programm/programm.h"
 #include "config/programm/programmcommon.h"
 
 #include <QList>
 #include <QObject>
 
+#include <array>
 #include <memory>
+#include <vector>
 
 namespace olma::config {
 
-// Several selected programs edited as one. The editor works on the object's own groups, which hold
-// no image; whenever one of them changes, the whole group is taken over by every selected program.
+namespace programm {
+class MultiParams;
+}
+
+// Several selected programs edited as one. The editor works on the object's own groups, kept in a
+// record of the object's own that starts as the first program's, with every trigger that differs
+// among the programs set to kTriggerMixed (shown blank). Whatever the engineer changes there, one
+// trigger or one parameter, is copied into every selected program; every other bit of each
+// program stays as it was.
 class MultiProgramm : public QObject, public ProgrammCommon, public ConfigItem
 {
     Q_OBJECT
@@ -31,7 +41,7 @@ public:
     // The tabbed editor of the selected programs, without a description.
     QWidget* createWidget(QWidget* parent) override;
 
-    programm::Params* params() const { return _params.get(); }
+    programm::Params* params() const;
     programm::TailStates* tailStates() const { return _tailStates.get(); }
     programm::PCState* pcState() const { return _pcState.get(); }
     programm::KVOState* kvoState() const { return _kvoState.get(); }
@@ -64,11 +74,25 @@ public slots:
     void resetDefault(bool on);
 
 private:
+    // Copies the triggers changed in the own record since the last time into every program.
+    void spreadTriggers();
+    // Copies the bits `mask` of byte `byte` of the own record into every program.
+    void spreadBits(const std::array<unsigned char, kProgrammRecordSize>& mask);
+    unsigned char* ownRecord();
+
     template <typename Item> void forEachProgramm(void (ProgrammCommon::*assign)(const Item&), const Item* item);
 
     QList<Programm*> _programms;
     int _currentTab = 0;
-    std::unique_ptr<programm::Params> _params;
+    // A whole image, so that the own groups find their record where a program's would be.
+    std::vector<unsigned char> _ownImage;
+    // The bits of a record that hold triggers.
+    std::array<unsigned char, kProgrammRecordSize> _triggerBits{};
+    // The own record's triggers as last copied into the programs.
+    std::array<unsigned char, kProgrammRecordSize> _spread{};
+    // Inside "Сбросить все": the changes are copied once at its end.
+    int _batch = 0;
+    std::unique_ptr<programm::MultiParams> _params;
     std::unique_ptr<programm::TailStates> _tailStates;
     std::unique_ptr<programm::PCState> _pcState;
     std::unique_ptr<programm::KVOState> _kvoState;

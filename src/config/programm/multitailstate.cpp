@@ -18,7 +18,7 @@ quint16 MultiTailState::common(Getter get) const
     const quint16 first = (_loops.first()->*get)();
     for (const TailState* loop : _loops) {
         if ((loop->*get)() != first)
-            return TriggerInactive;
+            return kTriggerMixed;
     }
     return first;
 }

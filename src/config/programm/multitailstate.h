@@ -8,7 +8,7 @@
 namespace olma::config::programm {
 
 // Several selected loops of a program edited as one: setters reach every loop in order; a getter
-// gives the loops' common value, or 0 when they differ or none is selected.
+// gives the loops' common value, kTriggerMixed when they differ, 0 when none is selected.
 class MultiTailState : public ConfigItem, public TailStateCommon
 {
 public:

@@ -101,6 +101,21 @@ void Programm::assignDescription(const programm::Description& description)
     _descriptionItem->assign(description);
 }
 
+unsigned char* Programm::record() const
+{
+    return programm::recordOf(_image, _index);
+}
+
+void Programm::reloadRecord()
+{
+    _params->loadFromImage();
+    _tailStates->loadFromImage();
+    _pcState->loadFromImage();
+    _kvoState->loadFromImage();
+    _bkvStates->loadFromImage();
+    _bpStates->loadFromImage();
+}
+
 QString Programm::description() const
 {
     return _descriptionItem->description();

@@ -40,6 +40,11 @@ public:
     programm::BPStates* bpStates() const { return _bpStates.get(); }
     programm::Description* descriptionItem() const { return _descriptionItem.get(); }
 
+    // The program's 52 bytes in the image; null without one.
+    unsigned char* record() const;
+    // The groups read their values again from the record (after it was written directly).
+    void reloadRecord();
+
     // Everything of `other` but its index, kind and fire-safety flag, description included.
     void assign(const Programm& other);
 

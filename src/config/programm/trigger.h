@@ -17,6 +17,10 @@ constexpr unsigned char kTriggerMask = 0x03;
 // The largest value a trigger's two bits can hold; the editors never offer it and it reads as inactive.
 constexpr quint16 kTriggerMax = 3;
 
+// What an editor of several items reads for a trigger that differs among them; being the value the
+// editors never offer, a page shows it blank, as differing.
+constexpr quint16 kTriggerMixed = kTriggerMax;
+
 // 1 "Активно", 2 "Запрет активации", anything else "Неактивно".
 QString stateText(quint16 value);
 
@@ -40,9 +44,10 @@ inline void putTrigger(unsigned char* byte, int shift, quint16 value)
 template <class Item> void storeTrigger(Item* item, quint16& field, quint16 value, unsigned char* byte, int shift)
 {
     field = value;
-    emit item->changed(item);
+    // The image first: whoever hears of the change may read it there.
     if (byte)
         putTrigger(byte, shift, value);
+    emit item->changed(item);
 }
 
 } // namespace olma::config::programm

@@ -37,6 +37,13 @@ void ConfigurationCipherPasswordWidget::setPassword(const CipherPassword& passwo
     _ui->_verdictLabel->clear();
 }
 
+void ConfigurationCipherPasswordWidget::setDiffering(bool differing)
+{
+    const QString placeholder = differing ? QStringLiteral("—") : QString();
+    _ui->_passwordLineEdit->setPlaceholderText(placeholder);
+    _ui->_confirmLineEdit->setPlaceholderText(placeholder);
+}
+
 void ConfigurationCipherPasswordWidget::passwordEdited()
 {
     static const QRegularExpression kNonDigit(QStringLiteral("\\D"));

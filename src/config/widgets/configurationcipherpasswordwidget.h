@@ -35,6 +35,8 @@ public:
 
     // Shows the password in both fields and clears the verdict; announces nothing.
     void setPassword(const CipherPassword& password);
+    // The users shown hold different passwords: the fields stay blank with a dash until typed in.
+    void setDiffering(bool differing);
     CipherPassword password() const { return _password; }
 
 signals:

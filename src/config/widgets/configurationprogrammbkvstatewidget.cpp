@@ -19,7 +19,7 @@ ConfigurationProgrammBKVStateWidget::ConfigurationProgrammBKVStateWidget(BKVStat
         return;
     fill();
 
-    connect(_ui->_bkvState, &YComboGroup::changed, this, &ConfigurationProgrammBKVStateWidget::statesChanged);
+    connect(_ui->_bkvState, &YComboGroup::rowChanged, this, &ConfigurationProgrammBKVStateWidget::rowChanged);
     connect(_ui->_bkvState, &YComboGroup::drop, this, &ConfigurationProgrammBKVStateWidget::dropStates);
 }
 
@@ -38,6 +38,12 @@ void ConfigurationProgrammBKVStateWidget::statesChanged()
     // with every row inactive.
     for (int i = 0; i < kBkvOutputs; ++i)
         _state->setState(i, quint16(_ui->_bkvState->value(i)));
+}
+
+void ConfigurationProgrammBKVStateWidget::rowChanged(int index, int value)
+{
+    // One output of every item shown; the other rows keep what each item holds.
+    _state->setState(index, quint16(value));
 }
 
 void ConfigurationProgrammBKVStateWidget::dropStates()

@@ -20,7 +20,7 @@ ConfigurationProgrammKVOStateWidget::ConfigurationProgrammKVOStateWidget(KVOStat
     _ui->_kvoState->setCount(olma::ipOutputCount(_state->deviceType()));
     fill();
 
-    connect(_ui->_kvoState, &YComboGroup::changed, this, &ConfigurationProgrammKVOStateWidget::statesChanged);
+    connect(_ui->_kvoState, &YComboGroup::rowChanged, this, &ConfigurationProgrammKVOStateWidget::rowChanged);
     connect(_ui->_kvoState, &YComboGroup::drop, this, &ConfigurationProgrammKVOStateWidget::dropStates);
 }
 
@@ -37,6 +37,12 @@ void ConfigurationProgrammKVOStateWidget::statesChanged()
 {
     for (int i = 0; i < _ui->_kvoState->count(); ++i)
         _state->setState(i, quint16(_ui->_kvoState->value(i)));
+}
+
+void ConfigurationProgrammKVOStateWidget::rowChanged(int index, int value)
+{
+    // One output of every item shown; the other rows keep what each item holds.
+    _state->setState(index, quint16(value));
 }
 
 void ConfigurationProgrammKVOStateWidget::dropStates()

@@ -26,6 +26,8 @@ public:
 public slots:
     // Every row's value into the item.
     void statesChanged();
+    // One row set by the engineer: that output of the item (every item shown), no other.
+    void rowChanged(int index, int value);
     // "Сбросить": every output inactive.
     void dropStates();
 

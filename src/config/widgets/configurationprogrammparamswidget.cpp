@@ -1,8 +1,10 @@
 #include "config/widgets/configurationprogrammparamswidget.h"
 #include "ui_configurationprogrammparamswidget.h"
 
+#include "config/programm/multiparams.h"
 #include "config/programm/params.h"
 #include "config/programm/programmrecord.h"
+#include "config/widgets/mixedvalue.h"
 
 namespace olma::config::programm {
 namespace {
@@ -57,6 +59,50 @@ void ConfigurationProgrammParamsWidget::fill()
     _ui->_tacticComboBox->setCurrentIndex(_common->tactic() == kLamp ? kLamp : kAutomatic);
     if (_common->initState())
         _ui->_initStateComboBox->setPalette(QPalette(kOnColour));
+    showDiffering();
+}
+
+// Values the selected programs do not share show blank with a dash until the engineer sets them.
+void ConfigurationProgrammParamsWidget::showDiffering()
+{
+    const auto* multi = dynamic_cast<const MultiParams*>(_params);
+    if (!multi)
+        return;
+    if (multi->differs(MultiParams::Field::Timeout))
+        blankSpinBox(_ui->_timeoutSpinBox);
+    if (multi->differs(MultiParams::Field::InitState)) {
+        mixed::showChoice(_ui->_initStateComboBox, kOff, true);
+        _ui->_initStateComboBox->setPalette(QPalette(kOffColour));
+    }
+    if (multi->differs(MultiParams::Field::Tactic))
+        mixed::showChoice(_ui->_tacticComboBox, kAutomatic, true);
+    if (multi->differs(MultiParams::Field::WorkTime)) {
+        mixed::showFlag(_ui->_noLimitWorkCheckBox, false, true);
+        _ui->_workTimeSpinBox->setEnabled(true);
+        blankSpinBox(_ui->_workTimeSpinBox);
+    }
+}
+
+void ConfigurationProgrammParamsWidget::blankSpinBox(QSpinBox* box)
+{
+    const QSignalBlocker blocker(box);
+    _blankMinimum.insert(box, box->minimum());
+    box->setMinimum(box->minimum() - 1);
+    box->setSpecialValueText(mixed::kPlaceholder);
+    box->setValue(box->minimum());
+}
+
+int ConfigurationProgrammParamsWidget::settleSpinBox(QSpinBox* box, int value)
+{
+    const auto found = _blankMinimum.constFind(box);
+    if (found == _blankMinimum.constEnd())
+        return value;
+    const int minimum = found.value();
+    _blankMinimum.remove(box);
+    const QSignalBlocker blocker(box);
+    box->setSpecialValueText(QString());
+    box->setMinimum(minimum);
+    return box->value();
 }
 
 void ConfigurationProgrammParamsWidget::connectControls()
@@ -123,6 +169,7 @@ void ConfigurationProgrammParamsWidget::leaveFireSafety()
 
 void ConfigurationProgrammParamsWidget::timeoutChanged(int value)
 {
+    value = settleSpinBox(_ui->_timeoutSpinBox, value);
     leaveFireSafety();
     _common->setTimeout(quint16(value));
 }
@@ -145,6 +192,8 @@ void ConfigurationProgrammParamsWidget::initStateChanged(int index)
 
 void ConfigurationProgrammParamsWidget::noLimitChanged(int state)
 {
+    mixed::settleFlag(_ui->_noLimitWorkCheckBox);
+    settleSpinBox(_ui->_workTimeSpinBox, 0);
     leaveFireSafety();
     _ui->_workTimeSpinBox->setEnabled(!checked(state));
     _common->setWorkTime(checked(state) ? 0 : quint16(_ui->_workTimeSpinBox->value()));
@@ -152,6 +201,12 @@ void ConfigurationProgrammParamsWidget::noLimitChanged(int state)
 
 void ConfigurationProgrammParamsWidget::workTimeChanged(int value)
 {
+    value = settleSpinBox(_ui->_workTimeSpinBox, value);
+    {
+        const QSignalBlocker blocker(_ui->_noLimitWorkCheckBox);
+        _ui->_noLimitWorkCheckBox->setTristate(false);
+        _ui->_noLimitWorkCheckBox->setChecked(false);
+    }
     _common->setWorkTime(quint16(value));
 }
 

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
 
 #include <memory>
+
+class QSpinBox;
 
 namespace Ui {
 class ConfigurationProgrammParamsWidget;
@@ -47,10 +50,16 @@ private:
     void lockFireSafeControls(bool locked);
     void showInitState(int index);
     void showNoLimit(bool noLimit);
+    void showDiffering();
+    // A spin box blank with a dash (one below its minimum) until the engineer sets it; settling
+    // gives it its minimum back and answers the value it then holds.
+    void blankSpinBox(QSpinBox* box);
+    int settleSpinBox(QSpinBox* box, int value);
 
     std::unique_ptr<Ui::ConfigurationProgrammParamsWidget> _ui;
     Params* _params = nullptr;
     ParamsCommon* _common = nullptr;
+    QHash<QSpinBox*, int> _blankMinimum;
 };
 
 } // namespace olma::config::programm

@@ -1,14 +1,26 @@
 #include "config/widgets/configurationprogrammswidget.h"
 #include "ui_configurationprogrammswidget.h"
 
+#include "config/programm/bkvstates.h"
+#include "config/programm/bpstates.h"
+#include "config/programm/kvostate.h"
 #include "config/programm/multiprogramm.h"
+#include "config/programm/pcstate.h"
 #include "config/programm/programms.h"
+#include "config/programm/programmsummary.h"
+#include "config/programm/tailstates.h"
+
+#include <QHeaderView>
+#include <QTreeWidget>
 
 namespace olma::config {
 namespace {
 
 // The editor takes what the list leaves.
 constexpr int kPageWidth = 900;
+constexpr int kSummaryWidth = 220;
+const QString kSummaryHeader = QStringLiteral("Срабатывание");
+const QString kOnlyUsed = QStringLiteral("только используемые");
 
 } // namespace
 
@@ -19,8 +31,48 @@ ConfigurationProgrammsWidget::ConfigurationProgrammsWidget(Programms* programms,
     if (!_programms)
         return;
 
+    _ui->_programmsTreeWidget->setColumnCount(2);
+    _ui->_programmsTreeWidget->headerItem()->setText(1, kSummaryHeader);
     attach(_ui->_programmsTreeWidget, _ui->_programmPropertyStack);
-    _ui->_splitter->setSizes({fittingListWidth(), kPageWidth});
+    addFilter(kOnlyUsed, [this](int row) { return programm::anyTriggerSet(*_programms->programm(row)); });
+    _ui->_splitter->setSizes({fittingListWidth() + kSummaryWidth, kPageWidth});
+    _ui->_programmsTreeWidget->header()->resizeSection(0, fittingListWidth());
+}
+
+void ConfigurationProgrammsWidget::decorateRow(QTreeWidgetItem* item, int row)
+{
+    const QString summary = programm::activeTriggers(*_programms->programm(row));
+    item->setText(1, summary);
+    item->setToolTip(1, summary);
+}
+
+void ConfigurationProgrammsWidget::refreshSummary(const Programm* programm)
+{
+    for (int row = 0; row < _programms->count(); ++row) {
+        if (_programms->programm(row) != programm)
+            continue;
+        if (QTreeWidgetItem* item = rowItem(row)) {
+            const QSignalBlocker blocker(tree());
+            decorateRow(item, row);
+        }
+        return;
+    }
+}
+
+void ConfigurationProgrammsWidget::followChanges(const QList<Programm*>& programms)
+{
+    for (const QMetaObject::Connection& connection : std::as_const(_following))
+        disconnect(connection);
+    _following.clear();
+    for (Programm* p : programms) {
+        const auto refresh = [this, p] { refreshSummary(p); };
+        _following << connect(p, &Programm::changed, this, refresh);
+        _following << connect(p->tailStates(), &programm::TailStates::changed, this, refresh);
+        _following << connect(p->pcState(), &programm::PCState::changed, this, refresh);
+        _following << connect(p->kvoState(), &programm::KVOState::changed, this, refresh);
+        _following << connect(p->bkvStates(), &programm::BKVStates::changed, this, refresh);
+        _following << connect(p->bpStates(), &programm::BPStates::changed, this, refresh);
+    }
 }
 
 ConfigurationProgrammsWidget::~ConfigurationProgrammsWidget()
@@ -41,6 +93,7 @@ QString ConfigurationProgrammsWidget::rowTitle(int row) const
 
 QWidget* ConfigurationProgrammsWidget::createRowPage(int row, QWidget* parent)
 {
+    followChanges({_programms->programm(row)});
     return _programms->programm(row)->createWidget(parent);
 }
 
@@ -51,7 +104,9 @@ QWidget* ConfigurationProgrammsWidget::createMultiPage(const QList<int>& rows, Q
     selected.reserve(rows.size());
     for (int row : rows)
         selected.append(_programms->programm(row));
+    followChanges({});
     _multiProgramm = std::make_unique<MultiProgramm>(selected, _programms->deviceType());
+    connect(_multiProgramm.get(), &MultiProgramm::changed, this, &ConfigurationProgrammsWidget::refreshSummary);
     return _multiProgramm->createWidget(parent);
 }
 
@@ -61,6 +116,7 @@ void ConfigurationProgrammsWidget::paste(int source, int target)
     Programm* to = _programms->programm(target);
     if (from && to)
         to->assign(*from);
+    refreshSummary(to);
 }
 
 } // namespace olma::config

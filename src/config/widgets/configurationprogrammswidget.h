@@ -13,6 +13,7 @@ class ConfigurationProgrammsWidget;
 namespace olma::config {
 
 class MultiProgramm;
+class Programm;
 class Programms;
 
 // The "Активация реле (выходов)" page: every relay and output of the panel and its blocks beside
@@ -36,11 +37,18 @@ protected:
     QWidget* createRowPage(int row, QWidget* parent) override;
     QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) override;
     void paste(int source, int target) override;
+    // The summary of the program's active triggers beside its title.
+    void decorateRow(QTreeWidgetItem* item, int row) override;
 
 private:
+    // The summaries of the rows of `programms` again, as their triggers changed.
+    void followChanges(const QList<Programm*>& programms);
+    void refreshSummary(const Programm* programm);
+
     std::unique_ptr<Ui::ConfigurationProgrammsWidget> _ui;
     Programms* _programms = nullptr;
     std::unique_ptr<MultiProgramm> _multiProgramm;
+    QList<QMetaObject::Connection> _following;
 };
 
 } // namespace olma::config

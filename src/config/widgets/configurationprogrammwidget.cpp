@@ -5,6 +5,7 @@
 #include "config/programm/multiprogramm.h"
 #include "config/programm/params.h"
 #include "config/programm/programm.h"
+#include "config/programm/programmrecord.h"
 
 namespace olma::config {
 
@@ -46,8 +47,12 @@ void ConfigurationProgrammWidget::buildTabs()
 {
     QTabWidget* tabs = _ui->_tabWidget;
     const QSignalBlocker blocker(tabs);
-    // Nothing but its parameters switches a program that feeds an intrinsically safe source.
-    const bool fireSafety = _programm && _programm->params()->fireSafety();
+    // Nothing but its parameters switches a program that feeds an intrinsically safe source. The
+    // panel keeps no mark of one: an ИП on from the start is taken for one, as its parameter page
+    // shows it, after a load as much as after the box was ticked.
+    const bool fireSafety =
+        _programm && (_programm->params()->fireSafety() ||
+                      (_programm->kind() == programm::KindControlledOutput && _programm->params()->initState()));
     for (IConfigItem* child : _item->children()) {
         QWidget* page = child->createWidget(tabs);
         if (!page)

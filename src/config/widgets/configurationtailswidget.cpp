@@ -3,13 +3,19 @@
 
 #include "config/multitail.h"
 #include "config/tails.h"
+#include "config/widgets/listpage.h"
 #include "config/widgets/pagetexts.h"
+
+#include <QSignalBlocker>
+#include <QTextEdit>
+#include <QTreeWidget>
 
 namespace olma::config {
 namespace {
 
 // Initial split: the loop names are short, the page gets the rest.
-constexpr int kListWidth = 180;
+constexpr int kListWidth = 300;
+const QString kDescriptionHeader = QStringLiteral("Описание");
 constexpr int kPageWidth = 1000;
 
 } // namespace
@@ -19,8 +25,33 @@ ConfigurationTailsWidget::ConfigurationTailsWidget(Tails* tails, QWidget* parent
 {
     _ui->setupUi(this);
     _ui->_splitter->setSizes({kListWidth, kPageWidth});
-    if (_tails)
-        attach(_ui->_tailsTreeWidget, _ui->_tailStack);
+    // The descriptions beside the loops, as the user list has them.
+    _ui->_tailsTreeWidget->setColumnCount(2);
+    _ui->_tailsTreeWidget->headerItem()->setText(1, kDescriptionHeader);
+    if (!_tails)
+        return;
+    attach(_ui->_tailsTreeWidget, _ui->_tailStack);
+    addFilter();
+}
+
+void ConfigurationTailsWidget::decorateRow(QTreeWidgetItem* item, int row)
+{
+    item->setText(1, listpage::firstLine(_tails->tail(row)->description()));
+}
+
+// The description typed on the page shown goes into the list as it is typed.
+void ConfigurationTailsWidget::followDescription(QWidget* page, const QList<int>& rows)
+{
+    auto* edit = page ? page->findChild<QTextEdit*>(QStringLiteral("_descrTextEdit")) : nullptr;
+    if (!edit)
+        return;
+    connect(edit, &QTextEdit::textChanged, this, [this, rows] {
+        const QSignalBlocker blocker(tree());
+        for (int row : rows) {
+            if (QTreeWidgetItem* item = rowItem(row))
+                decorateRow(item, row);
+        }
+    });
 }
 
 ConfigurationTailsWidget::~ConfigurationTailsWidget()
@@ -51,7 +82,9 @@ void ConfigurationTailsWidget::rememberRow(int row)
 
 QWidget* ConfigurationTailsWidget::createRowPage(int row, QWidget* parent)
 {
-    return _tails->tail(row)->createWidget(parent);
+    QWidget* page = _tails->tail(row)->createWidget(parent);
+    followDescription(page, {row});
+    return page;
 }
 
 QWidget* ConfigurationTailsWidget::createMultiPage(const QList<int>& rows, QWidget* parent)
@@ -61,7 +94,9 @@ QWidget* ConfigurationTailsWidget::createMultiPage(const QList<int>& rows, QWidg
     for (int row : rows)
         tails.append(_tails->tail(row));
     _multiTail = std::make_unique<MultiTail>(tails, _tails->deviceType());
-    return _multiTail->createWidget(parent);
+    QWidget* page = _multiTail->createWidget(parent);
+    followDescription(page, rows);
+    return page;
 }
 
 void ConfigurationTailsWidget::paste(int source, int target)

@@ -34,8 +34,11 @@ protected:
     QWidget* createRowPage(int row, QWidget* parent) override;
     QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) override;
     void paste(int source, int target) override;
+    void decorateRow(QTreeWidgetItem* item, int row) override;
 
 private:
+    void followDescription(QWidget* page, const QList<int>& rows);
+
     std::unique_ptr<Ui::ConfigurationTailsWidget> _ui;
     Tails* _tails = nullptr;
     std::unique_ptr<MultiTail> _multiTail;

@@ -3,7 +3,11 @@
 
 #include "config/configitem.h"
 #include "config/configtexts.h"
+#include "config/multitail.h"
 #include "config/tailcommon.h"
+#include "config/widgets/mixedvalue.h"
+
+#include <QLabel>
 
 namespace olma::config {
 namespace {
@@ -22,6 +26,36 @@ bool checked(int state)
     return state != Qt::Unchecked;
 }
 
+const QString kMismatchMark = QStringLiteral("⚠ Флаги шлейфа не соответствуют его типу");
+const QString kMismatchTip = QStringLiteral("Флаги показаны такими, какими их хранит конфигурация. "
+                                            "Правила типа применятся, когда тип будет выбран заново.");
+
+// Whether the flags the type fixes are as the type wants them.
+bool fitsType(const TailCommon& loop)
+{
+    const int type = loop.tailType();
+    if (type < 0 || type >= kTypeCount)
+        return true;
+    if (isFireLike(type))
+        return loop.faultCheck() && loop.autoReset() && !loop.autoReGuardOn() && !loop.withoutAlarm();
+    return !loop.fire1() && !loop.reRequest();
+}
+
+bool allows(int type, ConfigurationTailWidget::Rule rule)
+{
+    if (type < 0 || type >= kTypeCount)
+        return true;
+    switch (rule) {
+    case ConfigurationTailWidget::Rule::FireOnly:
+        return isFireLike(type);
+    case ConfigurationTailWidget::Rule::NotFire:
+        return !isFireLike(type);
+    case ConfigurationTailWidget::Rule::EntryExit:
+        return type == TailEntryExit;
+    }
+    return true;
+}
+
 } // namespace
 
 ConfigurationTailWidget::ConfigurationTailWidget(TailCommon* tail, QWidget* parent)
@@ -30,29 +64,53 @@ ConfigurationTailWidget::ConfigurationTailWidget(TailCommon* tail, QWidget* pare
     _ui->setupUi(this);
     for (int type = 0; type < kTypeCount; ++type)
         _ui->_tailTypeComboBox->addItem(texts::tailTypeName(type));
+    _warning = new QLabel(kMismatchMark, this);
+    _warning->setObjectName(QStringLiteral("_mismatchLabel"));
+    _warning->setToolTip(kMismatchTip);
+    _warning->hide();
+    _ui->_layout->insertWidget(1, _warning);
     if (!_tail)
         return;
     fill();
     connectControls();
-    applyTypeRules();
 }
 
 ConfigurationTailWidget::~ConfigurationTailWidget() = default;
 
+QList<TailCommon*> ConfigurationTailWidget::loops() const
+{
+    if (const auto* multi = dynamic_cast<const MultiTail*>(_tail))
+        return multi->tails();
+    return {_tail};
+}
+
+template <typename Getter> bool ConfigurationTailWidget::differs(Getter get) const
+{
+    const auto* multi = dynamic_cast<const MultiTail*>(_tail);
+    return multi && multi->differs(get);
+}
+
 void ConfigurationTailWidget::fill()
 {
-    _ui->_tailTypeComboBox->setCurrentIndex(_tail->tailType());
-    _ui->_fire1CheckBox->setChecked(_tail->fire1());
-    _ui->_faultCheckCheckBox->setChecked(_tail->faultCheck());
-    _ui->_reRequestCheckBox->setChecked(_tail->reRequest());
-    _ui->_autoReGuardOnCheckBox->setChecked(_tail->autoReGuardOn());
-    _ui->_bizExCheckBox->setChecked(_tail->bizEx());
-    _ui->_autoResetCheckBox->setChecked(_tail->autoReset());
-    _ui->_withoutAlarmCheckBox->setChecked(_tail->withoutAlarm());
-    _ui->_guardOffTimeoutComboBox->setCurrentIndex(_tail->guardOffTimeout() == 1 ? 1 : 0);
-    _ui->_guardOnTimeoutComboBox->setCurrentIndex(_tail->guardOnTimeout() == 1 ? 1 : 0);
-    if (const auto* item = dynamic_cast<const IConfigItem*>(_tail))
+    const auto* multi = dynamic_cast<const MultiTail*>(_tail);
+    mixed::showChoice(_ui->_tailTypeComboBox, _tail->tailType(), differs(&TailCommon::tailType));
+    mixed::showFlag(_ui->_fire1CheckBox, _tail->fire1(), differs(&TailCommon::fire1));
+    mixed::showFlag(_ui->_faultCheckCheckBox, _tail->faultCheck(), differs(&TailCommon::faultCheck));
+    mixed::showFlag(_ui->_reRequestCheckBox, _tail->reRequest(), differs(&TailCommon::reRequest));
+    mixed::showFlag(_ui->_autoReGuardOnCheckBox, _tail->autoReGuardOn(), differs(&TailCommon::autoReGuardOn));
+    mixed::showFlag(_ui->_bizExCheckBox, _tail->bizEx(), differs(&TailCommon::bizEx));
+    mixed::showFlag(_ui->_autoResetCheckBox, _tail->autoReset(), differs(&TailCommon::autoReset));
+    mixed::showFlag(_ui->_withoutAlarmCheckBox, _tail->withoutAlarm(), differs(&TailCommon::withoutAlarm));
+    mixed::showChoice(_ui->_guardOffTimeoutComboBox, _tail->guardOffTimeout() == 1 ? 1 : 0,
+                      differs(&TailCommon::guardOffTimeout));
+    mixed::showChoice(_ui->_guardOnTimeoutComboBox, _tail->guardOnTimeout() == 1 ? 1 : 0,
+                      differs(&TailCommon::guardOnTimeout));
+    if (const auto* item = dynamic_cast<const IConfigItem*>(_tail)) {
+        const QSignalBlocker blocker(_ui->_descrTextEdit);
         _ui->_descrTextEdit->setPlainText(item->description());
+        _ui->_descrTextEdit->setPlaceholderText(multi && multi->descriptionDiffers() ? mixed::kPlaceholder : QString());
+    }
+    enableForTypes();
 }
 
 void ConfigurationTailWidget::connectControls()
@@ -71,38 +129,49 @@ void ConfigurationTailWidget::connectControls()
     connect(_ui->_descrTextEdit, &QTextEdit::textChanged, this, &W::descrChanged);
 }
 
+// A flag box is editable when every selected loop's type lets the engineer set it; showing a loop
+// changes nothing in it.
+void ConfigurationTailWidget::enableForTypes()
+{
+    QList<int> types;
+    bool mismatch = false;
+    for (const TailCommon* loop : loops()) {
+        types.append(loop->tailType());
+        mismatch = mismatch || !fitsType(*loop);
+    }
+    const QList<std::pair<QWidget*, Rule>> boxes = {
+        {_ui->_fire1CheckBox, Rule::FireOnly},
+        {_ui->_reRequestCheckBox, Rule::FireOnly},
+        {_ui->_faultCheckCheckBox, Rule::NotFire},
+        {_ui->_autoReGuardOnCheckBox, Rule::NotFire},
+        {_ui->_autoResetCheckBox, Rule::NotFire},
+        {_ui->_withoutAlarmCheckBox, Rule::NotFire},
+        {_ui->_guardOffTimeoutComboBox, Rule::EntryExit},
+        {_ui->_guardOnTimeoutComboBox, Rule::EntryExit},
+    };
+    for (const auto& [box, rule] : boxes) {
+        bool enabled = true;
+        for (int type : std::as_const(types))
+            enabled = enabled && allows(type, rule);
+        box->setEnabled(enabled);
+    }
+    _warning->setVisible(mismatch);
+}
+
 void ConfigurationTailWidget::applyTypeRules()
 {
     const int type = _ui->_tailTypeComboBox->currentIndex();
-    const QList<QWidget*> typeDependent = {
-        _ui->_fire1CheckBox,           _ui->_faultCheckCheckBox,     _ui->_reRequestCheckBox,
-        _ui->_autoReGuardOnCheckBox,   _ui->_autoResetCheckBox,      _ui->_withoutAlarmCheckBox,
-        _ui->_guardOffTimeoutComboBox, _ui->_guardOnTimeoutComboBox,
-    };
-    // A type this program does not know (a newer panel's) keeps its flags as they are, all editable.
-    const bool known = type >= 0 && type < kTypeCount;
-    for (QWidget* w : typeDependent)
-        w->setEnabled(!known);
-    if (!known)
+    // A type this program does not know (a newer panel's) keeps its flags as they are.
+    if (type < 0 || type >= kTypeCount)
         return;
-
     if (isFireLike(type)) {
-        _ui->_fire1CheckBox->setEnabled(true);
-        _ui->_reRequestCheckBox->setEnabled(true);
-        _ui->_faultCheckCheckBox->setChecked(true);
-        _ui->_autoReGuardOnCheckBox->setChecked(false);
-        _ui->_withoutAlarmCheckBox->setChecked(false);
-        _ui->_autoResetCheckBox->setChecked(true);
+        _tail->setFaultCheck(true);
+        _tail->setAutoReGuardOn(false);
+        _tail->setWithoutAlarm(false);
+        _tail->setAutoReset(true);
     } else {
-        _ui->_fire1CheckBox->setChecked(false);
-        _ui->_reRequestCheckBox->setChecked(false);
-        _ui->_faultCheckCheckBox->setEnabled(true);
-        _ui->_autoReGuardOnCheckBox->setEnabled(true);
-        _ui->_autoResetCheckBox->setEnabled(true);
-        _ui->_withoutAlarmCheckBox->setEnabled(true);
-        const bool entryExit = type == TailEntryExit;
-        _ui->_guardOffTimeoutComboBox->setEnabled(entryExit);
-        _ui->_guardOnTimeoutComboBox->setEnabled(entryExit);
+        _tail->setFire1(false);
+        _tail->setReRequest(false);
     }
 }
 
@@ -110,41 +179,56 @@ void ConfigurationTailWidget::tailTypeChanged(int index)
 {
     _tail->setTailType(index);
     applyTypeRules();
+    fill();
 }
 
 void ConfigurationTailWidget::fire1Changed(int state)
 {
+    mixed::settleFlag(_ui->_fire1CheckBox);
     _tail->setFire1(checked(state));
+    enableForTypes();
 }
 
 void ConfigurationTailWidget::faultCheckChanged(int state)
 {
+    mixed::settleFlag(_ui->_faultCheckCheckBox);
     _tail->setFaultCheck(checked(state));
+    enableForTypes();
 }
 
 void ConfigurationTailWidget::reRequestChanged(int state)
 {
+    mixed::settleFlag(_ui->_reRequestCheckBox);
     _tail->setReRequest(checked(state));
+    enableForTypes();
 }
 
 void ConfigurationTailWidget::autoReGuardOnChanged(int state)
 {
+    mixed::settleFlag(_ui->_autoReGuardOnCheckBox);
     _tail->setAutoReGuardOn(checked(state));
+    enableForTypes();
 }
 
 void ConfigurationTailWidget::bizExChanged(int state)
 {
+    mixed::settleFlag(_ui->_bizExCheckBox);
     _tail->setBizEx(checked(state));
+    enableForTypes();
 }
 
 void ConfigurationTailWidget::autoResetChanged(int state)
 {
+    mixed::settleFlag(_ui->_autoResetCheckBox);
     _tail->setAutoReset(checked(state));
+    enableForTypes();
 }
 
 void ConfigurationTailWidget::withoutAlarmChanged(int state)
 {
+    mixed::settleFlag(_ui->_withoutAlarmCheckBox);
     _tail->setWithoutAlarm(checked(state));
+    enableForTypes();
 }
 
 void ConfigurationTailWidget::guardOffTimerChanged(int index)

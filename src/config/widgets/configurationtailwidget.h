@@ -4,6 +4,8 @@
 
 #include <memory>
 
+class QLabel;
+
 namespace Ui {
 class ConfigurationTailWidget;
 }
@@ -23,6 +25,14 @@ public:
     ConfigurationTailWidget(TailCommon* tail, QWidget* parent = nullptr);
     ~ConfigurationTailWidget() override;
 
+    // Which types let the engineer set a box: fire-like only, all but fire-like, entry/exit only.
+    enum class Rule
+    {
+        FireOnly,
+        NotFire,
+        EntryExit,
+    };
+
 public slots:
     void tailTypeChanged(int index);
     void fire1Changed(int state);
@@ -39,12 +49,17 @@ public slots:
 private:
     void fill();
     void connectControls();
-    // Enables the flags that make sense for the type and sets the ones it fixes; the boxes write
-    // what they change into the loop.
+    // Enables the flags every selected loop's type lets the engineer set, and marks loops whose
+    // stored flags do not fit their type.
+    void enableForTypes();
+    // After the engineer chose a type: the flags it fixes, written into every selected loop.
     void applyTypeRules();
+    QList<TailCommon*> loops() const;
+    template <typename Getter> bool differs(Getter get) const;
 
     std::unique_ptr<Ui::ConfigurationTailWidget> _ui;
     TailCommon* _tail = nullptr;
+    QLabel* _warning = nullptr;
 };
 
 } // namespace olma::config

@@ -20,6 +20,10 @@ namespace {
 constexpr int kListWidth = 360;
 constexpr int kPageWidth = 1000;
 constexpr int kNameColumnWidth = 160;
+const QString kOnlySet = QStringLiteral("только заданные");
+const QString kSamePassword = QStringLiteral("Тот же пароль: %1");
+const QString kSameKey = QStringLiteral("Тот же ключ iButton: %1");
+const QColor kDuplicateColour(255, 224, 160);
 
 } // namespace
 
@@ -34,6 +38,7 @@ ConfigurationUsersWidget::ConfigurationUsersWidget(Users* users, QWidget* parent
     connect(_users, &Users::userDescriptionChanged, this, &ConfigurationUsersWidget::userDescriptionChangedHandler);
     connect(_users, &Users::userKeyOrPasswordChanged, this, &ConfigurationUsersWidget::userKeyOrPasswordChangedHandler);
     attach(_ui->_usersTreeWidget, _ui->_userStack);
+    addFilter(kOnlySet, [this](int row) { return _users->user(row)->isSet(); });
 }
 
 ConfigurationUsersWidget::~ConfigurationUsersWidget()
@@ -56,10 +61,33 @@ void ConfigurationUsersWidget::decorateRow(QTreeWidgetItem* item, int row)
 {
     const User* user = _users->user(row);
     item->setText(1, firstLine(user->description()));
-    const QPalette::ColorGroup group = user->hasCredentials() ? QPalette::Active : QPalette::Disabled;
+    const QPalette::ColorGroup group = user->isSet() ? QPalette::Active : QPalette::Disabled;
     const QBrush brush(_ui->_usersTreeWidget->palette().color(group, QPalette::Text));
     for (int column = 0; column < item->columnCount(); ++column)
         item->setForeground(column, brush);
+
+    // Two users with one password or one key cannot be told apart by the panel.
+    QStringList samePassword;
+    QStringList sameKey;
+    for (int other = 0; other < _users->count(); ++other) {
+        const User* them = _users->user(other);
+        if (other == row)
+            continue;
+        if (!user->password().isEmpty() && them->password() == user->password())
+            samePassword.append(rowTitle(other));
+        if (!user->key().isUnset() && them->key() == user->key())
+            sameKey.append(rowTitle(other));
+    }
+    QStringList tips;
+    if (!samePassword.isEmpty())
+        tips.append(kSamePassword.arg(samePassword.join(QStringLiteral(", "))));
+    if (!sameKey.isEmpty())
+        tips.append(kSameKey.arg(sameKey.join(QStringLiteral(", "))));
+    const QBrush background = tips.isEmpty() ? QBrush() : QBrush(kDuplicateColour);
+    for (int column = 0; column < item->columnCount(); ++column) {
+        item->setBackground(column, background);
+        item->setToolTip(column, tips.join(QLatin1Char('\n')));
+    }
 }
 
 int ConfigurationUsersWidget::rememberedRow() const
@@ -108,9 +136,19 @@ void ConfigurationUsersWidget::userDescriptionChangedHandler(int num, const QStr
     refreshRow(num);
 }
 
-void ConfigurationUsersWidget::userKeyOrPasswordChangedHandler(int num)
+void ConfigurationUsersWidget::userKeyOrPasswordChangedHandler(int /*num*/)
 {
-    refreshRow(num);
+    // A password or key may now match, or no longer match, another user's.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    {
+        const QSignalBlocker blocker(tree());
+        for (int row = 0; row < _users->count(); ++row) {
+            if (QTreeWidgetItem* item = rowItem(row))
+                decorateRow(item, row);
+        }
+    }
+    if (focus)
+        focus->setFocus();
 }
 
 // Row updates must not look like a new choice in the list, and whoever was typing keeps the focus.

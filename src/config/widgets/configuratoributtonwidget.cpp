@@ -25,6 +25,15 @@ void ConfiguratorIButtonWidget::setKey(const IButtonKey& key)
     _ui->_keyLineEdit->setText(text);
 }
 
+void ConfiguratorIButtonWidget::setDiffering(bool differing)
+{
+    if (!differing)
+        return;
+    const QSignalBlocker blocker(_ui->_keyLineEdit);
+    _ui->_keyLineEdit->clear();
+    _ui->_keyLineEdit->setPlaceholderText(QStringLiteral("—"));
+}
+
 // The field's text leaves out the places not typed in, so a byte reads with 0, 1 or 2 digits.
 // (The blank shown in those places is not a hexadecimal digit, so a typed F is never taken
 // for an empty place.)

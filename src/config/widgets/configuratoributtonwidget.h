@@ -25,6 +25,8 @@ public:
 
     // Shows the key; announces nothing.
     void setKey(const IButtonKey& key);
+    // The users shown hold different keys: the field is blank with a dash until typed in.
+    void setDiffering(bool differing);
     IButtonKey key() const { return _key; }
 
 signals:

@@ -2,10 +2,15 @@
 
 #include "config/widgets/listpage.h"
 
+#include <QCheckBox>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QLineEdit>
 #include <QSignalBlocker>
+#include <QSplitter>
 #include <QStackedWidget>
 #include <QTreeWidget>
+#include <QVBoxLayout>
 
 namespace olma::config {
 
@@ -64,6 +69,59 @@ void SelectionListPage::fillRows(int current)
     _tree->addTopLevelItems(rows);
     if (QTreeWidgetItem* item = _tree->topLevelItem(current >= 0 && current < count ? current : 0))
         _tree->setCurrentItem(item);
+    applyFilter();
+}
+
+void SelectionListPage::addFilter(const QString& onlyText, std::function<bool(int)> only)
+{
+    auto* splitter = _tree ? qobject_cast<QSplitter*>(_tree->parentWidget()) : nullptr;
+    if (!splitter || _filter)
+        return;
+    // The list and its filter share the splitter's place of the list.
+    const int at = splitter->indexOf(_tree);
+    auto* column = new QWidget;
+    auto* layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* row = new QHBoxLayout;
+    _filter = new QLineEdit(column);
+    _filter->setObjectName(QStringLiteral("_filterLineEdit"));
+    _filter->setPlaceholderText(QStringLiteral("Фильтр: номер или текст"));
+    _filter->setClearButtonEnabled(true);
+    row->addWidget(_filter, 1);
+    if (!onlyText.isEmpty() && only) {
+        _only = new QCheckBox(onlyText, column);
+        _only->setObjectName(QStringLiteral("_onlyCheckBox"));
+        _onlyAccepts = std::move(only);
+        row->addWidget(_only);
+        connect(_only, &QCheckBox::toggled, this, &SelectionListPage::applyFilter);
+    }
+    layout->addLayout(row);
+    splitter->replaceWidget(at, column);
+    layout->addWidget(_tree);
+    setTabOrder(_filter, _only ? static_cast<QWidget*>(_only) : _tree);
+    if (_only)
+        setTabOrder(_only, _tree);
+    connect(_filter, &QLineEdit::textChanged, this, &SelectionListPage::applyFilter);
+}
+
+void SelectionListPage::applyFilter()
+{
+    if (!_tree || !_filter)
+        return;
+    const QString text = _filter->text().trimmed();
+    bool isNumber = false;
+    const int number = text.toInt(&isNumber);
+    const bool onlyChecked = _only && _only->isChecked();
+    for (int i = 0; i < _tree->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = _tree->topLevelItem(i);
+        const int row = indexOf(item);
+        bool shown = text.isEmpty() || (isNumber && row + 1 == number);
+        for (int column = 0; !shown && column < item->columnCount(); ++column)
+            shown = item->text(column).contains(text, Qt::CaseInsensitive);
+        if (shown && onlyChecked)
+            shown = _onlyAccepts(row);
+        item->setHidden(!shown);
+    }
 }
 
 int SelectionListPage::fittingListWidth() const
@@ -105,25 +163,49 @@ void SelectionListPage::showSelection(bool force)
     }
 }
 
+bool SelectionListPage::canCopy() const
+{
+    return _tree && selectedIndexes(_tree).size() == 1;
+}
+
+void SelectionListPage::copySelection()
+{
+    if (canCopy())
+        _clipboard = selectedIndexes(_tree).first();
+}
+
+bool SelectionListPage::canPaste() const
+{
+    return _tree && _clipboard >= 0 && _clipboard < rowCount() && !selectedIndexes(_tree).isEmpty();
+}
+
+void SelectionListPage::pasteSelection()
+{
+    if (!canPaste())
+        return;
+    for (int row : selectedIndexes(_tree)) {
+        if (row == _clipboard)
+            continue;
+        paste(_clipboard, row);
+        if (QTreeWidgetItem* item = rowItem(row)) {
+            const QSignalBlocker blocker(_tree);
+            decorateRow(item, row);
+        }
+    }
+    // The page shown holds what the rows held before; the selection stays as it was.
+    showSelection(true);
+}
+
 void SelectionListPage::execMenu(const QPoint& pos)
 {
     const bool canPaste = _clipboard >= 0 && _clipboard < rowCount();
     switch (execCopyPasteMenu(_tree, pos, canPaste)) {
-    case MenuChoice::Copy: {
-        const QList<int> selection = selectedIndexes(_tree);
-        if (selection.size() == 1)
-            _clipboard = selection.first();
+    case MenuChoice::Copy:
+        copySelection();
         break;
-    }
-    case MenuChoice::Paste: {
-        for (int row : selectedIndexes(_tree)) {
-            if (row != _clipboard)
-                paste(_clipboard, row);
-        }
-        // The page shown holds what the rows held before; the selection stays as it was.
-        showSelection(true);
+    case MenuChoice::Paste:
+        pasteSelection();
         break;
-    }
     case MenuChoice::None:
         break;
     }

@@ -3,6 +3,10 @@
 #include <QList>
 #include <QWidget>
 
+#include <functional>
+
+class QCheckBox;
+class QLineEdit;
 class QPoint;
 class QStackedWidget;
 class QTreeWidget;
@@ -21,6 +25,13 @@ class SelectionListPage : public QWidget
 
 public:
     ~SelectionListPage() override;
+
+    // "Копировать": one row selected, it is what a paste copies. "Вставить": the copied row into
+    // every selected row but itself. The same as the tree's context menu offers.
+    bool canCopy() const;
+    void copySelection();
+    bool canPaste() const;
+    void pasteSelection();
 
 protected:
     explicit SelectionListPage(QWidget* parent);
@@ -49,6 +60,11 @@ protected:
     virtual QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) = 0;
     // Copies row `source` into row `target` (never the same row).
     virtual void paste(int source, int target) = 0;
+    // A filter line above the tree: rows whose number is the text typed, or whose columns hold it,
+    // stay; with `onlyText` a box beside it keeps only the rows `only` accepts as well.
+    void addFilter(const QString& onlyText = QString(), std::function<bool(int)> only = {});
+    // Hides the rows the filter leaves out (after the rows were filled or changed).
+    void applyFilter();
     // Fills the row's other columns and colours; the title is in place already.
     virtual void decorateRow(QTreeWidgetItem* /*item*/, int /*row*/) {}
 
@@ -72,6 +88,9 @@ private:
     QList<int> _shownSelection;
     int _shownCurrent = -1;
     int _clipboard = -1;
+    QLineEdit* _filter = nullptr;
+    QCheckBox* _only = nullptr;
+    std::function<bool(int)> _onlyAccepts;
 };
 
 } // namespace olma::config

@@ -27,6 +27,8 @@ public:
 public slots:
     void passwordChanged();
     void accessMaskChanged();
+    // One loop box set: that bit of every user shown, and no other.
+    void accessChanged(int loop, bool on);
     void iButtonChanged();
     void tailOffChanged(int state);
     void tailOnChanged(int state);

@@ -40,6 +40,11 @@ void YCheckGroup::build()
             box->setNumber(i + 1);
             box->setBaseText(_baseText);
             box->setNumbered(_numbered);
+            connect(box, &QCheckBox::stateChanged, this, [this, box, i](int state) {
+                if (state != Qt::PartiallyChecked)
+                    box->setTristate(false);
+                emit bitChanged(i, state == Qt::Checked);
+            });
             connect(box, &QCheckBox::stateChanged, this, &YCheckGroup::emitChanged);
             _layout->addWidget(box, r, c);
             _boxes[i] = box;
@@ -52,8 +57,22 @@ void YCheckGroup::build()
 void YCheckGroup::setMask(quint32 mask)
 {
     for (int i = 0; i < _boxes.size(); ++i) {
-        if (_boxes.at(i))
+        if (_boxes.at(i)) {
+            _boxes.at(i)->setTristate(false);
             _boxes.at(i)->setChecked((mask >> i) & 1u);
+        }
+    }
+}
+
+void YCheckGroup::setDiffering(quint32 bits)
+{
+    for (int i = 0; i < _boxes.size(); ++i) {
+        YCheckBox* box = _boxes.at(i);
+        if (!box || !((bits >> i) & 1u))
+            continue;
+        const QSignalBlocker blocker(box);
+        box->setTristate(true);
+        box->setCheckState(Qt::PartiallyChecked);
     }
 }
 
@@ -61,7 +80,7 @@ quint32 YCheckGroup::mask() const
 {
     quint32 mask = 0;
     for (int i = 0; i < _boxes.size(); ++i) {
-        if (_boxes.at(i) && _boxes.at(i)->isChecked())
+        if (_boxes.at(i) && _boxes.at(i)->checkState() == Qt::Checked)
             mask |= 1u << i;
     }
     return mask;

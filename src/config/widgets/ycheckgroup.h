@@ -35,6 +35,9 @@ public:
     void build();
 
     void setMask(quint32 mask);
+    // Boxes of the bits in `bits` show partially checked (the items shown differ there) until
+    // set; nobody is told.
+    void setDiffering(quint32 bits);
     quint32 mask() const;
     // The bits that have a box.
     quint32 boxMask() const;
@@ -44,6 +47,8 @@ public:
 
 signals:
     void changed();
+    // Box `index` set by the engineer.
+    void bitChanged(int index, bool on);
 
 public slots:
     void emitChanged();

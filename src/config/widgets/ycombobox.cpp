@@ -15,6 +15,8 @@ YComboBox::YComboBox(QWidget* parent) : QWidget(parent), _ui(std::make_unique<Ui
 {
     _ui->setupUi(this);
     _palette = palette();
+    // A value the choice does not offer (kTriggerMixed on a page of several items) shows blank.
+    _ui->_comboBox->setPlaceholderText(QStringLiteral("—"));
     connect(_ui->_comboBox, &QComboBox::currentIndexChanged, this, &YComboBox::emitChanged);
 }
 
@@ -37,7 +39,7 @@ int YComboBox::value() const
 
 void YComboBox::setValue(int value)
 {
-    _ui->_comboBox->setCurrentIndex(value);
+    _ui->_comboBox->setCurrentIndex(value >= 0 && value < _ui->_comboBox->count() ? value : -1);
     colour(value);
 }
 

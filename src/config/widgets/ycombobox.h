@@ -27,7 +27,7 @@ public:
 
     // The trigger value: 0 inactive, 1 active, 2 activation forbidden.
     int value() const;
-    // Selects the value and colours the widget for it.
+    // Selects the value and colours the widget for it; a value outside the choice shows blank.
     void setValue(int value);
 
 signals:

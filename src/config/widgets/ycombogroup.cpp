@@ -37,6 +37,7 @@ void YComboGroup::setCount(int count)
 
     for (int i = 0; i < count; ++i) {
         auto* combo = new YComboBox(this);
+        connect(combo, &YComboBox::changed, this, [this, i](int value) { emit rowChanged(i, value); });
         connect(combo, &YComboBox::changed, this, &YComboGroup::emitChanged);
         _layout->addWidget(combo, i, 0);
         _combos.append(combo);

@@ -41,6 +41,8 @@ public:
 
 signals:
     void changed();
+    // Row `index` set to `value`.
+    void rowChanged(int index, int value);
     void drop();
 
 public slots:

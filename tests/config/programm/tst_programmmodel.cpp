@@ -1,6 +1,8 @@
 #include "config/configuration.h"
 #include "config/descriptiondocument.h"
+#include "config/programm/bkvstate.h"
 #include "config/programm/bkvstates.h"
+#include "config/programm/bpstate.h"
 #include "config/programm/bpstates.h"
 #include "config/programm/description.h"
 #include "config/programm/kvostate.h"
@@ -10,7 +12,9 @@
 #include "config/programm/multitailstate.h"
 #include "config/programm/params.h"
 #include "config/programm/pcstate.h"
+#include "config/programm/programmrecord.h"
 #include "config/programm/programms.h"
+#include "config/programm/tailstate.h"
 #include "config/programm/tailstates.h"
 #include "config/programm/trigger.h"
 #include "programmbytes.h"
@@ -159,17 +163,35 @@ int loopByte(int programm, int loop, int byte)
     return recordOffset(programm) + kLoops + 2 * loop + byte;
 }
 
-const QList<unsigned> kSelected = {3, 12, 60, 113};
-constexpr unsigned kUnselected = 61;
-
-// Record bytes [from, to) of a program, with the bits that belong to no field masked out.
-QByteArray fields(const imagebytes::Image& image, unsigned index, int from, int to)
+// One change of each kind, the same on a program or on the editor of several.
+template <typename P> void make(P* p, int change)
 {
-    QByteArray bytes = record(image, int(index));
-    bytes[kFlags] = char(bytes[kFlags] & 0x03);
-    for (int loop = 0; loop < 16; ++loop)
-        bytes[kLoops + 2 * loop + 1] = char(bytes[kLoops + 2 * loop + 1] & 0x3F);
-    return bytes.mid(from, to - from);
+    switch (change) {
+    case 0:
+        p->params()->setWorkTime(600);
+        break;
+    case 1:
+        p->params()->setTimeout(9);
+        break;
+    case 2:
+        p->params()->setInitState(true);
+        break;
+    case 3:
+        p->tailStates()->tailState(9)->setFire1(2);
+        break;
+    case 4:
+        p->pcState()->setExtBlockOpening(1);
+        break;
+    case 5:
+        p->kvoState()->setState(6, 2);
+        break;
+    case 6:
+        p->bkvStates()->bkvState(4)->setState(2, 1);
+        break;
+    default:
+        p->bpStates()->bpState(1)->setCh2(2);
+        break;
+    }
 }
 
 } // namespace
@@ -560,68 +582,124 @@ private slots:
         QCOMPARE(imagebytes::changed(expected, image), QList<int>());
     }
 
-    void groupReachesEverySelectedProgramm_data()
+    void changeReachesOneFieldOfEverySelectedProgramm_data()
     {
-        QTest::addColumn<int>("group");
-        QTest::addColumn<int>("from");
-        QTest::addColumn<int>("to");
-        QTest::newRow("parameters") << 0 << kFlags << kLoops;
-        QTest::newRow("loops") << 1 << kLoops << kPanel;
-        QTest::newRow("panel events") << 2 << kPanel << kIp;
-        QTest::newRow("ИП") << 3 << kIp << kBkv;
-        QTest::newRow("БКВ-А") << 4 << kBkv << kBp;
-        QTest::newRow("БП-А") << 5 << kBp << kRecordSize;
+        QTest::addColumn<int>("change");
+        QTest::newRow("work time") << 0;
+        QTest::newRow("delay") << 1;
+        QTest::newRow("initial state") << 2;
+        QTest::newRow("loop trigger") << 3;
+        QTest::newRow("panel event") << 4;
+        QTest::newRow("ИП") << 5;
+        QTest::newRow("БКВ-А output") << 6;
+        QTest::newRow("БП-А") << 7;
     }
 
-    // One change in the editor's group makes every selected program hold the editor's whole group:
-    // the values the editor shows, not only the one that changed.
-    void groupReachesEverySelectedProgramm()
+    // Opening the editor over programs that differ changes nothing; one change in it leaves every
+    // selected program as making that change in the program alone would: every other trigger and
+    // parameter stays as each program had it.
+    void changeReachesOneFieldOfEverySelectedProgramm()
     {
-        QFETCH(int, group);
-        QFETCH(int, from);
-        QFETCH(int, to);
+        QFETCH(int, change);
+        // No ИП among them: a program alone taken for a fire-safe one would clear its triggers.
+        const QList<unsigned> chosen = {3, 30, 60, 113};
         auto image = imagebytes::random(21);
         Programms programms(image.data(), 2, 0);
         QList<Programm*> selected;
-        for (unsigned index : kSelected)
+        for (unsigned index : chosen)
             selected << programms.programmByIndex(index);
-        MultiProgramm multi(selected, 2);
         const auto before = image;
+        MultiProgramm multi(selected, 2);
+        QCOMPARE(image, before);
 
-        const std::vector<std::function<void()>> change = {
-            [&] { multi.params()->setWorkTime(600); },
-            [&] { multi.tailStates()->tailState(9)->setFire1(2); },
-            [&] { multi.pcState()->setExtBlockOpening(1); },
-            [&] { multi.kvoState()->setState(6, 2); },
-            [&] { multi.bkvStates()->bkvState(4)->setState(2, 1); },
-            [&] { multi.bpStates()->bpState(1)->setCh2(2); },
-        };
+        auto expected = image;
+        Programms alone(expected.data(), 2, 0);
+        for (unsigned index : chosen)
+            make(alone.programmByIndex(index), change);
         QSignalSpy changed(&multi, &MultiProgramm::changed);
-        change[size_t(group)]();
+        make(&multi, change);
 
-        // The editor's group, as a record: all zero but the one change.
-        imagebytes::Image editor = imagebytes::filled(0);
-        Programm reference(editor.data(), 2, 0);
-        const std::vector<std::function<void()>> same = {
-            [&] { reference.params()->setWorkTime(600); },
-            [&] { reference.tailStates()->tailState(9)->setFire1(2); },
-            [&] { reference.pcState()->setExtBlockOpening(1); },
-            [&] { reference.kvoState()->setState(6, 2); },
-            [&] { reference.bkvStates()->bkvState(4)->setState(2, 1); },
-            [&] { reference.bpStates()->bpState(1)->setCh2(2); },
-        };
-        same[size_t(group)]();
-        const QByteArray expected = fields(editor, 0, from, to);
+        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+        QVERIFY(changed.count() >= 1);
+        for (const QList<QVariant>& signal : std::as_const(changed))
+            QVERIFY(selected.contains(signal.first().value<Programm*>()));
+    }
 
-        for (unsigned index : kSelected) {
-            QCOMPARE(fields(image, index, from, to).toHex(' '), expected.toHex(' '));
-            // Nothing outside the group moves.
-            QCOMPARE(record(image, int(index)).left(from), record(before, int(index)).left(from));
-            QCOMPARE(record(image, int(index)).mid(to), record(before, int(index)).mid(to));
+    // The editor shows what the selected programs share and marks what differs.
+    void selectionShowsSharedAndDifferingTriggers()
+    {
+        auto image = imagebytes::filled(0);
+        Programms programms(image.data(), 2, 0);
+        Programm* first = programms.programmByIndex(0);
+        Programm* second = programms.programmByIndex(1);
+        first->tailStates()->tailState(0)->setFire1(TriggerActive);
+        second->tailStates()->tailState(0)->setFire1(TriggerActive);
+        first->tailStates()->tailState(1)->setAlarm(TriggerForbidden);
+        first->bpStates()->bpState(2)->setOp(TriggerActive);
+        first->params()->setWorkTime(30);
+        MultiProgramm multi({first, second}, 2);
+        QCOMPARE(multi.tailStates()->tailState(0)->fire1(), quint16(TriggerActive));
+        QCOMPARE(multi.tailStates()->tailState(1)->alarm(), kTriggerMixed);
+        QCOMPARE(multi.tailStates()->tailState(1)->takeOff(), quint16(TriggerInactive));
+        QCOMPARE(multi.bpStates()->bpState(2)->op(), kTriggerMixed);
+    }
+
+    // Every setter of a selection of loops, БП-А or БКВ-А blocks (of different programs, holding
+    // different values) changes exactly its bits in every item.
+    void stateSelectionSettersChangeOneTrigger()
+    {
+        const QList<unsigned> programmsUsed = {4, 20, 77};
+        for (const auto& t : triggers()) {
+            for (quint16 value : {quint16(1), quint16(2), quint16(0)}) {
+                auto image = imagebytes::random(31);
+                auto expected = image;
+                std::vector<std::unique_ptr<TailState>> items;
+                QList<TailState*> list;
+                for (unsigned p : programmsUsed) {
+                    items.push_back(std::make_unique<TailState>(image.data(), 2, p, 5));
+                    list << items.back().get();
+                    TailState alone(expected.data(), 2, p, 5);
+                    (alone.*t.set)(value);
+                }
+                MultiTailState multi(list, 2);
+                (multi.*t.set)(value);
+                QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+            }
         }
-        QCOMPARE(record(image, int(kUnselected)), record(before, int(kUnselected)));
-        QCOMPARE(changed.count(), kSelected.size());
-        QCOMPARE(changed.at(1).first().value<Programm*>(), selected.at(1));
+        for (const auto& t : powerTriggers()) {
+            for (quint16 value : {quint16(1), quint16(2), quint16(0)}) {
+                auto image = imagebytes::random(32);
+                auto expected = image;
+                std::vector<std::unique_ptr<BPState>> items;
+                QList<BPState*> list;
+                for (unsigned p : programmsUsed) {
+                    items.push_back(std::make_unique<BPState>(image.data(), 2, p, 1));
+                    list << items.back().get();
+                    BPState alone(expected.data(), 2, p, 1);
+                    (alone.*t.set)(value);
+                }
+                MultiBPState multi(list, 2);
+                (multi.*t.set)(value);
+                QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+            }
+        }
+        for (int output = 0; output < kBkvOutputs; ++output) {
+            for (quint16 value : {quint16(1), quint16(2), quint16(0)}) {
+                auto image = imagebytes::random(33);
+                auto expected = image;
+                std::vector<std::unique_ptr<BKVState>> items;
+                QList<BKVState*> list;
+                for (unsigned p : programmsUsed) {
+                    items.push_back(std::make_unique<BKVState>(image.data(), 2, p, 6));
+                    list << items.back().get();
+                    BKVState alone(expected.data(), 2, p, 6);
+                    alone.setState(output, value);
+                }
+                MultiBKVState multi(list, 2);
+                multi.setState(output, value);
+                QCOMPARE(imagebytes::changed(expected, image), QList<int>());
+            }
+        }
     }
 
     void resetAllReachesEverySelectedProgramm()

@@ -425,8 +425,8 @@ private slots:
         QCOMPARE(tree->topLevelItem(2)->text(0), QStringLiteral("Пользователь - 3"));
         QCOMPARE(tree->topLevelItem(254)->text(0), QStringLiteral("Администратор - 255"));
         QCOMPARE(tree->currentItem(), tree->topLevelItem(2));
-        // A key that was never set still counts as one.
-        QCOMPARE(rowColour(tree, 1), normal);
+        // A key that was never set (FF×7) is no key either.
+        QCOMPARE(rowColour(tree, 1), grey);
         QCOMPARE(rowColour(tree, 2), grey);
 
         QWidget* user = shownPage(page.get());
@@ -544,13 +544,71 @@ private slots:
         QCOMPARE(config.bytes(loopOffset(0), 2), (Bytes{0, 0}));
     }
 
-    void aFireLoopShownWithoutItsFixedFlagsGetsThem()
+    // A fire loop stored without the flags its type fixes shows them as stored, marked; choosing
+    // the type again applies the rules.
+    void aLoopWhoseFlagsDoNotFitItsTypeIsShownAsStored()
     {
         Config config;
         config.image[size_t(loopOffset(2))] = 0x04;
         config.root.setImage(config.image.data());
         auto page = show(config.root.tails()->tail(2)->createWidget(nullptr));
+        QCOMPARE(config.bytes(loopOffset(2), 2), (Bytes{0x04, 0x00}));
+        auto* mark = child<QLabel>(page.get(), "_mismatchLabel");
+        QVERIFY(mark->isVisible());
+        QVERIFY(!mark->toolTip().isEmpty());
+        QVERIFY(!child<QCheckBox>(page.get(), "_faultCheckCheckBox")->isChecked());
+
+        choose(child<QComboBox>(page.get(), "_tailTypeComboBox"), TailFire);
         QCOMPARE(config.bytes(loopOffset(2), 2), (Bytes{0x04, 0x11}));
+        QVERIFY(!mark->isVisible());
+    }
+
+    // Selections whose items differ: nothing is written by showing them, what differs shows as
+    // differing, and a change writes that one field into every item.
+    void mixedSelectionsWriteOneField()
+    {
+        Config config(2);
+        Tails* tails = config.root.tails();
+        // ШС 1 "Пожарный" and ШС 2 "Пожарный (тепловой)", both with Пожар-1.
+        const Bytes loops = {0x84, 0x11, 0x86, 0x11};
+        std::copy(loops.begin(), loops.end(), config.image.begin() + loopOffset(0));
+        config.root.setImage(config.image.data());
+        const auto before = config.image;
+        auto page = show(tails->createWidget(nullptr));
+        auto* tree = child<QTreeWidget>(page.get(), "_tailsTreeWidget");
+        clickRow(tree, 0);
+        clickRow(tree, 1, Qt::ControlModifier);
+        QCOMPARE(config.image, before);
+        QWidget* loopPage = shownLoopPage(page.get());
+        QCOMPARE(child<QComboBox>(loopPage, "_tailTypeComboBox")->currentIndex(), -1);
+        QCOMPARE(child<QComboBox>(loopPage, "_tailTypeComboBox")->placeholderText(), QStringLiteral("—"));
+        QCOMPARE(child<QCheckBox>(loopPage, "_fire1CheckBox")->checkState(), Qt::Checked);
+        click(child<QCheckBox>(loopPage, "_bizExCheckBox"));
+        QCOMPARE(config.bytes(loopOffset(0), 4), (Bytes{0x84, 0x19, 0x86, 0x19}));
+
+        // Users 1 (ШС 1, ШС 16) and 2 (ШС 3): ticking ШС 5 adds it to both and keeps the rest.
+        Users* users = config.root.users();
+        users->user(0)->setAccessMask(0x8001);
+        users->user(1)->setAccessMask(0x0004);
+        users->user(0)->setTailOn(true);
+        auto usersPage = show(users->createWidget(nullptr));
+        auto* list = child<QTreeWidget>(usersPage.get(), "_usersTreeWidget");
+        clickRow(list, 0);
+        clickRow(list, 1, Qt::ControlModifier);
+        QWidget* shown = shownPage(usersPage.get());
+        auto* group = child<YCheckGroup>(shown, "_accessGroup");
+        QCOMPARE(group->box(0)->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(group->box(2)->checkState(), Qt::PartiallyChecked);
+        QCOMPARE(group->box(4)->checkState(), Qt::Unchecked);
+        QCOMPARE(child<QCheckBox>(shown, "_tailOnCheckBox")->checkState(), Qt::PartiallyChecked);
+        click(group->box(4));
+        QCOMPARE(int(users->user(0)->accessMask()), 0x8011);
+        QCOMPARE(int(users->user(1)->accessMask()), 0x0014);
+        // A differing box set once is set for all; the next click clears it for all.
+        click(child<QCheckBox>(shown, "_tailOnCheckBox"));
+        QVERIFY(users->user(0)->tailOn() && users->user(1)->tailOn());
+        click(child<QCheckBox>(shown, "_tailOnCheckBox"));
+        QVERIFY(!users->user(0)->tailOn() && !users->user(1)->tailOn());
     }
 
     void severalLoopsAndPaste()
@@ -575,8 +633,9 @@ private slots:
         contextMenu(tree, 0, QStringLiteral("Копировать"));
         clickRow(tree, 4, Qt::ShiftModifier);
         contextMenu(tree, 4, QStringLiteral("Вставить"));
+        // The source keeps its flags as set: showing it applied no type rules.
         const Bytes source = config.bytes(loopOffset(0), 2);
-        QCOMPARE(source, (Bytes{0x84, 0x19}));
+        QCOMPARE(source, (Bytes{0x84, 0x08}));
         for (int loop : {1, 2, 3, 4}) {
             QCOMPARE(config.bytes(loopOffset(loop), 2), source);
             QCOMPARE(tails->tail(loop)->description(), QStringLiteral("Склад"));

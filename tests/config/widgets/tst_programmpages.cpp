@@ -1,3 +1,4 @@
+#include "app/edithistory.h"
 #include "config/programm/bkvstates.h"
 #include "config/programm/bpstates.h"
 #include "config/programm/description.h"
@@ -6,6 +7,7 @@
 #include "config/programm/pcstate.h"
 #include "config/programm/programms.h"
 #include "config/programm/tailstates.h"
+#include "config/programm/trigger.h"
 #include "config/widgets/ycombogroup.h"
 #include "programmpagetest.h"
 #include "testmain.h"
@@ -145,7 +147,7 @@ private slots:
             QCOMPARE(recordByte(config, index, loop2), 0x40);
         QCOMPARE(recordByte(config, 4, loop2), 0);
 
-        // The parameters go to both programs whole.
+        // The delay goes to both programs.
         QWidget* params = openTab(tabs, QStringLiteral("Параметры"));
         auto* delay = child<QSpinBox>(params, "_timeoutSpinBox");
         delay->setFocus();
@@ -264,6 +266,13 @@ private slots:
         QVERIFY(!child<QCheckBox>(params, "_fireSafetyIPCheckBox")->isChecked());
         for (const char* name : {"_initStateComboBox", "_tacticComboBox", "_timeoutSpinBox", "_noLimitWorkCheckBox"})
             QVERIFY2(child<QWidget>(params, name)->isEnabled(), name);
+        // Loaded on from the start, the output is shown fire-safe, its triggers locked alike.
+        config.image[size_t(programmbytes::recordOffset(kIp3) + kFlags)] |= kInitStateBit;
+        config.root.setImage(config.image.data());
+        page = show(config.root.programms()->programmByIndex(kIp3)->createWidget(nullptr));
+        tabs = editorTabs(page.get());
+        QVERIFY(child<QCheckBox>(tabs->widget(0), "_fireSafetyIPCheckBox")->isChecked());
+        QCOMPARE(enabledTabs(tabs), (QList<bool>{true, false, false, false, false, false, true}));
     }
 
     void switchedOnFromTheStart_data()
@@ -302,7 +311,8 @@ private slots:
         QVERIFY(noLimit->isChecked());
         QVERIFY(!workTime->isEnabled());
         QCOMPARE(workTime->minimum(), 1);
-        QCOMPARE(workTime->maximum(), 9999);
+        // The record holds 16 bits of work time.
+        QCOMPARE(workTime->maximum(), 65535);
 
         click(noLimit);
         QVERIFY(workTime->isEnabled());
@@ -423,15 +433,16 @@ private slots:
         QCOMPARE(tree->topLevelItemCount(), 8);
         QCOMPARE(tree->topLevelItem(7)->text(0), QStringLiteral("Шлейф сигнализации - 8"));
 
-        // Several loops show what they share; a change reaches all of them.
+        // Several loops show what they share, blank what differs; a change reaches all of them.
         clickRow(tree, 0);
         clickRow(tree, 1, Qt::ShiftModifier);
         QWidget* shared = stackPage(page.get(), "_tailStatesStack");
         QCOMPARE(child<YComboBox>(shared, "_faultComboBox")->value(), 1);
-        QCOMPARE(child<YComboBox>(shared, "_alarmComboBox")->value(), 0);
+        QCOMPARE(child<YComboBox>(shared, "_alarmComboBox")->value(), -1);
+        QCOMPARE(child<YComboBox>(shared, "_takeOffComboBox")->value(), 0);
         clickRow(tree, 2, Qt::ShiftModifier);
         shared = stackPage(page.get(), "_tailStatesStack");
-        QCOMPARE(child<YComboBox>(shared, "_faultComboBox")->value(), 0);
+        QCOMPARE(child<YComboBox>(shared, "_faultComboBox")->value(), -1);
         chooseTrigger(shared, "_faultComboBox", 2);
         for (int loop : {0, 1, 2})
             QCOMPARE(loops->tailState(loop)->fault(), quint16(2));
@@ -490,6 +501,117 @@ private slots:
         QCOMPARE(shownTriggers(page.get()), QList<int>(rows, 0));
     }
 
+    // К1 with loop 1 Пожар-1 "Активно" and loop 2 Тревога "Запрет" selected with К2: the editor
+    // shows what differs blank, one trigger set reaches both and nothing else moves; the steps undo
+    // and redo byte for byte, "Сбросить все" and a paste included.
+    void programmSelectionKeepsEachProgrammsTriggers()
+    {
+        Config config(2);
+        Programms* programms = config.root.programms();
+        Programm* k1 = programms->programmByIndex(0);
+        k1->tailStates()->tailState(0)->setFire1(TriggerActive);
+        k1->tailStates()->tailState(1)->setAlarm(TriggerForbidden);
+        k1->params()->setTimeout(5);
+        olma::app::EditHistory history(config.image, config.root);
+        const auto opened = config.image;
+
+        auto page = show(programms->createWidget(nullptr));
+        QTreeWidget* tree = programmsTree(page.get());
+        clickRow(tree, 0);
+        clickRow(tree, 1, Qt::ControlModifier);
+        QCOMPARE(config.image, opened);
+        QTabWidget* tabs = editorTabs(page.get());
+        auto* delay = child<QSpinBox>(tabs->widget(0), "_timeoutSpinBox");
+        QCOMPARE(delay->text(), QStringLiteral("—"));
+        QWidget* loops = openTab(tabs, QStringLiteral("Состояние ШС"));
+        auto* loopTree = child<QTreeWidget>(loops, "_tailsTreeWidget");
+        clickRow(loopTree, 0);
+        QCOMPARE(child<YComboBox>(stackPage(loops, "_tailStatesStack"), "_fire1ComboBox")->value(), -1);
+        clickRow(loopTree, 2);
+        chooseTrigger(stackPage(loops, "_tailStatesStack"), "_takeOffComboBox", TriggerActive);
+        const int loop1 = programmbytes::kLoops;
+        QCOMPARE(recordByte(config, 0, loop1), 0x10);
+        QCOMPARE(recordByte(config, 0, loop1 + 2), 0x08);
+        for (int index : {0, 1})
+            QCOMPARE(recordByte(config, index, loop1 + 4), 0x01);
+        QCOMPARE(recordByte(config, 1, loop1), 0x00);
+        history.checkpoint();
+        const auto edited = config.image;
+
+        history.undo();
+        QCOMPARE(config.image, opened);
+        history.redo();
+        QCOMPARE(config.image, edited);
+
+        // "Сбросить все" on both, then undone in one step.
+        page = show(programms->createWidget(nullptr));
+        tree = programmsTree(page.get());
+        clickRow(tree, 0);
+        clickRow(tree, 1, Qt::ControlModifier);
+        drop(editorTabs(page.get())->widget(0));
+        QCOMPARE(record(config, 0), QByteArray(programmbytes::kRecordSize, 0));
+        history.checkpoint();
+        history.undo();
+        QCOMPARE(config.image, edited);
+        history.redo();
+        QCOMPARE(record(config, 0), QByteArray(programmbytes::kRecordSize, 0));
+        history.undo();
+
+        // A paste of К1 into К3.
+        page = show(programms->createWidget(nullptr));
+        tree = programmsTree(page.get());
+        clickRow(tree, 0);
+        contextMenu(tree, 0, QStringLiteral("Копировать"));
+        clickRow(tree, 2);
+        contextMenu(tree, 2, QStringLiteral("Вставить"));
+        QCOMPARE(record(config, 2).mid(loop1), record(config, 0).mid(loop1));
+        history.checkpoint();
+        history.undo();
+        QCOMPARE(config.image, edited);
+    }
+
+    // The list sums up each program's active triggers; the filter keeps programs in use, or those
+    // whose number or text matches.
+    void summaryAndFilter()
+    {
+        Config config(2);
+        Programms* programms = config.root.programms();
+        Programm* k1 = programms->programmByIndex(0);
+        for (int loop = 0; loop < 3; ++loop)
+            k1->tailStates()->tailState(loop)->setFire1(TriggerActive);
+        k1->bpStates()->bpState(0)->setOp(TriggerActive);
+        programms->programmByIndex(9)->tailStates()->tailState(5)->setAlarm(TriggerForbidden);
+        auto page = show(programms->createWidget(nullptr));
+        QTreeWidget* tree = programmsTree(page.get());
+        QCOMPARE(tree->topLevelItem(0)->text(1), QStringLiteral("ШС 1–3: Пожар-1; БП-А 1: ОП"));
+        QCOMPARE(tree->topLevelItem(9)->text(1), QString());
+
+        const auto shown = [tree] {
+            QList<int> rows;
+            for (int i = 0; i < tree->topLevelItemCount(); ++i) {
+                if (!tree->topLevelItem(i)->isHidden())
+                    rows.append(i);
+            }
+            return rows;
+        };
+        click(child<QCheckBox>(page.get(), "_onlyCheckBox"));
+        QCOMPARE(shown(), (QList<int>{0, 9}));
+        auto* filter = child<QLineEdit>(page.get(), "_filterLineEdit");
+        filter->setText(QStringLiteral("пожар"));
+        QCOMPARE(shown(), (QList<int>{0}));
+        click(child<QCheckBox>(page.get(), "_onlyCheckBox"));
+        filter->setText(QStringLiteral("10"));
+        QVERIFY(shown().contains(9));
+        QVERIFY(!shown().contains(0));
+
+        // An edit shows in the summary at once.
+        clickRow(tree, 9);
+        QWidget* loops = openTab(editorTabs(page.get()), QStringLiteral("Состояние ШС"));
+        clickRow(child<QTreeWidget>(loops, "_tailsTreeWidget"), 1);
+        chooseTrigger(stackPage(loops, "_tailStatesStack"), "_takeOffComboBox", TriggerActive);
+        QCOMPARE(tree->topLevelItem(9)->text(1), QStringLiteral("ШС 2: Снят"));
+    }
+
     void blockSelectionsStartInactive()
     {
         Config config(0);
@@ -509,11 +631,12 @@ private slots:
                  QStringLiteral("Неисправность Выхода - 4:"));
         clickRow(tree, 3, Qt::ShiftModifier);
         QWidget* shared = stackPage(page.get(), "_bkvStatesStack");
-        QCOMPARE(shownTriggers(shared), (QList<int>{0, 0, 0, 0}));
-        // The rows shown are what both blocks get.
+        // The outputs differ: every row blank.
+        QCOMPARE(shownTriggers(shared), (QList<int>{-1, -1, -1, -1}));
+        // One output changes, in both blocks; the others stay each block's own.
         chooseTrigger(child<YComboGroup>(shared, "_bkvState")->combos().at(1), 2);
-        QCOMPARE(recordByte(config, 60, programmbytes::kBkv + 2), 0x08);
-        QCOMPARE(recordByte(config, 60, programmbytes::kBkv + 3), 0x08);
+        QCOMPARE(recordByte(config, 60, programmbytes::kBkv + 2), 0x59);
+        QCOMPARE(recordByte(config, 60, programmbytes::kBkv + 3), 0xAA);
 
         BPStates* bp = programm->bpStates();
         bp->bpState(0)->setOp(1);
@@ -525,7 +648,7 @@ private slots:
         clickRow(tree, 0);
         clickRow(tree, 1, Qt::ShiftModifier);
         shared = stackPage(page.get(), "_bpStatesStack");
-        QCOMPARE(shownTriggers(shared), (QList<int>{0, 0, 0, 0}));
+        QCOMPARE(shownTriggers(shared).count(-1), 2);
         // One trigger changes, in both blocks; the others stay.
         chooseTrigger(shared, "_ch2ComboBox", 1);
         QCOMPARE(recordByte(config, 60, programmbytes::kBp), 0x44);
