@@ -16,6 +16,8 @@
 #include "link/protocolimpl.h"
 #include "link/protocolimplfactory.h"
 #include "link/selectdevicedialog.h"
+#include "logview/ilogviewwidget.h"
+#include "logview/logevents.h"
 #include "logview/logview.h"
 
 #include <QAbstractEventDispatcher>
@@ -193,8 +195,11 @@ MainWindow::~MainWindow()
 {
     _pollTimer.stop();
     _deferTimer.stop();
-    // Pages point into the models; they go before the models do.
+    // Pages point into the models; they go before the models do. The log viewer lives as long
+    // as the window and is the last to go.
     closePage();
+    if (_logView)
+        delete dynamic_cast<QWidget*>(_logView->logEvents()->logViewWidget());
 }
 
 bool MainWindow::progress(unsigned, unsigned, bool)
@@ -313,10 +318,16 @@ void MainWindow::toolButtonClick()
 void MainWindow::closePage()
 {
     setButtonsPressed(nullptr);
-    // Pages are made anew at every click; the one shown is done with.
+    // Pages are made anew at every click; the one shown is done with. The log viewer is the
+    // exception: it keeps its filters, sort keys and scroll position for the life of the window,
+    // and the menu's export takes its filtered list from any page.
+    const QWidget* logViewer = _logView ? dynamic_cast<QWidget*>(_logView->logEvents()->logViewWidget()) : nullptr;
     while (QWidget* page = _ui->_wStack->widget(0)) {
         _ui->_wStack->removeWidget(page);
-        delete page;
+        if (page == logViewer)
+            page->hide();
+        else
+            delete page;
     }
 }
 
@@ -408,8 +419,10 @@ void MainWindow::checkStatus()
     } else {
         _lastRecord = record;
         _device->setData(record);
-        if (_logView)
+        if (_logView) {
             _logView->setDeviceType(olma::deviceTypeFromModelCode(_modelCode));
+            _logView->setSerialNumber(_device->serialNumber());
+        }
         _modelLabel->setText(modelTextFor(_device->deviceType()));
         _versionLabel->setText(texts::kVersion.arg(_device->version()));
         _serialLabel->setText(texts::kSerial.arg(_device->serialNumber()));

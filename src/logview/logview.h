@@ -57,6 +57,13 @@ public:
     void setDeviceType(int deviceType) { _deviceType = deviceType; }
     int deviceType() const { return _deviceType; }
 
+    // The connected panel's serial number, as the last poll found it; names the panel a read came from.
+    void setSerialNumber(int serial) { _serial = serial; }
+
+    // Colours the HTML export's rows by severity; off, the document is the plain one.
+    void setHtmlSeverityColours(bool on) { _htmlSeverityColours = on; }
+    bool htmlSeverityColours() const { return _htmlSeverityColours; }
+
     LogEvents* logEvents() const { return _events.get(); }
 
     // "Считать из прибора": empties the log and routes the dialog's records into it (part of
@@ -97,6 +104,8 @@ public slots:
 private:
     std::unique_ptr<LogEvents> _events;
     int _deviceType = 0;
+    int _serial = -1;
+    bool _htmlSeverityColours = false;
 };
 
 } // namespace olma::logview

@@ -14,7 +14,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include <QTreeWidget>
+#include <QTreeView>
 #include <sys/stat.h>
 
 using namespace olma::logview;
@@ -44,7 +44,7 @@ std::vector<uint> numbers(const std::vector<LogEvent>& events)
 int shownRows(LogView& log)
 {
     auto* view = dynamic_cast<QWidget*>(log.logEvents()->logViewWidget());
-    return view ? view->findChild<QTreeWidget*>(QStringLiteral("_treeWidget"))->topLevelItemCount() : -1;
+    return view ? view->findChild<QTreeView*>(QStringLiteral("_treeWidget"))->model()->rowCount() : -1;
 }
 
 const QByteArray kTamper = logtest::record(2024, 12, 31, 23, 59, 1, 13, 2, 5);

@@ -15,7 +15,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 using namespace olma::logview;
 
@@ -49,9 +49,9 @@ template <typename T> T* child(QWidget* parent, const char* name)
 QList<uint> shownNumbers(QWidget* view)
 {
     QList<uint> out;
-    auto* tree = child<QTreeWidget>(view, "_treeWidget");
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        out.append(tree->topLevelItem(i)->text(0).toUInt());
+    const QAbstractItemModel* rows = child<QTreeView>(view, "_treeWidget")->model();
+    for (int i = 0; i < rows->rowCount(); ++i)
+        out.append(rows->index(i, 0).data().toUInt());
     return out;
 }
 
@@ -209,9 +209,7 @@ private slots:
         auto* list = child<QListWidget>(v.page.get(), "listWidget");
         for (const QString& key : keys)
             list->findItems(key, Qt::MatchExactly).at(0)->setCheckState(Qt::Checked);
-        // Ticking alone changes nothing until the list is renewed.
-        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-        QTest::mouseClick(child<QPushButton>(v.page.get(), "filterButton"), Qt::LeftButton);
+        // A ticked key applies at once.
         QCOMPARE(shownNumbers(v.page.get()), shown);
     }
 
@@ -227,7 +225,7 @@ private slots:
 
         const QString name = dir.filePath(QStringLiteral("loops.csv"));
         dialogs.setNextFileName(name);
-        auto* tree = child<QTreeWidget>(v.page.get(), "_treeWidget");
+        auto* tree = child<QTreeView>(v.page.get(), "_treeWidget");
         QTimer::singleShot(0, [] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu);
