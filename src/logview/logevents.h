@@ -55,6 +55,11 @@ public:
     const QString& source() const { return _source; }
     const QDateTime& readTime() const { return _readTime; }
 
+    // The export dialog's choice: the HTML export's rows coloured by severity (off at start, so
+    // the document is the plain one).
+    void setHtmlSeverityColours(bool on) { _htmlSeverityColours = on; }
+    bool htmlSeverityColours() const { return _htmlSeverityColours; }
+
 private:
     std::vector<unsigned char> _raw;
     std::vector<LogEvent> _events;
@@ -62,6 +67,7 @@ private:
     bool _partial = false;
     QString _source;
     QDateTime _readTime;
+    bool _htmlSeverityColours = false;
 };
 
 } // namespace olma::logview

@@ -116,6 +116,16 @@ LogOutcome LogView::exportLog(const QString& fileName)
     return outcome(true, LogOutcome::Message::Information, texts::kExportTitle, texts::kExportDone);
 }
 
+void LogView::setHtmlSeverityColours(bool on)
+{
+    _events->setHtmlSeverityColours(on);
+}
+
+bool LogView::htmlSeverityColours() const
+{
+    return _events->htmlSeverityColours();
+}
+
 QString LogView::exportFileType(const QString& fileName)
 {
     const QRegularExpressionMatch match = exportNamePattern().match(fileName.toLower());
@@ -180,7 +190,7 @@ void LogView::makeTextContent(QString& str)
 
 void LogView::makeHtmlContent(QString& str)
 {
-    str = renderHtml(_events->eventsToShow(), _htmlSeverityColours);
+    str = renderHtml(_events->eventsToShow(), _events->htmlSeverityColours());
 }
 
 void LogView::makeRtfContent(QString& str)

@@ -38,6 +38,10 @@ struct LogOutcome
 // (part of the window: defined with the log page, in the GUI library).
 void showOutcome(QWidget* parent, const LogOutcome& outcome);
 
+// The export dialog: a file name, and beside it the choice of severity colours in HTML, which
+// it reads from and leaves in `store` (GUI library). Empty when cancelled.
+QString askExportFileName(QWidget* parent, LogEvents* store);
+
 // The event log as the main window sees it: the store, its page, its files and its exports.
 class LogView : public QObject, public olma::IGuiSetup
 {
@@ -61,8 +65,8 @@ public:
     void setSerialNumber(int serial) { _serial = serial; }
 
     // Colours the HTML export's rows by severity; off, the document is the plain one.
-    void setHtmlSeverityColours(bool on) { _htmlSeverityColours = on; }
-    bool htmlSeverityColours() const { return _htmlSeverityColours; }
+    void setHtmlSeverityColours(bool on);
+    bool htmlSeverityColours() const;
 
     LogEvents* logEvents() const { return _events.get(); }
 
@@ -105,7 +109,6 @@ private:
     std::unique_ptr<LogEvents> _events;
     int _deviceType = 0;
     int _serial = -1;
-    bool _htmlSeverityColours = false;
 };
 
 } // namespace olma::logview

@@ -619,12 +619,14 @@ void LogViewWidget::showPopupMenu(const QPoint& pos)
 
 void LogViewWidget::exportVisibleEvents()
 {
-    const QString name =
-        olma::dialogs::getSaveFileName(this, texts::kExportCaption, texts::kStartDir, texts::kExportFilter);
+    if (!_store)
+        return;
+    const QString name = askExportFileName(this, _store);
     if (name.isEmpty())
         return;
     // A log of its own holds exactly the rows shown, so the file matches the filter.
     LogView log;
+    log.setHtmlSeverityColours(_store->htmlSeverityColours());
     log.logEventsAdd(_visible);
     showOutcome(this, log.exportLog(name));
 }
