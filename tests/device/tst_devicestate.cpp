@@ -495,6 +495,27 @@ private slots:
         QCOMPARE(clock->text(), QStringLiteral("23:45:30 31.12.2024"));
     }
 
+    void commonPageListsWhatNeedsAttention()
+    {
+        olma::device::Device device;
+        auto page = makePage(device, Common);
+        QCOMPARE(labelText(page.get(), "_attentionLabel"), QString());
+        device.setData(toVector(stateRecord(0x04)));
+        QCOMPARE(labelText(page.get(), "_attentionLabel"), QStringLiteral("Всё в норме"));
+        // Loop 2 in fire and loop 3 off (off is no fault), zone 4 not ready, the tamper switch,
+        // power source 2, БП-А 1's mains, output 6 of БКВ-А, relay block 1 tampered.
+        device.setData(toVector(stateRecord(
+            0x04, {{18, 0x70}, {19, 0x02}, {27, 0x80}, {10, 0x01}, {11, 0x02}, {12, 0x01}, {14, 0x20}, {48, 0x02}})));
+        QCOMPARE(labelText(page.get(), "_attentionLabel"),
+                 QStringLiteral("ШС 3: Пожар-1 — «Состояние ШС»\n"
+                                "Зона 4: Снят (не готов) — «Состояние Зон»\n"
+                                "Вскрытие прибора: неисправность — «Неисправности»\n"
+                                "Искробезопасный источник питания 2: неисправен — «Неисправности»\n"
+                                "БП-А 1: неисправен — «Неисправности»\n"
+                                "БКВ-А 2 Выход 2: неисправен — «Неисправности»\n"
+                                "БРВ-А 1: Вскрытие — «Неисправности»"));
+    }
+
     void unchangedStateLeavesTheBrowserAlone_data()
     {
         QTest::addColumn<int>("page");
