@@ -6,9 +6,12 @@
 #include "common/datadir.h"
 #include "common/devicetype.h"
 #include "common/dialogs.h"
+#include "config/blockgroup.h"
 #include "config/configuration.h"
+#include "config/content.h"
 #include "config/imagemap.h"
 #include "device/device.h"
+#include "device/releysstates.h"
 #include "flows/panelflows.h"
 #include "flows/windowtexts.h"
 #include "flows/writerecords.h"
@@ -163,6 +166,11 @@ MainWindow::MainWindow(const Options& options, QWidget* parent)
         std::make_unique<olma::config::Configuration>(_image.data(), olma::deviceTypeFromModelCode(_modelCode));
     _configuration->loadFromFile(olma::dataFile(QString::fromLatin1(kDefaultConfiguration)));
     installPages(_configuration.get(), false);
+    // The relay page hides the outputs of blocks the configuration shown does not connect.
+    _device->releysStates()->setConnectedSource([this](int kind, int index) {
+        const olma::config::BlockGroup* group = _configuration->content()->group(kind);
+        return group && group->isConnected(index);
+    });
 
     _logView = new olma::logview::LogView(this);
     _logView->setDeviceType(olma::deviceTypeFromModelCode(_modelCode));
