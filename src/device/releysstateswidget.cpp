@@ -27,7 +27,7 @@ void ReleysStatesWidget::update()
 {
     _state->setGuiWidget(this);
     showStatePage(_ui->_textBrowser, _shownPage, _state->pageHtml(_onlyConnected->isChecked()));
-    showStaleMark(*_state, _ui->_staleLabel, {_ui->_captionLabel, _ui->_textBrowser});
+    showStaleMark(*_state, _ui->_staleLabel, {_ui->_captionLabel, _onlyConnected, _ui->_textBrowser});
 }
 
 } // namespace olma::device
