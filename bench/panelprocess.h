@@ -38,6 +38,8 @@ public:
         return port;
     }
 
+    qint64 pid() const { return _process.processId(); }
+
 private:
     QProcess _process;
 };

@@ -1,9 +1,10 @@
 # olma_add_test(NAME <name> SOURCES <files...> [GUI] [LIBRARIES <libs...>] [LABELS <labels...>] [TIMEOUT <seconds>])
 #
 # One QtTest executable per behaviour area. Every test runs headless, in a private
-# temporary folder (also its data folder, so a default archive lands there), with a time limit,
-# and links the core library and the shared test support; GUI tests (widgets, pages, dialogs,
-# the window) link the GUI library and its test support too.
+# temporary folder (also its data and settings folder, so a default archive and the program's
+# settings land there), with a time limit, and links the core library and the shared test
+# support; GUI tests (widgets, pages, dialogs, the window) link the GUI library and its test
+# support too.
 function(olma_add_test)
     cmake_parse_arguments(T "GUI" "NAME;TIMEOUT" "SOURCES;LIBRARIES;LABELS" ${ARGN})
     if(NOT T_NAME)
@@ -33,5 +34,5 @@ function(olma_add_test)
     set_tests_properties(${T_NAME} PROPERTIES
         TIMEOUT ${T_TIMEOUT}
         LABELS "${T_LABELS}"
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TMPDIR=${tmp};XDG_DATA_HOME=${tmp};LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TMPDIR=${tmp};XDG_DATA_HOME=${tmp};XDG_CONFIG_HOME=${tmp};LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false")
 endfunction()

@@ -22,7 +22,9 @@ _olma_cli()
 
     case $prev in
         --port)
-            COMPREPLY=($(compgen -W "$(compgen -G '/dev/ttyUSB*' ; compgen -G '/dev/ttyACM*'; compgen -G '/dev/ttyS*')" -- "$cur"))
+            COMPREPLY=($(compgen -W "$(compgen -G '/dev/ttyUSB*' ; compgen -G '/dev/ttyACM*'; compgen -G '/dev/ttyS*') tcp:// tls://" -- "$cur"))
+            # A network address goes on after its scheme.
+            [[ ${#COMPREPLY[@]} -eq 1 && ${COMPREPLY[0]} == *:// ]] && compopt -o nospace
             return
             ;;
         --model)

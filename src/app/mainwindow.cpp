@@ -1,4 +1,7 @@
 #include "app/mainwindow.h"
+
+#include "archive/archivesession.h"
+#include "archive/widgets/archivepanelsdialog.h"
 #include "ui_mainwindow.h"
 
 #include "app/actionactivation.h"
@@ -138,6 +141,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent)
 
     _ui->resetDevice->setVisible(false);
     setupWriteMenu();
+    setupArchiveMenu();
     setWindowIcon(QIcon(QString::fromLatin1(kIconResource)));
     _buttonGroup = new QButtonGroup(this);
     _buttonGroup->setExclusive(true);
@@ -203,6 +207,8 @@ MainWindow::~MainWindow()
 {
     _pollTimer.stop();
     _deferTimer.stop();
+    // The panel list reads the archive, which goes with the window's members.
+    delete _archivePanels;
     // Pages point into the models; they go before the models do. The log viewer lives as long
     // as the window and is the last to go.
     closePage();

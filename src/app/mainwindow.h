@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/iguisetup.h"
+#include "flows/writerecords.h"
 #include "link/iprotocolcallback.h"
 #include "link/portlist.h"
 
@@ -13,6 +14,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 class HelpWindow;
@@ -27,9 +29,14 @@ namespace Ui {
 class MainWindow;
 }
 
-namespace olma::app {
-class WriteRecords;
-}
+namespace olma::archive {
+class ArchivePanelsDialog;
+class ArchiveSession;
+struct ArchiveSettings;
+struct PanelInfo;
+struct Snapshot;
+enum class SnapshotKind;
+} // namespace olma::archive
 namespace olma::config {
 class Configuration;
 }
@@ -124,6 +131,15 @@ public:
     // The configuration file the configuration was last read from or saved to; empty when none.
     QString configurationFile() const { return _configurationFile; }
 
+    // The archive for this run; `fixedForRun`: the command line chose it, and the settings dialog
+    // changes only what later runs use. Without an archive the window archives nothing.
+    void setArchive(const olma::archive::ArchiveSettings& settings, bool fixedForRun);
+    olma::archive::ArchiveSession* archiveSession() const { return _archive.get(); }
+    // "Приборы…" once it has been opened.
+    olma::archive::ArchivePanelsDialog* archivePanels() const;
+    // Why the last automatic archiving failed, as the status line shows it; empty after success.
+    QString archiveStatus() const;
+
     // False while a poll talks to the panel.
     bool isReady() const { return _ready; }
     int pendingCommand() const { return _pending; }
@@ -153,6 +169,9 @@ public slots:
     void on_writeLogToFile_triggered();
     void on_aboutAction_triggered();
     void compareWithDevice();
+    // The "Архив" menu.
+    void showArchivePanels();
+    void editArchiveSettings();
 
 private:
     // The shape every panel command shares: it waits for a running poll, needs an engine, marks
@@ -207,6 +226,17 @@ private:
     // Takes an image read from the panel into the configuration.
     void adoptImage(const std::vector<unsigned char>& image);
 
+    // The archive (mainwindowarchive.cpp).
+    void setupArchiveMenu();
+    olma::app::PanelIdentity connectedPanel() const;
+    // Automatic archiving of the configuration in the editor and of the log read; an archive
+    // that fails is told in the status line, and once in a message, and stops nothing.
+    void archiveConfiguration(olma::archive::SnapshotKind kind, const QString& path = {});
+    void archiveLog(bool complete);
+    void archived(bool ok);
+    void openSnapshot(const olma::archive::Snapshot& snapshot);
+    void showHistory(const olma::archive::PanelInfo& panel, const QByteArray& history);
+
     std::unique_ptr<Ui::MainWindow> _ui;
 
     // The configuration image; the configuration reads and writes it in place.
@@ -255,4 +285,13 @@ private:
     QAction* _allBlocksAction = nullptr;
     QString _configurationFile;
     QPointer<HelpWindow> _helpWindow;
+
+    std::unique_ptr<olma::archive::ArchiveSession> _archive;
+    bool _archiveFixed = false;
+    bool _archiveTroubleTold = false;
+    QLabel* _archiveLabel = nullptr;
+    QPointer<olma::archive::ArchivePanelsDialog> _archivePanels;
+    // The panel the configuration in the editor was read from, written to or archived for;
+    // none for a new configuration or one opened from a file.
+    std::optional<olma::app::PanelIdentity> _configurationPanel;
 };

@@ -5,6 +5,9 @@
 #include "app/helpwindow.h"
 #include "app/progressdialog.h"
 #include "app/typeselectdialog.h"
+#include "archive/archive.h"
+#include "archive/archiverecords.h"
+#include "archive/storedconfiguration.h"
 #include "common/datadir.h"
 #include "common/dialogs.h"
 #include "common/safefile.h"
@@ -87,6 +90,8 @@ void MainWindow::on_readConfFromDevice_activated()
             return;
         }
         adoptImage(image);
+        _configurationPanel = connectedPanel();
+        archiveConfiguration(olma::archive::SnapshotKind::ReadFromPanel);
     };
     runPanelCommand(command);
 }
@@ -135,6 +140,8 @@ void MainWindow::on_writeConfToDevice_activated()
             olma::dialogs::critical(this, texts::kWriteConfTitle, olma::app::writeConfigFailure(_proto->errorCode()));
             return;
         }
+        _configurationPanel = connectedPanel();
+        archiveConfiguration(olma::archive::SnapshotKind::WrittenToPanel);
         olma::dialogs::information(this, texts::kWriteConfTitle, texts::kWriteConfDone);
         // The panel takes the new configuration when it starts again.
         _proto->restart();
@@ -218,7 +225,10 @@ void MainWindow::on_readLogFromDevice_triggered()
     command.run = [this](ProgressDialog* dialog) {
         auto* logDialog = static_cast<olma::logview::ProgressDialogLog*>(dialog);
         const bool read = _proto->readLog(static_cast<IProtocolLogCallback*>(logDialog), 0, olma::app::kWholeLog);
-        olma::logview::showOutcome(this, _logView->endDeviceRead(read, dialog->isCancelled()));
+        const olma::logview::LogOutcome outcome = _logView->endDeviceRead(read, dialog->isCancelled());
+        // A read that stopped halfway still adds what it safely can.
+        archiveLog(read && !dialog->isCancelled());
+        olma::logview::showOutcome(this, outcome);
     };
     command.finish = [this] { showLogPage(); };
     runPanelCommand(command);
@@ -244,6 +254,7 @@ void MainWindow::on_makeNewConf_activated()
     _configuration->newConfiguration(dialog.selectedType());
     _configuration->resetDescriptions();
     _configurationFile.clear();
+    _configurationPanel.reset();
 }
 
 void MainWindow::on_readConfFromFile_activated()
@@ -268,6 +279,7 @@ void MainWindow::on_readConfFromFile_activated()
         return;
     }
     _configurationFile = name;
+    _configurationPanel.reset();
     showConfigurationPage();
     if (!_configuration->descriptionWarning().isEmpty())
         olma::dialogs::warning(this, configtexts::readFileTitle(), _configuration->descriptionWarning());
@@ -284,8 +296,10 @@ void MainWindow::on_writeConfToFile_activated()
     if (!_configuration->saveToFile(name, &reason))
         olma::dialogs::critical(this, configtexts::writeFileTitle(),
                                 olma::files::withReason(texts::kSaveConfFailed.arg(name), reason));
-    else
+    else {
         _configurationFile = name;
+        archiveConfiguration(olma::archive::SnapshotKind::SavedToFile, QFileInfo(name).absoluteFilePath());
+    }
 }
 
 void MainWindow::on_exportConfToFile_triggered()
@@ -495,7 +509,11 @@ void MainWindow::safeWrite(ProgressDialog* dialog)
         olma::dialogs::information(this, texts::kWriteConfTitle, olma::app::alreadyEqualText());
         return;
     case olma::app::SafeWriteResult::Outcome::Verified:
+        // The archive keeps the written configuration with the descriptions in the editor.
+        if (auto* records = dynamic_cast<olma::archive::ArchiveWriteRecords*>(_writeRecords.get()))
+            records->setDescriptions(olma::archive::StoredConfiguration::descriptionsOf(*_configuration));
         _writeRecords->recordWrite(panel, image, true);
+        _configurationPanel = panel;
         olma::dialogs::information(this, texts::kWriteConfTitle, olma::app::verifiedText());
         return;
     case olma::app::SafeWriteResult::Outcome::WriteFailed:

@@ -3,8 +3,9 @@
 #include "app/demopanel.h"
 #include "app/mainwindow.h"
 #include "app/pages.h"
-#include "archive/archiverecords.h"
+#include "archive/archivesettings.h"
 #include "common/datadir.h"
+#include "link/networkport.h"
 #include "style/programstyle.h"
 
 #include <QApplication>
@@ -38,7 +39,8 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
                                   QStringLiteral("Показать эту справку и выйти."));
     const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("Работать с прибором на этом порту, не искать порт самому."),
+                                  QStringLiteral("Работать с прибором на этом порту, не искать порт самому "
+                                                 "(или по сети: tcp://узел:порт, tls://узел:порт)."),
                                   QStringLiteral("NAME"));
     const QCommandLineOption demo(QStringLiteral("demo"),
                                   QStringLiteral("Демонстрация: виртуальный прибор Ольма-16Ех внутри программы."));
@@ -57,7 +59,12 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
                                      QStringLiteral("URL"));
     const QCommandLineOption noArchive(QStringLiteral("no-archive"),
                                        QStringLiteral("Без архива: резервные копии перед записью - файлами."));
-    parser.addOptions({help, port, demo, screenshot, quitAfter, page, archive, noArchive});
+    const QCommandLineOption ca(QStringLiteral("ca"),
+                                QStringLiteral("Для tls://: доверять сертификатам из FILE, а не системным."),
+                                QStringLiteral("FILE"));
+    const QCommandLineOption insecure(QStringLiteral("insecure"),
+                                      QStringLiteral("Для tls://: не проверять сертификат прибора."));
+    parser.addOptions({help, port, demo, screenshot, quitAfter, page, archive, noArchive, ca, insecure});
 
     ParsedCommandLine result;
     const auto fail = [&result](const QString& message) {
@@ -84,10 +91,16 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     options.screenshot = parser.value(screenshot);
     options.archive = parser.isSet(archive) ? parser.value(archive) : qEnvironmentVariable("OLMA_ARCHIVE");
     options.noArchive = parser.isSet(noArchive);
+    options.caFile = parser.value(ca);
+    options.insecure = parser.isSet(insecure);
     if (parser.isSet(port) && options.port.isEmpty())
         return fail(QStringLiteral("--port: не указано имя порта"));
     if (options.demo && !options.port.isEmpty())
         return fail(QStringLiteral("--demo и --port не используются вместе"));
+    QString addressError;
+    if (olma::link::isNetworkPortName(options.port) &&
+        !olma::link::parseNetworkAddress(options.port, nullptr, &addressError))
+        return fail(QStringLiteral("--port: ") + addressError);
     if (parser.isSet(page)) {
         bool ok = false;
         const int number = parser.value(page).toInt(&ok);
@@ -136,6 +149,7 @@ int run(QApplication& app)
     olma::style::install();
     olma::gui::registerPages();
 
+    olma::link::setTlsTrust(options.caFile, options.insecure);
     MainWindow::Options windowOptions;
     windowOptions.portName = options.port;
     std::unique_ptr<DemoPanel> demo;
@@ -151,7 +165,9 @@ int run(QApplication& app)
     }
 
     MainWindow window(windowOptions);
-    window.setWriteRecords(std::make_unique<olma::archive::ArchiveWriteRecords>(options.archive, options.noArchive));
+    // The settings dialog's archive, unless the command line chose one for this run.
+    window.setArchive(olma::archive::ArchiveSettings::load().forRun(options.archive, options.noArchive),
+                      !options.archive.isEmpty() || options.noArchive);
     if (options.page >= 0)
         window.showPage(options.page);
     else if (demo)

@@ -15,9 +15,11 @@ struct StartOptions
     bool demo = false;      // --demo: a lively virtual panel in this process
     QString screenshot;     // --screenshot: a picture of the window, saved when the run ends
     int quitAfterMs = -1;   // --quit-after: the run ends by itself after this long; -1: never
-    QString archive;        // --archive (or OLMA_ARCHIVE): where backups before a write go; empty: the default
-    bool noArchive = false; // --no-archive: backups as files
+    QString archive;        // --archive (or OLMA_ARCHIVE): the archive for this run; empty: the settings'
+    bool noArchive = false; // --no-archive: no archive this run, backups as files
     int page = -1;          // --page: the page shown first, counted from 0 down the page buttons; -1: the default
+    QString caFile;         // --ca: the certificates tls:// trusts instead of the system's
+    bool insecure = false;  // --insecure: tls:// takes any certificate
 };
 
 // What the command line asked for: a run with options, or an exit (help, a mistake) with the

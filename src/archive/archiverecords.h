@@ -38,6 +38,9 @@ public:
                     QString* error) override;
     QStringList differences(int deviceType, const std::vector<unsigned char>& before,
                             const std::vector<unsigned char>& after) override;
+    void keepPartialLog(const QByteArray& records) override { _partialLog = records; }
+    // What keepPartialLog() was handed; empty when every read went to the end.
+    QByteArray partialLog() const { return _partialLog; }
 
 private:
     Archive* archive();
@@ -48,6 +51,7 @@ private:
     std::function<QString(const QString&)> _prompt;
     QByteArray _descriptions;
     QString _trouble;
+    QByteArray _partialLog;
 };
 
 } // namespace olma::archive

@@ -11,6 +11,7 @@
 #include "config/descriptiondocument.h"
 #include "config/imagemap.h"
 #include "link/errorcodes.h"
+#include "link/networkport.h"
 #include "link/protocolimpl.h"
 
 #include <QFile>
@@ -191,6 +192,8 @@ std::optional<Archiving> archivingFor(const QStringList& args)
     a.port = takeValue(rest, QStringLiteral("port")).value_or(QString());
     a.model =
         int(std::max<qsizetype>(0, kModels.indexOf(takeValue(rest, QStringLiteral("model")).value_or(QString()))));
+    rest.removeAll(QStringLiteral("--plain"));
+    rest.removeAll(QStringLiteral("--all-blocks"));
     if (command == QLatin1String("write-config"))
         a.file = rest.value(0);
     else
@@ -201,13 +204,17 @@ std::optional<Archiving> archivingFor(const QStringList& args)
 }
 
 // Archives what the command moved; the trouble, if any, for standard error.
-QString archiveAfter(const Archiving& a, const Identity& panel, const ArchiveChoice& choice)
+QString archiveAfter(const Archiving& a, const Identity& panel, const ArchiveChoice& choice,
+                     const QByteArray& partialLog = {})
 {
     Archive archive;
     if (!openArchive(archive, choice))
         return archive.lastError();
     if (!archive.touchPanel(panel.serial, panel.deviceType, panel.firmware))
         return archive.lastError();
+    // A read-log that stopped halfway wrote no file; what arrived is still merged.
+    if (!partialLog.isEmpty())
+        return archive.mergeLog(panel.serial, partialLog, false) < 0 ? archive.lastError() : QString();
     QByteArray bytes;
     if (!readFile(a.file, &bytes))
         return QStringLiteral("cannot read %1").arg(a.file);
@@ -477,8 +484,13 @@ int runWithArchive(const QStringList& arguments, QTextStream& out, QTextStream& 
     const std::optional<Archiving> archiving = choice.off ? std::nullopt : archivingFor(args);
     // The panel is identified before the command: after a write it is restarting.
     std::optional<Identity> panel;
-    if (archiving)
+    if (archiving) {
+        // The identify goes over tls:// as the command will, with the same trust.
+        QStringList rest = args;
+        olma::link::setTlsTrust(takeValue(rest, QStringLiteral("ca")).value_or(QString()),
+                                rest.contains(QStringLiteral("--insecure")));
         panel = identify(archiving->port);
+    }
     olma::archive::ArchiveWriteRecords records(choice.url, choice.off);
     records.setPasswordPrompt(&askPassword);
     if (!args.isEmpty() && args.first() == QLatin1String("write-config")) {
@@ -500,9 +512,11 @@ int runWithArchive(const QStringList& arguments, QTextStream& out, QTextStream& 
         if (args.size() <= 1)
             (status == kExitOk ? out : err) << '\n' << archiveUsage() << Qt::flush;
     }
-    if (status != kExitOk || !archiving)
+    const QByteArray partialLog =
+        archiving && archiving->command == QLatin1String("read-log") ? records.partialLog() : QByteArray();
+    if ((status != kExitOk && partialLog.isEmpty()) || !archiving)
         return status;
-    const QString trouble = panel ? archiveAfter(*archiving, *panel, choice)
+    const QString trouble = panel ? archiveAfter(*archiving, *panel, choice, partialLog)
                                   : QStringLiteral("the panel did not say who it is; nothing archived");
     if (!trouble.isEmpty())
         err << "olma-cli " << archiving->command << ": архив: " << trouble << Qt::endl;

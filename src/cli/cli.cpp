@@ -20,8 +20,10 @@
 #include "flows/writerecords.h"
 #include "link/errorcodes.h"
 #include "link/frame.h"
+#include "link/networkport.h"
 #include "link/portlist.h"
 #include "link/protocolimpl.h"
+#include "logview/logevents.h"
 #include "logview/logview.h"
 
 #include <QFile>
@@ -97,6 +99,10 @@ struct Command
     const char* operand;  // the one file operand, or null when the command takes none
     int (*run)(const Options&, Context&);
 };
+
+// How tls:// trusts the panel's server, taken by every command on a port.
+const QString kCaOption = QStringLiteral("ca");
+const QString kInsecureFlag = QStringLiteral("insecure");
 
 const QStringList kModels = {QStringLiteral("4"), QStringLiteral("8"), QStringLiteral("16")};
 const QStringList kStatePages = {QStringLiteral("common"), QStringLiteral("faults"), QStringLiteral("loops"),
@@ -453,8 +459,12 @@ int readLog(const Options& options, Context& ctx)
     log.clearContent();
     const bool read = engine->readLog(&sink, 0, olma::app::kWholeLog);
     const olma::logview::LogOutcome outcome = log.endDeviceRead(read);
-    if (!outcome.done)
+    if (!outcome.done) {
+        const std::vector<unsigned char>& raw = log.logEvents()->rawLog();
+        if (ctx.records && !raw.empty())
+            ctx.records->keepPartialLog(QByteArray(reinterpret_cast<const char*>(raw.data()), qsizetype(raw.size())));
         return ctx.fail(withTrouble(outcome.text, *engine));
+    }
     const olma::logview::LogOutcome saved = log.writeLogFile(options.out());
     return saved.done ? ctx.done(saved.text) : ctx.fail(saved.text);
 }
@@ -714,13 +724,20 @@ const std::vector<Command>& commands()
 
 QString commandHelp(const Command& command)
 {
-    return QStringLiteral("Usage: olma-cli %1\n\n%2\n")
-        .arg(QLatin1String(command.synopsis), QString::fromUtf8(command.help));
+    QString text = QStringLiteral("Usage: olma-cli %1\n\n%2\n")
+                       .arg(QLatin1String(command.synopsis), QString::fromUtf8(command.help));
+    if (command.required.contains(QStringLiteral("port")))
+        text += QStringLiteral("\nPORT may be tcp://host:port or tls://host:port; for tls://, --ca FILE trusts that "
+                               "file's\ncertificates instead of the system's, --insecure takes any certificate.\n");
+    return text;
 }
 
 // Checks the values the commands rely on; false with a message otherwise.
 bool checkValues(const Options& options, QString* error)
 {
+    if (olma::link::isNetworkPortName(options.port()) &&
+        !olma::link::parseNetworkAddress(options.port(), nullptr, error))
+        return false;
     if (options.has(QStringLiteral("model")) && !kModels.contains(options.value(QStringLiteral("model")))) {
         *error = QStringLiteral("--model takes 4, 8 or 16, not \"%1\"").arg(options.value(QStringLiteral("model")));
         return false;
@@ -736,6 +753,8 @@ bool checkValues(const Options& options, QString* error)
 // Fills `options` from the arguments after the command name; false with a message otherwise.
 bool parseOptions(const Command& command, const QStringList& args, Options* options, QString* error)
 {
+    // Every command on a port also reaches panels over tls://, so it takes the trust options.
+    const bool onPort = command.required.contains(QStringLiteral("port"));
     bool operandGiven = false;
     for (int i = 0; i < args.size(); ++i) {
         const QString& arg = args[i];
@@ -756,12 +775,13 @@ bool parseOptions(const Command& command, const QStringList& args, Options* opti
             value = name.mid(eq + 1);
             name = name.left(eq);
         }
-        if (command.flags.contains(name)) {
+        if (command.flags.contains(name) || (onPort && name == kInsecureFlag)) {
             if (inlineValue) {
                 *error = QStringLiteral("--%1 takes no value").arg(name);
                 return false;
             }
-        } else if (command.required.contains(name) || command.optional.contains(name)) {
+        } else if (command.required.contains(name) || command.optional.contains(name) ||
+                   (onPort && name == kCaOption)) {
             if (!inlineValue) {
                 if (i + 1 >= args.size()) {
                     *error = QStringLiteral("--%1 needs a value").arg(name);
@@ -800,6 +820,9 @@ QString usage()
     for (const Command& command : commands())
         text += QStringLiteral("  %1\n").arg(QLatin1String(command.synopsis));
     text += QStringLiteral("\n\"olma-cli <command> --help\" tells more about a command.\n"
+                           "PORT is a serial device or a network address: tcp://host:port (plain TCP) or\n"
+                           "tls://host:port (checked against the system's certificates, or --ca FILE;\n"
+                           "--insecure takes any certificate).\n"
                            "Exit status: 0 done, 1 failed (the reason is printed), 2 bad command line.\n");
     return text;
 }
@@ -839,6 +862,7 @@ int run(const QStringList& arguments, QTextStream& out, QTextStream& err, bool p
             err << "olma-cli " << name << ": " << error << "\n\n" << commandHelp(command) << Qt::flush;
             return kExitUsage;
         }
+        olma::link::setTlsTrust(options.value(kCaOption), options.has(kInsecureFlag));
         Context ctx{out, err, name, progressBar, records ? records : &files};
         return command.run(options, ctx);
     }

@@ -9,7 +9,7 @@ namespace olma::device {
 
 namespace {
 
-constexpr int kCentralBoardOffset = 34;
+constexpr int kBoardAccessOffset = 34;
 // Keyboard 1 is at byte 36; byte 35 is not an access level.
 constexpr int kKeyboardsOffset = 35;
 constexpr int kSmallPanelAdministrators = 2;
@@ -43,7 +43,7 @@ void AccessState::decode()
 
 int AccessState::centralBoardAccess() const
 {
-    return recordByte(kCentralBoardOffset);
+    return recordByte(kBoardAccessOffset);
 }
 
 int AccessState::keyboardAccess(int keyboard) const

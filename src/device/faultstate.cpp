@@ -10,7 +10,7 @@ namespace olma::device {
 
 namespace {
 
-constexpr int kCentralBoardOffset = 10;
+constexpr int kBoardFaultOffset = 10;
 constexpr int kPowerSourcesOffset = 11;
 constexpr int kPowerBlocksOffset = 12;
 constexpr int kPowerBlockBits = 4;
@@ -81,7 +81,7 @@ bool FaultState::bit(int offset, int index) const
 
 bool FaultState::centralBoardFault(int bit) const
 {
-    return bit >= 0 && bit < 8 && this->bit(kCentralBoardOffset, bit);
+    return bit >= 0 && bit < 8 && this->bit(kBoardFaultOffset, bit);
 }
 
 bool FaultState::powerSourceFault(int index) const
@@ -116,7 +116,7 @@ QString FaultState::pageHtml() const
 {
     QString page = html::kPageBegin;
 
-    if (recordByte(kCentralBoardOffset) > 0) {
+    if (recordByte(kBoardFaultOffset) > 0) {
         page += html::tableBegin(QStringLiteral("Плата центральная"), texts::kStateHeader);
         for (int b = 0; b < 8; ++b) {
             if (centralBoardFault(b))

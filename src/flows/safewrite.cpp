@@ -72,7 +72,14 @@ SafeWriteResult writeChanged(ProtocolImpl& engine, const std::vector<unsigned ch
     }
 
     CancelWatch watch(callback);
-    if (!engine.writeConfig(image.data(), result.written, &watch) || watch.cancelled()) {
+    // The read-back right after checks every written block byte for byte and watches the line
+    // after its own last reply, so the write does not wait for a quiet line after its last
+    // acknowledgement; a late byte of it is thrown away when the port opens for the read-back.
+    const int settle = engine.settleTime();
+    engine.setSettleTime(0);
+    const bool sent = engine.writeConfig(image.data(), result.written, &watch);
+    engine.setSettleTime(settle);
+    if (!sent || watch.cancelled()) {
         result.cancelled = watch.cancelled();
         result.errorCode = engine.errorCode();
         return result;

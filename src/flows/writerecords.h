@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QStringList>
 #include <QtGlobal>
 
@@ -36,6 +37,10 @@ public:
     // The fields that differ between two configurations, in words; none when not known.
     virtual QStringList differences(int deviceType, const std::vector<unsigned char>& before,
                                     const std::vector<unsigned char>& after);
+
+    // A log read that stopped before the end of the log: the records that did arrive, in the
+    // order they came, for an archive to add what it safely can. Files keep nothing of it.
+    virtual void keepPartialLog(const QByteArray& records) { Q_UNUSED(records); }
 
     // The folder of a panel's backup files.
     static QString backupFolder(quint32 serial);

@@ -2,7 +2,7 @@
 
 #include "link/errorcodes.h"
 #include "link/frame.h"
-#include "link/serialport.h"
+#include "link/portbyname.h"
 
 #include <QScopeGuard>
 #include <QtEndian>
@@ -33,7 +33,7 @@ int payloadSize(const BlockRecord& block)
 
 ProtocolImpl::ProtocolImpl(const QString& portName, QObject* parent, bool rawReplies, const QList<int>& acceptedCodes)
     : QEventLoop(parent), _portName(portName), _rawReplies(rawReplies), _acceptedCodes(acceptedCodes),
-      _portFactory([] { return std::make_unique<SerialPort>(); }), _clock([] { return QDateTime::currentDateTime(); })
+      _portFactory([portName] { return makePort(portName); }), _clock([] { return QDateTime::currentDateTime(); })
 {
     _deadline.setSingleShot(true);
     _deadline.setTimerType(Qt::PreciseTimer);

@@ -71,6 +71,7 @@ public:
     // How long the line is watched after the last reply of an operation (a few frame times
     // unless changed; a scripted line with no wire under it needs none).
     void setSettleTime(int ms) { _settleMs = ms; }
+    int settleTime() const { return _settleMs; }
 
 private slots:
     void getId_reply();

@@ -2,14 +2,39 @@
 #include "ui_selectdevicedialog.h"
 
 #include "link/errorcodes.h"
+#include "link/networkport.h"
 #include "link/protocolimplfactory.h"
+
+#include <QSettings>
 
 namespace olma {
 
 namespace {
 const char* const kNoConnection = "Нет связи";
 const char* const kConnected = "Устройство подключено";
+const char* const kNetworkEntry = "Сетевое подключение";
+
+// The window's settings; the addresses used last, newest first.
+const QString kSettingsOrganization = QStringLiteral("olma-configurator");
+const QString kRecentAddressesKey = QStringLiteral("network/recentAddresses");
+constexpr int kRecentAddressCount = 10;
+
+QSettings settings()
+{
+    return QSettings(kSettingsOrganization, kSettingsOrganization);
+}
 } // namespace
+
+QStringList SelectDeviceDialog::recentAddresses()
+{
+    QStringList addresses;
+    const QStringList stored = settings().value(kRecentAddressesKey).toStringList();
+    for (const QString& address : stored) {
+        if (olma::link::parseNetworkAddress(address, nullptr, nullptr) && !addresses.contains(address))
+            addresses.append(address);
+    }
+    return addresses.mid(0, kRecentAddressCount);
+}
 
 SelectDeviceDialog::SelectDeviceDialog(ProtocolImplFactory* factory, QWidget* parent)
     : QDialog(parent), _ui(std::make_unique<::Ui::SelectDeviceDialog>()), _factory(factory)
@@ -18,8 +43,23 @@ SelectDeviceDialog::SelectDeviceDialog(ProtocolImplFactory* factory, QWidget* pa
     _ui->_connectionLabel->setText(QString::fromUtf8(kNoConnection));
     _ui->_connectionLabel->setWordWrap(true); // the port-rights message is long
     // The panel is reached through a USB-serial adapter; built-in ports are not offered.
+    QComboBox* box = _ui->_deviceComboBox;
     if (_factory)
-        _factory->fillPortList(_ui->_deviceComboBox, true);
+        _factory->fillPortList(box, true);
+    _serialCount = box->count();
+    // Or over the network: the addresses used last, then a new one.
+    for (const QString& address : recentAddresses())
+        box->addItem(address, address);
+    box->addItem(QString::fromUtf8(kNetworkEntry));
+    _networkIndex = box->count() - 1;
+    updateNetworkEntry();
+    connect(_ui->_hostEdit, &QLineEdit::textChanged, this, &SelectDeviceDialog::updateNetworkEntry);
+    connect(_ui->_netPortSpinBox, &QSpinBox::valueChanged, this, &SelectDeviceDialog::updateNetworkEntry);
+    connect(_ui->_tlsCheckBox, &QCheckBox::toggled, this, &SelectDeviceDialog::updateNetworkEntry);
+    connect(_ui->_connectButton, &QPushButton::clicked, this, &SelectDeviceDialog::probe);
+    connect(box, &QComboBox::currentIndexChanged, this, &SelectDeviceDialog::showNetworkFields);
+    showNetworkFields();
+    // A network address is tried only when asked: an unreachable one takes seconds.
     if (devicesCount() > 0)
         probe();
 }
@@ -37,11 +77,46 @@ bool SelectDeviceDialog::progress(unsigned, unsigned, bool)
 
 int SelectDeviceDialog::devicesCount() const
 {
-    return _ui->_deviceComboBox->count();
+    return _serialCount;
+}
+
+void SelectDeviceDialog::updateNetworkEntry()
+{
+    QString host = _ui->_hostEdit->text().trimmed();
+    if (host.contains(QLatin1Char(':')) && !host.startsWith(QLatin1Char('[')))
+        host = QLatin1Char('[') + host + QLatin1Char(']');
+    const QString scheme = _ui->_tlsCheckBox->isChecked() ? QStringLiteral("tls://") : QStringLiteral("tcp://");
+    _ui->_deviceComboBox->setItemData(_networkIndex, scheme + host + QLatin1Char(':') +
+                                                         QString::number(_ui->_netPortSpinBox->value()));
+}
+
+void SelectDeviceDialog::showNetworkFields()
+{
+    _ui->_networkWidget->setVisible(_ui->_deviceComboBox->currentIndex() == _networkIndex);
+}
+
+void SelectDeviceDialog::remember(const QString& address)
+{
+    QStringList addresses = recentAddresses();
+    addresses.removeAll(address);
+    addresses.prepend(address);
+    settings().setValue(kRecentAddressesKey, QStringList(addresses.mid(0, kRecentAddressCount)));
 }
 
 void SelectDeviceDialog::on__okButton_clicked()
 {
+    // A network address chosen but not tried yet is taken as it is.
+    const QString chosen = _ui->_deviceComboBox->currentData().toString();
+    if (olma::link::parseNetworkAddress(chosen, nullptr, nullptr) && !_probing &&
+        (!_proto || _proto->portName() != chosen)) {
+        if (!_handedOut)
+            delete _proto;
+        _proto = _factory ? _factory->create(_factory, _ui->_deviceComboBox, false, olma::link::standardAcceptedCodes())
+                          : nullptr;
+        _stateValid = false;
+    }
+    if (_proto && olma::link::parseNetworkAddress(_proto->portName(), nullptr, nullptr))
+        remember(_proto->portName());
     _handedOut = true;
     emit protoChanged(_proto);
     if (_stateValid)
@@ -54,9 +129,11 @@ void SelectDeviceDialog::on__cancelButton_clicked()
     reject();
 }
 
-void SelectDeviceDialog::on__deviceComboBox_activated(int)
+void SelectDeviceDialog::on__deviceComboBox_activated(int index)
 {
-    probe();
+    // A new address is tried with "Подключить", once it has been typed.
+    if (index != _networkIndex)
+        probe();
 }
 
 void SelectDeviceDialog::probe()
@@ -77,11 +154,16 @@ void SelectDeviceDialog::probe()
             _proto = _factory->create(_factory, _ui->_deviceComboBox, false, olma::link::standardAcceptedCodes());
         quint32 id = 0;
         const bool connected = _proto && _proto->getId(&id, this);
-        // A port the user may not open says how to get the right to it.
-        _ui->_connectionLabel->setText(connected                        ? QString::fromUtf8(kConnected)
-                                       : _proto && _proto->openDenied() ? _proto->openErrorString()
-                                                                        : QString::fromUtf8(kNoConnection));
-        if (_proto && _proto->getStatus(_state.data(), this))
+        // A port the user may not open says how to get the right to it; an address that takes no
+        // connection says why.
+        const bool network = _proto && olma::link::isNetworkPortName(_proto->portName());
+        const bool unreachable = network && !_proto->openErrorString().isEmpty();
+        _ui->_connectionLabel->setText(connected ? QString::fromUtf8(kConnected)
+                                       : _proto && (_proto->openDenied() || unreachable)
+                                           ? _proto->openErrorString()
+                                           : QString::fromUtf8(kNoConnection));
+        // Connecting again to an unreachable address would only double the wait.
+        if (_proto && !unreachable && _proto->getStatus(_state.data(), this))
             _stateValid = true;
     } while (_probeAgain);
     _probing = false;

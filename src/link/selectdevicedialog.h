@@ -19,7 +19,8 @@ class SelectDeviceDialog;
 
 namespace olma {
 
-// Lists the USB serial ports, probes the chosen one and hands its protocol engine out.
+// Lists the USB serial ports and the network addresses used last, probes the chosen one and
+// hands its protocol engine out. "Сетевое подключение" takes a new address.
 class SelectDeviceDialog : public QDialog, public IProtocolCallback
 {
     Q_OBJECT
@@ -42,13 +43,21 @@ signals:
     void stateChanged(const unsigned char* state);
 
 public slots:
+    // The USB serial ports listed (network entries not counted).
     int devicesCount() const;
     void on__okButton_clicked();
     void on__cancelButton_clicked();
     void on__deviceComboBox_activated(int index);
 
+    // The network addresses remembered, the last used first.
+    static QStringList recentAddresses();
+
 private:
     void probe();
+    // The address "Сетевое подключение" stands for, from its fields.
+    void updateNetworkEntry();
+    void showNetworkFields();
+    void remember(const QString& address);
 
     std::unique_ptr<::Ui::SelectDeviceDialog> _ui;
     ProtocolImplFactory* _factory = nullptr;
@@ -56,6 +65,8 @@ private:
     bool _handedOut = false;
     std::array<unsigned char, olma::link::kStateRecordSize> _state{};
     bool _stateValid = false;
+    int _serialCount = 0;
+    int _networkIndex = -1; // the "Сетевое подключение" entry
     // A port chosen while a probe runs is probed once that probe is over.
     bool _probing = false;
     bool _probeAgain = false;

@@ -59,6 +59,11 @@ private slots:
         QTest::newRow("demo and port") << QStringList{QStringLiteral("--demo"), QStringLiteral("--port=x")} << 2
                                        << QString() << false << -1;
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast")} << 2 << QString() << false << -1;
+        QTest::newRow("network port") << QStringList{QStringLiteral("--port"), QStringLiteral("tls://10.0.0.5:4001"),
+                                                     QStringLiteral("--ca"), QStringLiteral("ca.pem")}
+                                      << -1 << QStringLiteral("tls://10.0.0.5:4001") << false << -1;
+        QTest::newRow("network port without its port")
+            << QStringList{QStringLiteral("--port"), QStringLiteral("tcp://host")} << 2 << QString() << false << -1;
     }
 
     void commandLine()

@@ -10,6 +10,7 @@
 #include "config/tails.h"
 #include "config/user.h"
 #include "config/users.h"
+#include "link/frame.h"
 #include "testmain.h"
 #include "virtualpanelfixture.h"
 
@@ -48,6 +49,8 @@ QByteArray readAll(const QString& name)
 }
 
 // A 16-loop configuration file with a user's password and a loop of the given type.
+constexpr int kAccessDenied = 6; // an error reply the reader does not take as data
+
 void writeConfiguration(const QString& name, int loopType)
 {
     std::vector<unsigned char> image(olma::config::kImageSize, 0);
@@ -95,9 +98,25 @@ void TestArchiveCli::panelCommandsArchive()
     QCOMPARE(run.err, QString());
     run = cli({"write-config", "--port", port, "--model", "16", conf, "--archive", url});
     QCOMPARE(run.status, 0);
+    run = cli({"write-config", "--plain", "--port", port, "--model", "16", conf, "--archive", url});
+    QCOMPARE(run.status, 0);
+    QCOMPARE(run.err, QString());
     // Switched off for one run: nothing more.
     run = cli({"read-log", "--port", port, "--out", _dir.filePath(QStringLiteral("log2.bin")), "--no-archive"});
     QCOMPARE(run.status, 0);
+    // A read refused at its fourth block fails and writes no file, but what arrived (ten new
+    // records, then known ones) is merged.
+    QByteArray fresh;
+    for (int i = 0; i < 10; ++i)
+        fresh += QByteArray(7, char(100 + i)) + char(2);
+    fixture.panel().addLogEvents(fresh, olma::vpanel::VirtualPanel::LogGrowth::AtStart);
+    // Requests are counted from here: the panel is identified first.
+    fixture.panel().clearRequests();
+    fixture.panel().replyWithError(kAccessDenied, {olma::link::kCmdReadLog, 5});
+    run = cli({"read-log", "--port", port, "--out", _dir.filePath(QStringLiteral("log3.bin")), "--archive", url});
+    QCOMPARE(run.status, 1);
+    QVERIFY2(!run.err.contains(QStringLiteral("архив")), qPrintable(run.err));
+    fixture.panel().clearFaults();
 
     olma::archive::Archive archive;
     QVERIFY2(archive.open(url), qPrintable(archive.lastError()));
@@ -105,13 +124,17 @@ void TestArchiveCli::panelCommandsArchive()
     QVERIFY(panel);
     QCOMPARE(panel->firmwareVersion, 7);
     QCOMPARE(panel->deviceType, 2);
-    QCOMPARE(archive.history(kSerial), readAll(_dir.filePath(QStringLiteral("log.bin"))));
-    QCOMPARE(archive.logReads(kSerial).size(), 1);
-    // Written back unchanged: the same configuration, met again rather than stored twice.
+    const QList<olma::archive::LogRead> reads = archive.logReads(kSerial);
+    QCOMPARE(reads.size(), 2);
+    QVERIFY(reads[0].complete != reads[1].complete);
+    QCOMPARE(reads[0].complete ? reads[1].added : reads[0].added, 10);
+    QCOMPARE(archive.historySize(kSerial), 40);
+    // Written back unchanged, safely and plainly: the same configuration, met again rather than
+    // stored twice.
     const QList<olma::archive::Snapshot> snapshots = archive.snapshots(kSerial);
     QCOMPARE(snapshots.size(), 1);
     QCOMPARE(snapshots[0].kind, olma::archive::SnapshotKind::ReadFromPanel);
-    QCOMPARE(snapshots[0].seenAgain, 1);
+    QCOMPARE(snapshots[0].seenAgain, 2);
     QCOMPARE(archive.snapshot(snapshots[0].id)->image, readAll(conf));
 }
 

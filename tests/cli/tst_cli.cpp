@@ -16,6 +16,8 @@
 #include "config/tails.h"
 #include "link/portlist.h"
 
+#include <QDeadlineTimer>
+#include <QElapsedTimer>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -25,6 +27,7 @@
 
 #include <memory>
 #include <optional>
+#include <vector>
 
 namespace {
 
@@ -595,6 +598,87 @@ private slots:
 
         panel.terminate();
         QVERIFY(panel.waitForFinished());
+    }
+
+    void networkPorts()
+    {
+        // The shipped panel on the network (tcp://, tls:// with a certificate made here, and an
+        // address that refuses), and the shipped tool reaching it through --port.
+        QTemporaryDir dir;
+        const QString key = dir.filePath("key.pem");
+        const QString cert = dir.filePath("cert.pem");
+        QProcess openssl;
+        openssl.start(QStringLiteral("openssl"),
+                      {"req", "-x509", "-newkey", "rsa:2048", "-nodes", "-keyout", key, "-out", cert, "-days", "2",
+                       "-subj", "/CN=127.0.0.1", "-addext", "subjectAltName=IP:127.0.0.1"});
+        QVERIFY(openssl.waitForFinished(60000));
+        QCOMPARE(openssl.exitCode(), 0);
+
+        std::vector<std::unique_ptr<QProcess>> panels;
+        const auto startPanel = [&](const QStringList& args) {
+            auto panel = std::make_unique<QProcess>();
+            panel->start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-virtual-panel"), args);
+            panel->waitForStarted();
+            QDeadlineTimer deadline(10000);
+            while (!panel->canReadLine() && !deadline.hasExpired())
+                panel->waitForReadyRead(100);
+            const QString address = QString::fromLocal8Bit(panel->readLine()).trimmed();
+            panels.push_back(std::move(panel));
+            return address;
+        };
+        const QString tcp = startPanel({"--serial", "4242", "--listen", "tcp://127.0.0.1:0"});
+        const QString tls =
+            startPanel({"--serial", "4242", "--listen", "tls://127.0.0.1:0", "--key", key, "--cert", cert});
+        const QString refused = startPanel({"--listen", "tcp://127.0.0.1:0", "--fault", "refused"});
+        QVERIFY2(tcp.startsWith(QLatin1String("tcp://127.0.0.1:")), qPrintable(tcp));
+        QVERIFY2(tls.startsWith(QLatin1String("tls://127.0.0.1:")), qPrintable(tls));
+        QVERIFY2(refused.startsWith(QLatin1String("tcp://127.0.0.1:")), qPrintable(refused));
+
+        const auto tool = [](const QStringList& args) {
+            QProcess process;
+            process.start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-cli"), args);
+            process.waitForFinished(30000);
+            return Run{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+                       QString::fromUtf8(process.readAllStandardError())};
+        };
+        Run run = tool({"identify", "--port", tcp});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains(QLatin1String("4242")), qPrintable(run.out));
+        const QString identified = run.out;
+
+        run = tool({"identify", "--port", tls, "--ca", cert});
+        QCOMPARE(run.err, QString());
+        QCOMPARE(run.out, identified);
+        run = tool({"identify", "--port", tls, "--insecure"});
+        QCOMPARE(run.out, identified);
+        // Without either, the certificate made here is no one's word.
+        run = tool({"identify", "--port", tls});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("Нет соединения с %1: ").arg(tls.mid(6))), qPrintable(run.err));
+
+        // A malformed address is a mistake on the command line.
+        run = tool({"identify", "--port", "tcp://host"});
+        QCOMPARE(run.status, 2);
+        QVERIFY2(run.err.contains(QStringLiteral("Неверный сетевой адрес \"tcp://host\"")), qPrintable(run.err));
+
+        run = tool({"identify", "--port", refused});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("Нет соединения с %1: Connection refused").arg(refused.mid(6))),
+                 qPrintable(run.err));
+
+        // A host nobody knows fails within the connect bound, naming the address.
+        QElapsedTimer clock;
+        clock.start();
+        run = tool({"identify", "--port", "tcp://no-such-host.invalid:4001"});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.contains(QStringLiteral("Нет соединения с no-such-host.invalid:4001: ")), qPrintable(run.err));
+        QVERIFY(clock.elapsed() < 20000);
+
+        for (const auto& panel : panels) {
+            panel->terminate();
+            QVERIFY(panel->waitForFinished());
+        }
     }
 };
 

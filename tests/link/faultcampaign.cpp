@@ -2,6 +2,7 @@
 
 #include "flows/safewrite.h"
 
+#include "networkfront.h"
 #include "virtualpanel.h"
 
 #include "config/configuration.h"
@@ -13,13 +14,15 @@
 #include "link/errorcodes.h"
 #include "link/frame.h"
 #include "link/iserialport.h"
+#include "link/networkport.h"
+#include "link/portbyname.h"
 #include "link/protocolimpl.h"
-#include "link/serialport.h"
 #include "logview/logevents.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
+#include <QScopeGuard>
 #include <QtEndian>
 
 #include <atomic>
@@ -110,11 +113,11 @@ struct PortLedger
     int alive = 0;
 };
 
-// The computer's serial port, counted.
+// The port the engine would use (serial or network), counted.
 class TrackedPort : public ISerialPort
 {
 public:
-    explicit TrackedPort(PortLedger& ledger) : _ledger(ledger)
+    TrackedPort(PortLedger& ledger, const QString& name) : _ledger(ledger), _owned(makePort(name)), _port(*_owned)
     {
         ++_ledger.alive;
         connect(&_port, &ISerialPort::readyRead, this, &ISerialPort::readyRead);
@@ -147,7 +150,8 @@ public:
 
 private:
     PortLedger& _ledger;
-    SerialPort _port;
+    std::unique_ptr<ISerialPort> _owned;
+    ISerialPort& _port;
     bool _open = false;
 };
 
@@ -182,6 +186,7 @@ struct Expectation
         TimeOut, // ends when the last request has waited the reply time-out
         Vanish,  // ends when the line breaks, at the latest at the time-out
         NoPort,  // the port cannot be opened: ends at once
+        Unheard, // no request reaches the panel: ends one time-out after the start
     };
     Result result = Succeeds;
     int code = kErrorNone;
@@ -200,6 +205,7 @@ struct Run
     int lastRequest = 0;
     QByteArray line; // the bytes the panel sent during the operation
     QList<QByteArray> requests;
+    QString openError;
 };
 
 class ScheduleRunner
@@ -230,6 +236,7 @@ private:
     const Schedule& _s;
     const Settings& _settings;
     olma::vpanel::VirtualPanel _panel;
+    olma::vpanel::NetworkFront _front;
     PortLedger _ledger;
     QElapsedTimer _clock;
     QHash<int, qint64> _requestAt;
@@ -255,8 +262,24 @@ QStringList ScheduleRunner::run()
     _panel.setLogRecords(_s.log);
 
     _panel.setEcho(_s.echo);
-    ProtocolImpl engine(_panel.portName(), nullptr, false, standardAcceptedCodes());
-    engine.setPortFactory([this] { return std::make_unique<TrackedPort>(_ledger); });
+    QString portName = _panel.portName();
+    if (_s.network) {
+        bool known = false;
+        if (_s.fault == Fault::Refused)
+            _front.addFault(QStringLiteral("refused"), &known, &error);
+        if (_s.fault == Fault::SilentAccept)
+            _front.addFault(QStringLiteral("silent-accept"), &known, &error);
+        if (_s.fault == Fault::Reset)
+            _front.addFault(QStringLiteral("reset:request=%1,after=%2").arg(_s.request).arg(_s.vanishAfter), &known,
+                            &error);
+        if (!_front.listen(QStringLiteral("tcp://127.0.0.1:0"), portName, {}, {}, &error))
+            return {QStringLiteral("the device server did not start: %1").arg(error)};
+        portName = _front.address();
+    }
+    // Connections kept for the next operation end with the schedule.
+    const auto dropConnections = qScopeGuard([] { NetworkPort::dropConnections(); });
+    ProtocolImpl engine(portName, nullptr, false, standardAcceptedCodes());
+    engine.setPortFactory([this, portName] { return std::make_unique<TrackedPort>(_ledger, portName); });
 
     // The fault's request numbers count from the operation's first request.
     int offset = 0;
@@ -304,11 +327,19 @@ QStringList ScheduleRunner::run()
     case Fault::LongReply:
         _panel.lengthenReplies(_s.runOn, at(_s.request));
         break;
+    case Fault::SlowLink:
+        _panel.addFault(QStringLiteral("latency:ms=%1").arg(_s.slowMs), &error);
+        _panel.addFault(QStringLiteral("split:pieces=3,gap=%1").arg(_s.slowMs), &error);
+        break;
     default:
         break;
     }
-    for (const Schedule::Cut& cut : _s.cuts)
-        _panel.cutReplies(cut.at, cut.gapMs, at(cut.request));
+    // The rest of a reply cut by a reset would reach the next connection late, as it would
+    // through a real device server: a line fault this schedule is not about.
+    if (_s.fault != Fault::Reset) {
+        for (const Schedule::Cut& cut : _s.cuts)
+            _panel.cutReplies(cut.at, cut.gapMs, at(cut.request));
+    }
 
     using Step = void (ScheduleRunner::*)(ProtocolImpl&);
     static const Step kSteps[] = {&ScheduleRunner::readConfig, &ScheduleRunner::writeConfig,
@@ -328,6 +359,7 @@ template <typename F> Run ScheduleRunner::operate(const QString& name, ProtocolI
     run.ok = operation();
     run.endMs = _clock.elapsed();
     run.code = engine.errorCode();
+    run.openError = engine.openErrorString();
     run.line = _panel.sentBytes().mid(sentBefore);
 
     // Whatever happened, the engine is idle and holds no port.
@@ -342,6 +374,10 @@ template <typename F> Run ScheduleRunner::operate(const QString& name, ProtocolI
     settle(20);
     run.lastRequest = _panel.requestCount();
     run.requests = _panel.requests().mid(run.firstRequest - 1);
+    // The panel put the whole reply on its line; through the reset connection only its first
+    // bytes got across.
+    if (_s.fault == Fault::Reset && _s.request >= run.firstRequest && _s.request <= run.lastRequest)
+        run.line = run.line.left(qsizetype(_s.request - run.firstRequest) * kFrameSize + _s.vanishAfter);
     return run;
 }
 
@@ -397,6 +433,18 @@ Expectation ScheduleRunner::expectation(int firstReply, int replies) const
     case Fault::Unplugged:
         e = {Expectation::Fails, _s.code, Expectation::NoPort};
         break;
+    case Fault::Refused:
+        // Nothing was ever done on this engine: the code stays as it was.
+        e = {Expectation::Fails, kErrorNone, Expectation::NoPort};
+        break;
+    case Fault::Reset:
+        // The connection breaks like a pulled adapter; the next operation connects again.
+        if (hits)
+            e = {Expectation::Fails, kErrorSerial, Expectation::Vanish};
+        break;
+    case Fault::SilentAccept:
+        e = {Expectation::Fails, kErrorSerial, Expectation::Unheard};
+        break;
     default:
         break;
     }
@@ -432,8 +480,20 @@ void ScheduleRunner::check(const Run& run, const Expectation& expected, int awai
             problem(who + QStringLiteral("failed with code %1 over bytes of no request, not 13").arg(run.code));
         break;
     }
+    if (_s.fault == Fault::Refused && !run.ok &&
+        !(run.openError.startsWith(QStringLiteral("Нет соединения с 127.0.0.1:")) &&
+          run.openError.endsWith(QStringLiteral(": Connection refused"))))
+        problem(who + QStringLiteral("a refused connection reported as \"%1\"").arg(run.openError));
+    if (expected.timing == Expectation::Unheard) {
+        if (!run.requests.isEmpty())
+            problem(who +
+                    QStringLiteral("%1 requests reached a panel nobody passes bytes to").arg(run.requests.size()));
+        const qint64 took = run.endMs - run.startMs;
+        if (awaitedReplies > 0 && (took < kTimeoutMs - kEarlyToleranceMs || took > kTimeoutMs + margin))
+            problem(who + QStringLiteral("gave up after %1 ms, not %2 ms").arg(took).arg(kTimeoutMs));
+    }
     if (expected.result != Expectation::RightOrLineFault && expected.timing != Expectation::NoPort &&
-        awaitedReplies > 0) {
+        expected.timing != Expectation::Unheard && awaitedReplies > 0) {
         // It goes on to the failing request (silence may have begun before this operation) and
         // sends nothing after it.
         const int wanted = expected.result == Expectation::Succeeds
@@ -471,6 +531,7 @@ void ScheduleRunner::check(const Run& run, const Expectation& expected, int awai
             problem(who + QStringLiteral("noticed the port gone only after %1 ms").arg(sinceRequest));
         break;
     case Expectation::NoPort:
+    case Expectation::Unheard:
         break;
     }
 }
@@ -791,9 +852,10 @@ QString operationName(Operation operation)
 
 QString faultName(Fault fault)
 {
-    static const char* const kNames[] = {"no fault",      "silence",   "error reply", "slow reply", "garbage",
-                                         "port vanishes", "unplugged", "late reply",  "long reply"};
-    return QString::fromLatin1(kNames[std::min(int(fault), int(Fault::LongReply))]);
+    static const char* const kNames[] = {"no fault",      "silence",       "error reply", "slow reply", "garbage",
+                                         "port vanishes", "unplugged",     "late reply",  "long reply", "refused",
+                                         "reset",         "silent accept", "slow link"};
+    return QString::fromLatin1(kNames[std::min(int(fault), int(Fault::SlowLink))]);
 }
 
 QString Schedule::describe() const
@@ -819,12 +881,18 @@ QString Schedule::describe() const
         QStringLiteral("port gone before the start, previous error %1").arg(code),
         QStringLiteral("a state reply before it %1 ms late").arg(lateReplyMs),
         QStringLiteral("reply %1 runs on %2 bytes").arg(request).arg(runOn),
+        QStringLiteral("the connection is refused"),
+        QStringLiteral("connection reset at request %1 after %2 reply bytes").arg(request).arg(vanishAfter),
+        QStringLiteral("the connection is accepted and nothing passes"),
+        QStringLiteral("every reply %1 ms late, in pieces %1 ms apart").arg(slowMs),
     };
-    text += QStringLiteral(", %1 replies: %2").arg(replies).arg(what[std::min(int(fault), int(Fault::LongReply))]);
+    text += QStringLiteral(", %1 replies: %2").arg(replies).arg(what[std::min(int(fault), int(Fault::SlowLink))]);
     if (!cuts.empty())
         text += QStringLiteral("; %1 replies in pieces").arg(cuts.size());
     if (!echo)
         text += QStringLiteral("; replies repeat no request header");
+    if (network)
+        text += QStringLiteral("; over TCP");
     return text;
 }
 
@@ -836,8 +904,10 @@ Schedule drawSchedule(quint64 seed, int number)
     s.operation = Operation(random.below(int(Operation::Count)));
     // Faults by weight: the ones that need a second of waiting less often.
     static const std::pair<Fault, int> kWeights[] = {
-        {Fault::None, 2},   {Fault::Silence, 2},   {Fault::ErrorReply, 3}, {Fault::SlowReply, 1}, {Fault::Garbage, 3},
-        {Fault::Vanish, 2}, {Fault::Unplugged, 1}, {Fault::LateReply, 1},  {Fault::LongReply, 2},
+        {Fault::None, 2},      {Fault::Silence, 2}, {Fault::ErrorReply, 3}, {Fault::SlowReply, 1},
+        {Fault::Garbage, 3},   {Fault::Vanish, 2},  {Fault::Unplugged, 1},  {Fault::LateReply, 1},
+        {Fault::LongReply, 2}, {Fault::Refused, 1}, {Fault::Reset, 2},      {Fault::SilentAccept, 1},
+        {Fault::SlowLink, 1},
     };
     int total = 0;
     for (const auto& weight : kWeights)
@@ -922,6 +992,9 @@ Schedule drawSchedule(quint64 seed, int number)
     s.lateReplyMs = random.between(1050, 1400);
     s.runOn = random.chance(30) ? kFrameSize : random.between(1, 100);
     s.echo = random.chance(50);
+    // Network faults need the network; a run without a fault takes it half the time.
+    s.network = s.fault >= Fault::Refused || (s.fault == Fault::None && random.chance(50));
+    s.slowMs = random.between(2, 8);
     return s;
 }
 

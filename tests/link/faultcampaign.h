@@ -40,6 +40,11 @@ enum class Fault
     Unplugged,  // the port is gone before the operation starts
     LateReply,  // a state request before the operation is answered after its time-out
     LongReply,  // one reply runs on past its 64th byte
+    // The panel behind a device server, reached over TCP:
+    Refused,      // the address takes no connection
+    Reset,        // the connection is reset in the middle of one reply
+    SilentAccept, // the connection is taken, and nothing passes
+    SlowLink,     // every reply late and in pieces, within the time-out
     Count
 };
 
@@ -67,15 +72,17 @@ struct Schedule
 
     // The fault: the request it hits (1 = the first the panel receives) and its details.
     int request = 0;
-    int code = 0;        // error reply code; for Unplugged the code the operation before left
-    QByteArray garbage;  // Garbage
-    bool before = false; // Garbage: before the reply, not after
-    int cutAt = 0;       // SlowReply: bytes of the reply that come in time
-    int lateMs = 0;      // SlowReply: when the rest comes
-    int vanishAfter = 0; // Vanish: bytes of the reply on the line before the port goes
-    int lateReplyMs = 0; // LateReply: how long after its request the state reply comes
-    int runOn = 0;       // LongReply: bytes past the 64th
-    bool echo = true;    // the panel repeats command, group and index in reply bytes 0..2
+    int code = 0;         // error reply code; for Unplugged the code the operation before left
+    QByteArray garbage;   // Garbage
+    bool before = false;  // Garbage: before the reply, not after
+    int cutAt = 0;        // SlowReply: bytes of the reply that come in time
+    int lateMs = 0;       // SlowReply: when the rest comes
+    int vanishAfter = 0;  // Vanish: bytes of the reply on the line before the port goes
+    int lateReplyMs = 0;  // LateReply: how long after its request the state reply comes
+    int runOn = 0;        // LongReply: bytes past the 64th
+    bool echo = true;     // the panel repeats command, group and index in reply bytes 0..2
+    bool network = false; // the panel is reached over TCP through a device server
+    int slowMs = 0;       // SlowLink: the latency of every reply
 
     // Replies in pieces on the side: (request, cut points, gap in ms).
     struct Cut

@@ -5,17 +5,24 @@
 #include "common/devicetype.h"
 #include "config/imagemap.h"
 #include "fakeserialport.h"
+#include "link/networkport.h"
 #include "link/protocolimplfactory.h"
 #include "link/selectdevicedialog.h"
+#include "networkfront.h"
 #include "testmain.h"
 #include "virtualpanelfixture.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSerialPort>
+#include <QSettings>
 #include <QSignalSpy>
+#include <QSpinBox>
 #include <vector>
 
 using Report = ProgressLog::Report;
@@ -588,6 +595,82 @@ private slots:
         empty.on__okButton_clicked();
         QCOMPARE(none.size(), 1);
         QCOMPARE(none.first().first().value<ProtocolImpl*>(), nullptr);
+    }
+
+    void dialogWithNetworkAddresses()
+    {
+        // The addresses remembered live in the settings of the test's own folder; none before, none after.
+        const auto forget = [] {
+            QSettings(QStringLiteral("olma-configurator"), QStringLiteral("olma-configurator"))
+                .remove(QStringLiteral("network"));
+        };
+        forget();
+        const auto cleanup = qScopeGuard(forget);
+        VirtualPanelFixture vp;
+        QVERIFY2(vp.isRunning(), qPrintable(vp.error()));
+        olma::vpanel::NetworkFront server;
+        QString error;
+        QVERIFY2(server.listen(QStringLiteral("tcp://127.0.0.1:0"), vp.portName(), {}, {}, &error), qPrintable(error));
+        olma::vpanel::NetworkFront refusing;
+        bool known = false;
+        QVERIFY(refusing.addFault(QStringLiteral("refused"), &known, &error));
+        QVERIFY(refusing.listen(QStringLiteral("tcp://127.0.0.1:0"), vp.portName(), {}, {}, &error));
+
+        ProtocolImplFactory factory;
+        factory.setPortLister([] { return QList<PortEntry>(); });
+        auto dialog = std::make_unique<olma::SelectDeviceDialog>(&factory);
+        auto* box = dialog->findChild<QComboBox*>(QStringLiteral("_deviceComboBox"));
+        auto* host = dialog->findChild<QLineEdit*>(QStringLiteral("_hostEdit"));
+        auto* port = dialog->findChild<QSpinBox*>(QStringLiteral("_netPortSpinBox"));
+        auto* connectButton = dialog->findChild<QPushButton*>(QStringLiteral("_connectButton"));
+        // Without a USB port the new address is what is offered; nothing was tried yet.
+        QCOMPARE(dialog->devicesCount(), 0);
+        QCOMPARE(box->currentText(), QStringLiteral("Сетевое подключение"));
+        QVERIFY(host->isVisibleTo(dialog.get()));
+        QCOMPARE(vp.panel().requestCount(), 0);
+
+        const auto tryAddress = [&](const QString& name, int number) {
+            host->clear();
+            QTest::keyClicks(host, name);
+            port->setValue(number);
+            QTest::mouseClick(connectButton, Qt::LeftButton);
+            return connection(*dialog);
+        };
+        QCOMPARE(tryAddress(QStringLiteral("127.0.0.1"), refusing.address().section(QLatin1Char(':'), -1).toInt()),
+                 QStringLiteral("Нет соединения с %1: Connection refused").arg(refusing.address().mid(6)));
+        QVERIFY(tryAddress(QStringLiteral("no-such-host.invalid"), 4001)
+                    .startsWith(QStringLiteral("Нет соединения с no-such-host.invalid:4001: ")));
+        QVERIFY(tryAddress(QStringLiteral("bad host"), 4001).startsWith(QStringLiteral("Неверный сетевой адрес")));
+        QCOMPARE(tryAddress(QStringLiteral("127.0.0.1"), server.address().section(QLatin1Char(':'), -1).toInt()),
+                 QStringLiteral("Устройство подключено"));
+        QCOMPARE(vp.panel().requestCount(), 3);
+
+        QSignalSpy proto(dialog.get(), &olma::SelectDeviceDialog::protoChanged);
+        QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("_okButton")), Qt::LeftButton);
+        QCOMPARE(proto.first().first().value<ProtocolImpl*>()->portName(), server.address());
+        delete proto.first().first().value<ProtocolImpl*>();
+        olma::link::NetworkPort::dropConnections();
+
+        // The address is offered next time, and taken as it is without a probe; ten are kept,
+        // the last used first.
+        for (int i = 1; i <= 11; ++i) {
+            dialog = std::make_unique<olma::SelectDeviceDialog>(&factory);
+            box = dialog->findChild<QComboBox*>(QStringLiteral("_deviceComboBox"));
+            QCOMPARE(box->itemText(0), i == 1 ? server.address() : QStringLiteral("tcp://10.0.0.%1:4001").arg(i - 1));
+            dialog->findChild<QLineEdit*>(QStringLiteral("_hostEdit"))->setText(QStringLiteral("10.0.0.%1").arg(i));
+            dialog->findChild<QSpinBox*>(QStringLiteral("_netPortSpinBox"))->setValue(4001);
+            box->setCurrentIndex(box->count() - 1);
+            QSignalSpy handed(dialog.get(), &olma::SelectDeviceDialog::protoChanged);
+            dialog->on__okButton_clicked();
+            auto* engine = handed.first().first().value<ProtocolImpl*>();
+            QCOMPARE(engine->portName(), QStringLiteral("tcp://10.0.0.%1:4001").arg(i));
+            delete engine;
+        }
+        const QStringList recent = olma::SelectDeviceDialog::recentAddresses();
+        QCOMPARE(recent.size(), 10);
+        QCOMPARE(recent.first(), QStringLiteral("tcp://10.0.0.11:4001"));
+        QCOMPARE(recent.last(), QStringLiteral("tcp://10.0.0.2:4001"));
+        QCOMPARE(vp.panel().requestCount(), 3);
     }
 };
 

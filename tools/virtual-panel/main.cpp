@@ -1,7 +1,9 @@
-// olma-virtual-panel: a panel on a pseudo-terminal. Prints the port path on its first line
-// and serves until it is interrupted or terminated.
+// olma-virtual-panel: a panel on a pseudo-terminal, and with --listen on the network too.
+// Prints the port path (or the network address) on its first line and serves until it is
+// interrupted or terminated.
 
 #include "faults.h"
+#include "networkfront.h"
 #include "virtualpanel.h"
 
 #include "common/safefile.h"
@@ -72,7 +74,9 @@ int main(int argc, char** argv)
     parser.setApplicationDescription(
         QStringLiteral("A panel on a pseudo-terminal, for tests, benchmarks and trying the configurator.\n"
                        "Prints the port path on the first line of its output.\n\nFaults (--fault):\n") +
-        olma::vpanel::Faults::help());
+        olma::vpanel::Faults::help() +
+        QStringLiteral("\nNetwork faults (with --listen):\n"
+                       "  refused   reset[:request=R][,after=B]   silent-accept\n"));
     parser.addHelpOption();
     const QCommandLineOption model(QStringLiteral("model"), QStringLiteral("Model code: 0x04, 0x08 or 0x10."),
                                    QStringLiteral("code"));
@@ -97,7 +101,16 @@ int main(int argc, char** argv)
                                     QStringLiteral("Leave reply bytes 0..2 zero instead of repeating the request's "
                                                    "command, group and index."));
     const QCommandLineOption verbose(QStringLiteral("verbose"), QStringLiteral("Trace every frame on stderr."));
-    parser.addOptions({model, version, serial, image, state, log, firmwareOut, fault, wireSpeed, noEcho, verbose});
+    const QCommandLineOption listen(QStringLiteral("listen"),
+                                    QStringLiteral("Serve the panel on tcp://IP:PORT or tls://IP:PORT (port 0: any "
+                                                   "free one); the address is printed instead of the port path."),
+                                    QStringLiteral("address"));
+    const QCommandLineOption key(QStringLiteral("key"), QStringLiteral("PEM private key (RSA) for tls://."),
+                                 QStringLiteral("file"));
+    const QCommandLineOption cert(QStringLiteral("cert"), QStringLiteral("PEM certificate for tls://."),
+                                  QStringLiteral("file"));
+    parser.addOptions(
+        {model, version, serial, image, state, log, firmwareOut, fault, wireSpeed, noEcho, verbose, listen, key, cert});
     parser.process(app);
 
     olma::vpanel::VirtualPanel panel;
@@ -145,10 +158,18 @@ int main(int argc, char** argv)
             return usage(error);
         panel.setLogRecords(bytes);
     }
+    olma::vpanel::NetworkFront front;
     for (const QString& description : parser.values(fault)) {
+        bool network = false;
+        if (front.addFault(description, &network, &error))
+            continue;
+        if (network)
+            return usage(error);
         if (!panel.addFault(description, &error))
             return usage(error);
     }
+    if (front.hasFaults() && !parser.isSet(listen))
+        return usage(QStringLiteral("network faults need --listen"));
     panel.setWireSpeed(parser.isSet(wireSpeed) || panel.faults().wireSpeed);
     panel.setEcho(!parser.isSet(noEcho));
     if (parser.isSet(verbose)) {
@@ -180,7 +201,15 @@ int main(int argc, char** argv)
         err << "olma-virtual-panel: " << error << Qt::endl;
         return 1;
     }
-    out << panel.portName() << Qt::endl;
+    if (parser.isSet(listen)) {
+        if (!front.listen(parser.value(listen), &panel, parser.value(key), parser.value(cert), &error)) {
+            err << "olma-virtual-panel: " << error << Qt::endl;
+            return 1;
+        }
+        out << front.address() << Qt::endl;
+    } else {
+        out << panel.portName() << Qt::endl;
+    }
     const int status = app.exec();
     if (parser.isSet(verbose))
         err << "olma-virtual-panel: " << panel.requestCount() << " requests, " << panel.restartCount() << " restarts"

@@ -389,8 +389,18 @@ void VirtualPanel::deliver(int number, int command, const QByteArray& reply, qin
     }
 }
 
+void VirtualPanel::receive(const QByteArray& bytes)
+{
+    bytesIn(bytes.constData(), int(bytes.size()), PreciseScheduler::now());
+}
+
 void VirtualPanel::writeOut(const QByteArray& bytes)
 {
+    if (_sink) {
+        _sent.append(bytes);
+        _sink(bytes);
+        return;
+    }
     if (!_pty.isOpen())
         return;
     _sent.append(bytes);

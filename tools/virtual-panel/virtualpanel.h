@@ -8,6 +8,8 @@
 #include <QList>
 #include <QObject>
 
+#include <functional>
+
 class QSocketNotifier;
 
 namespace olma::vpanel {
@@ -117,6 +119,11 @@ public:
     // Forgets the recorded requests; numbering starts again at 1.
     void clearRequests();
 
+    // Serves a line other than the pseudo-terminal: what the panel puts on its line goes to `sink`
+    // (the terminal gets nothing), what comes from the other side is handed to receive().
+    void setLineSink(std::function<void(const QByteArray&)> sink) { _sink = std::move(sink); }
+    void receive(const QByteArray& bytes);
+
     // Emits trace() lines for every frame both ways.
     void setTraceEnabled(bool on) { _tracing = on; }
 
@@ -181,6 +188,9 @@ private:
     qint64 _replyLateNs = 0; // wire speed: how late the last reply was put out
     qint64 _lateUntil = 0;   // a late reply goes out then; no reply goes out before it
     QByteArray _outPending;  // reply bytes the pseudo-terminal did not take yet
+
+    // The line when it is not the terminal.
+    std::function<void(const QByteArray&)> _sink;
 };
 
 } // namespace olma::vpanel
