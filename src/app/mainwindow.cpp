@@ -9,9 +9,12 @@
 #include "common/datadir.h"
 #include "common/devicetype.h"
 #include "common/dialogs.h"
+#include "config/blockgroup.h"
 #include "config/configuration.h"
+#include "config/content.h"
 #include "config/imagemap.h"
 #include "device/device.h"
+#include "device/releysstates.h"
 #include "flows/panelflows.h"
 #include "flows/windowtexts.h"
 #include "flows/writerecords.h"
@@ -19,6 +22,8 @@
 #include "link/protocolimpl.h"
 #include "link/protocolimplfactory.h"
 #include "link/selectdevicedialog.h"
+#include "logview/ilogviewwidget.h"
+#include "logview/logevents.h"
 #include "logview/logview.h"
 
 #include <QAbstractEventDispatcher>
@@ -165,6 +170,11 @@ MainWindow::MainWindow(const Options& options, QWidget* parent)
         std::make_unique<olma::config::Configuration>(_image.data(), olma::deviceTypeFromModelCode(_modelCode));
     _configuration->loadFromFile(olma::dataFile(QString::fromLatin1(kDefaultConfiguration)));
     installPages(_configuration.get(), false);
+    // The relay page hides the outputs of blocks the configuration shown does not connect.
+    _device->releysStates()->setConnectedSource([this](int kind, int index) {
+        const olma::config::BlockGroup* group = _configuration->content()->group(kind);
+        return group && group->isConnected(index);
+    });
 
     _logView = new olma::logview::LogView(this);
     _logView->setDeviceType(olma::deviceTypeFromModelCode(_modelCode));
@@ -201,8 +211,11 @@ MainWindow::~MainWindow()
     _deferTimer.stop();
     // The panel list reads the archive, which goes with the window's members.
     delete _archivePanels;
-    // Pages point into the models; they go before the models do.
+    // Pages point into the models; they go before the models do. The log viewer lives as long
+    // as the window and is the last to go.
     closePage();
+    if (_logView)
+        delete dynamic_cast<QWidget*>(_logView->logEvents()->logViewWidget());
 }
 
 bool MainWindow::progress(unsigned, unsigned, bool)
@@ -321,10 +334,16 @@ void MainWindow::toolButtonClick()
 void MainWindow::closePage()
 {
     setButtonsPressed(nullptr);
-    // Pages are made anew at every click; the one shown is done with.
+    // Pages are made anew at every click; the one shown is done with. The log viewer is the
+    // exception: it keeps its filters, sort keys and scroll position for the life of the window,
+    // and the menu's export takes its filtered list from any page.
+    const QWidget* logViewer = _logView ? dynamic_cast<QWidget*>(_logView->logEvents()->logViewWidget()) : nullptr;
     while (QWidget* page = _ui->_wStack->widget(0)) {
         _ui->_wStack->removeWidget(page);
-        delete page;
+        if (page == logViewer)
+            page->hide();
+        else
+            delete page;
     }
 }
 
@@ -416,8 +435,10 @@ void MainWindow::checkStatus()
     } else {
         _lastRecord = record;
         _device->setData(record);
-        if (_logView)
+        if (_logView) {
             _logView->setDeviceType(olma::deviceTypeFromModelCode(_modelCode));
+            _logView->setSerialNumber(_device->serialNumber());
+        }
         _modelLabel->setText(modelTextFor(_device->deviceType()));
         _versionLabel->setText(texts::kVersion.arg(_device->version()));
         _serialLabel->setText(texts::kSerial.arg(_device->serialNumber()));

@@ -354,9 +354,7 @@ void MainWindow::on_writeLogToFile_triggered()
 
 void MainWindow::on_exportToFileAction_triggered()
 {
-    namespace logtexts = olma::logview::texts;
-    const QString name =
-        olma::dialogs::getSaveFileName(this, logtexts::kExportCaption, logtexts::kStartDir, logtexts::kExportFilter);
+    const QString name = olma::logview::askExportFileName(this, _logView->logEvents());
     olma::logview::showOutcome(this, _logView->exportLog(name));
 }
 

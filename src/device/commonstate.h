@@ -4,6 +4,9 @@
 
 #include <QDateTime>
 #include <QString>
+#include <QStringList>
+
+#include <functional>
 
 #include <cstdint>
 
@@ -23,6 +26,12 @@ public:
     // The panel's clock; invalid when the panel sent an impossible date or time.
     QDateTime dateTime() const { return _dateTime; }
 
+    // What the other sections find not in order (set by the device that owns them all).
+    void setAttentionSource(std::function<QStringList()> source) { _attention = std::move(source); }
+    QStringList attention() const { return _attention ? _attention() : QStringList(); }
+    // A record has arrived, so an empty attention list means all is well.
+    bool recordArrived() const { return hasRecord(); }
+
 protected:
     void decode() override;
 
@@ -31,6 +40,7 @@ private:
     uint8_t _version = 1;
     uint16_t _serialNumber = 1;
     QDateTime _dateTime = currentWallClock();
+    std::function<QStringList()> _attention;
 
     static QDateTime currentWallClock();
 };

@@ -6,6 +6,8 @@
 
 #include <memory>
 
+class QLabel;
+
 namespace Ui {
 class CommonStateWidget;
 }
@@ -29,6 +31,8 @@ public:
 private:
     std::unique_ptr<Ui::CommonStateWidget> _ui;
     CommonState* _state = nullptr;
+    QLabel* _attentionCaption = nullptr;
+    QLabel* _attentionLabel = nullptr;
 };
 
 } // namespace olma::device

@@ -2,6 +2,7 @@
 
 #include "common/cp1251.h"
 #include "device/accessstate.h"
+#include "device/attention.h"
 #include "device/commonstate.h"
 #include "device/faultstate.h"
 #include "device/releysstates.h"
@@ -22,6 +23,7 @@ Device::Device()
     addChild(_zones.get());
     addChild(_access.get());
     addChild(_releys.get());
+    _common->setAttentionSource([this] { return attentionLines(*this); });
 }
 
 Device::~Device() = default;

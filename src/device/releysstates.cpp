@@ -93,11 +93,40 @@ int ReleysStates::releyState(int group, int index) const
 
 QString ReleysStates::pageHtml() const
 {
+    return pageHtml(false);
+}
+
+bool ReleysStates::shown(int group, int position, bool onlyConnected) const
+{
+    // The block kinds of "Состав" whose outputs the groups list.
+    constexpr int kIndicationBlocks = 1;
+    constexpr int kRelayBlocks = 2;
+    constexpr int kOutputBlocks = 4;
+    if (!onlyConnected || !_connected)
+        return true;
+    const int perBlock = kGroupInfo[group].perBlock;
+    const int block = perBlock > 0 ? (position - 1) / perBlock : 0;
+    switch (group) {
+    case RelayBlockRelay:
+        return _connected(kRelayBlocks, block);
+    case OutputBlockOutput:
+        return _connected(kOutputBlocks, block);
+    case IndicationOutput:
+        return _connected(kIndicationBlocks, block);
+    default:
+        return true;
+    }
+}
+
+QString ReleysStates::pageHtml(bool onlyConnected) const
+{
     QString page = html::kPageBegin;
     for (int group = 0; group < kGroups; ++group) {
         page += html::tableBegin(QString::fromUtf16(kGroupInfo[group].name), texts::kStateHeader, true);
         const int count = groupCount(group);
         for (int position = 1; position <= count; ++position) {
+            if (!shown(group, position, onlyConnected))
+                continue;
             if (const texts::StateText* text = texts::findState(texts::kRelayStates, releyState(group, position - 1)))
                 page += html::stateRow(caption(group, position), text->colour, text->text);
         }

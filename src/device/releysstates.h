@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace olma::device {
 
 // "Состояние реле (выходов)": the state of every relay and output the panel drives, 2 bits each.
@@ -32,6 +34,19 @@ public:
     int groupCount(int group) const;
 
     QString pageHtml() const;
+
+    // Whether the configuration connects block `index` (from 0) of a block kind ("Состав":
+    // 1 БВИ-А, 2 БРВ-А, 4 БКВ-А); without a source every block counts as connected.
+    using ConnectedSource = std::function<bool(int kind, int index)>;
+    void setConnectedSource(ConnectedSource source) { _connected = std::move(source); }
+    // The page without the outputs of blocks the configuration does not connect; with
+    // `onlyConnected` false it is pageHtml() itself.
+    QString pageHtml(bool onlyConnected) const;
+
+private:
+    bool shown(int group, int position, bool onlyConnected) const;
+
+    ConnectedSource _connected;
 };
 
 } // namespace olma::device

@@ -7,6 +7,8 @@
 
 #include <memory>
 
+class QCheckBox;
+
 namespace Ui {
 class ReleysStatesWidget;
 }
@@ -31,6 +33,7 @@ private:
     std::unique_ptr<Ui::ReleysStatesWidget> _ui;
     ReleysStates* _state = nullptr;
     QString _shownPage;
+    QCheckBox* _onlyConnected = nullptr;
 };
 
 } // namespace olma::device

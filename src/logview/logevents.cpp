@@ -62,6 +62,12 @@ void LogEvents::clear()
     refreshView();
 }
 
+void LogEvents::setOrigin(const QString& source, const QDateTime& readTime)
+{
+    _source = source;
+    _readTime = readTime;
+}
+
 void LogEvents::refreshView()
 {
     if (_view)

@@ -4,6 +4,9 @@
 #include "logview/ilogview.h"
 #include "logview/logevent.h"
 
+#include <QDateTime>
+#include <QString>
+
 #include <cstddef>
 #include <vector>
 
@@ -46,11 +49,25 @@ public:
     // Rebuilds the viewer, if one is attached.
     void refreshView();
 
+    // Where the log came from, for the printed list: "прибор № 12345" or a file name, and when it
+    // was read or written.
+    void setOrigin(const QString& source, const QDateTime& readTime);
+    const QString& source() const { return _source; }
+    const QDateTime& readTime() const { return _readTime; }
+
+    // The export dialog's choice: the HTML export's rows coloured by severity (off at start, so
+    // the document is the plain one).
+    void setHtmlSeverityColours(bool on) { _htmlSeverityColours = on; }
+    bool htmlSeverityColours() const { return _htmlSeverityColours; }
+
 private:
     std::vector<unsigned char> _raw;
     std::vector<LogEvent> _events;
     ILogViewWidget* _view = nullptr;
     bool _partial = false;
+    QString _source;
+    QDateTime _readTime;
+    bool _htmlSeverityColours = false;
 };
 
 } // namespace olma::logview

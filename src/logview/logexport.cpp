@@ -2,6 +2,7 @@
 
 #include "common/cp1251.h"
 #include "common/datadir.h"
+#include "logview/logseverity.h"
 
 namespace olma::logview {
 
@@ -33,7 +34,7 @@ QString renderCsv(const std::vector<LogEvent>& events)
     return out;
 }
 
-QString renderHtml(const std::vector<LogEvent>& events)
+QString renderHtml(const std::vector<LogEvent>& events, bool severityColours)
 {
     QString out;
     out += QStringLiteral("<html>\n");
@@ -59,7 +60,8 @@ QString renderHtml(const std::vector<LogEvent>& events)
     QStringList texts;
     for (const LogEvent& event : events) {
         describeEvent(event, texts);
-        out += QStringLiteral("<tr>");
+        const QString colour = severityColours ? severityColour(severityOf(event)) : QString();
+        out += colour.isEmpty() ? QStringLiteral("<tr>") : QStringLiteral("<tr bgcolor=\"%1\">").arg(colour);
         for (const QString& text : texts)
             out += QStringLiteral("<td>") + text + QStringLiteral("</td>");
         out += QStringLiteral("</tr>\n");

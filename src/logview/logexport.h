@@ -12,7 +12,9 @@ namespace olma::logview {
 
 QString renderText(const std::vector<LogEvent>& events);
 QString renderCsv(const std::vector<LogEvent>& events);
-QString renderHtml(const std::vector<LogEvent>& events);
+// With `severityColours` every row that is not normal takes its severity's background; without,
+// the document is the plain one.
+QString renderHtml(const std::vector<LogEvent>& events, bool severityColours = false);
 // Fills `rowTemplate` once per event ("##0##" the row number, "##1##".."##5##" the texts)
 // and puts the rows in place of "##ROWS##" in `documentTemplate`.
 QString renderRtf(const std::vector<LogEvent>& events, const QString& documentTemplate, const QString& rowTemplate);

@@ -1,5 +1,7 @@
 #include "logview/logfilter.h"
 
+#include "logview/logseverity.h"
+
 #include <limits>
 
 namespace olma::logview {
@@ -11,9 +13,13 @@ qint64 timeKey(const LogEvent& event)
     return event.dateTime.isValid() ? event.dateTime.toMSecsSinceEpoch() : std::numeric_limits<qint64>::min();
 }
 
-qint64 keyValue(const LogEvent& event, int key)
+} // namespace
+
+qint64 sortValue(const LogEvent& event, int key)
 {
     switch (key) {
+    case NumberKey:
+        return event.number;
     case DateTimeKey:
         return timeKey(event);
     case SourceKey:
@@ -28,8 +34,6 @@ qint64 keyValue(const LogEvent& event, int key)
         return 0;
     }
 }
-
-} // namespace
 
 bool LogFilter::accepts(const LogEvent& event) const
 {
@@ -64,14 +68,25 @@ bool LogFilter::accepts(const LogEvent& event) const
         if (blockAddress >= 0 && event.paramB != blockAddress)
             return false;
     }
+    if (quickKinds != 0) {
+        const Severity severity = severityOf(event);
+        const bool kindMatches = ((quickKinds & QuickFire) && severity == Severity::Fire) ||
+                                 ((quickKinds & QuickAlarm) && severity == Severity::Alarm) ||
+                                 ((quickKinds & QuickFault) && severity == Severity::Fault) ||
+                                 ((quickKinds & QuickUser) && event.eventClass == kClassUser);
+        if (!kindMatches)
+            return false;
+    }
+    if (since.isValid() && (!event.dateTime.isValid() || event.dateTime < since))
+        return false;
     return true;
 }
 
 bool logEventLess(const LogEvent& left, const LogEvent& right, const std::vector<int>& keys)
 {
     for (const int key : keys) {
-        const qint64 l = keyValue(left, key);
-        const qint64 r = keyValue(right, key);
+        const qint64 l = sortValue(left, key);
+        const qint64 r = sortValue(right, key);
         if (l != r)
             return l < r;
     }

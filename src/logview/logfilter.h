@@ -40,8 +40,26 @@ struct LogFilter
     int blockType = -1;
     int blockAddress = -1;
 
+    // Quick filters: an event passes when it matches any of the kinds asked for (none: all pass)
+    // and, with `since` valid, happened at or after it.
+    unsigned quickKinds = 0;
+    QDateTime since;
+
     bool accepts(const LogEvent& event) const;
 };
+
+// The kinds of the quick filters, as bits of LogFilter::quickKinds.
+enum QuickKind : unsigned
+{
+    QuickFire = 1U << 0,
+    QuickAlarm = 1U << 1,
+    QuickFault = 1U << 2,
+    QuickUser = 1U << 3,
+};
+
+// The value of `event` a sort key compares; NumberKey is the event's number (the № column).
+constexpr int NumberKey = 0;
+qint64 sortValue(const LogEvent& event, int key);
 
 // The viewer's row order: true when `left` sorts before `right` on the first of `keys` where
 // they differ (smaller value first). With no keys, or equal on every key, the one with the

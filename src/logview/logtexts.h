@@ -49,4 +49,27 @@ inline const QString kExportFailed = QStringLiteral("Записи журнала
 inline const QString kExportDone = QStringLiteral("Журнал успешно экспортирован!");
 inline const QString kExportMenuEntry = QStringLiteral("Экспортировать журнал");
 
+// The viewer's additions: the count line, search, quick filters, the legend and printing.
+inline const QString kShownCount = QStringLiteral("Показано %1 из %2 событий");
+inline const QString kPartialCount = QStringLiteral("журнал прочитан не полностью: %1 событий");
+inline const QString kSearchPlaceholder = QStringLiteral("Поиск по всем столбцам");
+inline const QString kQuickFire = QStringLiteral("Пожар");
+inline const QString kQuickAlarms = QStringLiteral("Тревоги");
+inline const QString kQuickFaults = QStringLiteral("Неисправности");
+inline const QString kQuickUsers = QStringLiteral("Действия пользователей");
+inline const QString kQuickDay = QStringLiteral("За сутки");
+inline const QString kQuickWeek = QStringLiteral("За неделю");
+inline const QString kPrint = QStringLiteral("Печать…");
+inline const QString kSavePdf = QStringLiteral("Сохранить как PDF…");
+inline const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
+inline const QString kPdfTitle = QStringLiteral("Сохранение журнала в PDF");
+inline const QString kPdfFailed = QStringLiteral("Журнал не сохранён в файл %1!");
+inline const QString kHtmlColours = QStringLiteral("Цвета важности в HTML");
+inline const QString kPanelSource = QStringLiteral("прибор № %1");
+inline const QString kPrintTitle = QStringLiteral("Журнал событий прибора ППКОП Ольма-Ех");
+inline const QString kPrintSource = QStringLiteral("Источник: %1");
+inline const QString kPrintReadTime = QStringLiteral("Считан: %1");
+inline const QString kPrintFilters = QStringLiteral("Фильтры: %1");
+inline const QString kPrintNoFilters = QStringLiteral("нет");
+
 } // namespace olma::logview::texts

@@ -55,6 +55,7 @@ QList<olma::GuiEntry> LogView::guiItems()
 LogOutcome LogView::endDeviceRead(bool ok, bool cancelled)
 {
     _events->setPartial(!ok || cancelled);
+    _events->setOrigin(_serial >= 0 ? texts::kPanelSource.arg(_serial) : QString(), QDateTime::currentDateTime());
     refreshContent();
     const QString partial = texts::partialLog(int(_events->events().size()));
     if (!ok)
@@ -87,6 +88,7 @@ LogOutcome LogView::loadLogFile(const QString& fileName)
     case olma::files::ReadStatus::Read:
         break;
     }
+    _events->setOrigin(QFileInfo(fileName).fileName(), QFileInfo(fileName).lastModified());
     setLogContent(std::vector<unsigned char>(bytes.begin(), bytes.end()));
     return outcome(true, LogOutcome::Message::None, QString(), QString());
 }
@@ -112,6 +114,16 @@ LogOutcome LogView::exportLog(const QString& fileName)
         return outcome(false, LogOutcome::Message::Critical, texts::kExportTitle,
                        olma::files::withReason(texts::kExportFailed, reason));
     return outcome(true, LogOutcome::Message::Information, texts::kExportTitle, texts::kExportDone);
+}
+
+void LogView::setHtmlSeverityColours(bool on)
+{
+    _events->setHtmlSeverityColours(on);
+}
+
+bool LogView::htmlSeverityColours() const
+{
+    return _events->htmlSeverityColours();
 }
 
 QString LogView::exportFileType(const QString& fileName)
@@ -178,7 +190,7 @@ void LogView::makeTextContent(QString& str)
 
 void LogView::makeHtmlContent(QString& str)
 {
-    str = renderHtml(_events->eventsToShow());
+    str = renderHtml(_events->eventsToShow(), _events->htmlSeverityColours());
 }
 
 void LogView::makeRtfContent(QString& str)

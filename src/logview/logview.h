@@ -38,6 +38,10 @@ struct LogOutcome
 // (part of the window: defined with the log page, in the GUI library).
 void showOutcome(QWidget* parent, const LogOutcome& outcome);
 
+// The export dialog: a file name, and beside it the choice of severity colours in HTML, which
+// it reads from and leaves in `store` (GUI library). Empty when cancelled.
+QString askExportFileName(QWidget* parent, LogEvents* store);
+
 // The event log as the main window sees it: the store, its page, its files and its exports.
 class LogView : public QObject, public olma::IGuiSetup
 {
@@ -56,6 +60,13 @@ public:
     // The model index of the connected panel, as the last poll found it; only kept.
     void setDeviceType(int deviceType) { _deviceType = deviceType; }
     int deviceType() const { return _deviceType; }
+
+    // The connected panel's serial number, as the last poll found it; names the panel a read came from.
+    void setSerialNumber(int serial) { _serial = serial; }
+
+    // Colours the HTML export's rows by severity; off, the document is the plain one.
+    void setHtmlSeverityColours(bool on);
+    bool htmlSeverityColours() const;
 
     LogEvents* logEvents() const { return _events.get(); }
 
@@ -97,6 +108,7 @@ public slots:
 private:
     std::unique_ptr<LogEvents> _events;
     int _deviceType = 0;
+    int _serial = -1;
 };
 
 } // namespace olma::logview

@@ -3,9 +3,14 @@
 #include "common/dialogs.h"
 #include "common/pagefactory.h"
 #include "logview/logevents.h"
+#include "logview/logtexts.h"
 #include "logview/logview.h"
 #include "logview/logviewwidget.h"
 #include "logview/progressdialoglog.h"
+
+#include <QCheckBox>
+#include <QFileDialog>
+#include <QGridLayout>
 
 namespace olma::logview {
 
@@ -24,6 +29,26 @@ void showOutcome(QWidget* parent, const LogOutcome& outcome)
         olma::dialogs::critical(parent, outcome.title, outcome.text);
         break;
     }
+}
+
+QString askExportFileName(QWidget* parent, LogEvents* store)
+{
+    // A test answers the name; the colours stay as they were chosen.
+    if (olma::dialogs::hook())
+        return olma::dialogs::getSaveFileName(parent, texts::kExportCaption, texts::kStartDir, texts::kExportFilter);
+    QFileDialog dialog(parent, texts::kExportCaption, texts::kStartDir, texts::kExportFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    // The platform's own dialog takes no extra controls.
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    auto* colours = new QCheckBox(texts::kHtmlColours, &dialog);
+    colours->setObjectName(QStringLiteral("_htmlColoursCheckBox"));
+    colours->setChecked(store->htmlSeverityColours());
+    if (auto* grid = qobject_cast<QGridLayout*>(dialog.layout()))
+        grid->addWidget(colours, grid->rowCount(), 0, 1, grid->columnCount());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    store->setHtmlSeverityColours(colours->isChecked());
+    return dialog.selectedFiles().constFirst();
 }
 
 void LogView::beginDeviceRead(ProgressDialogLog* dialog)

@@ -106,6 +106,7 @@ SortOrderWidget::SortOrderWidget(QWidget* parent) : QWidget(parent), _ui(std::ma
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
+    connect(_ui->listWidget, &QListWidget::itemChanged, this, &SortOrderWidget::keysChanged);
     // Room for all five entries, so that the order is seen at a glance.
     const int rows = _ui->listWidget->count();
     _ui->listWidget->setFixedHeight(rows * _ui->listWidget->sizeHintForRow(0) + 2 * _ui->listWidget->frameWidth() + 4);
@@ -146,6 +147,7 @@ void SortOrderWidget::moveCurrent(int step)
     QListWidgetItem* item = list->takeItem(row);
     list->insertItem(target, item);
     list->setCurrentItem(item);
+    emit keysChanged();
 }
 
 } // namespace olma::logview

@@ -29,6 +29,10 @@ public:
     // The key numbers of the checked entries, top to bottom.
     std::vector<int> sortKeys() const;
 
+signals:
+    // A key was ticked or unticked, or an entry moved.
+    void keysChanged();
+
 private slots:
     void on_upToolButton_clicked();
     void on_downToolButton_clicked();

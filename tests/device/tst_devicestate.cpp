@@ -8,6 +8,7 @@
 #include "staterecord.h"
 #include "testmain.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMap>
@@ -493,6 +494,51 @@ private slots:
         page->show();
         QTest::keyClicks(clock, QStringLiteral("00"));
         QCOMPARE(clock->text(), QStringLiteral("23:45:30 31.12.2024"));
+    }
+
+    void commonPageListsWhatNeedsAttention()
+    {
+        olma::device::Device device;
+        auto page = makePage(device, Common);
+        QCOMPARE(labelText(page.get(), "_attentionLabel"), QString());
+        device.setData(toVector(stateRecord(0x04)));
+        QCOMPARE(labelText(page.get(), "_attentionLabel"), QStringLiteral("Всё в норме"));
+        // Loop 2 in fire and loop 3 off (off is no fault), zone 4 not ready, the tamper switch,
+        // power source 2, БП-А 1's mains, output 6 of БКВ-А, relay block 1 tampered.
+        device.setData(toVector(stateRecord(
+            0x04, {{18, 0x70}, {19, 0x02}, {27, 0x80}, {10, 0x01}, {11, 0x02}, {12, 0x01}, {14, 0x20}, {48, 0x02}})));
+        QCOMPARE(labelText(page.get(), "_attentionLabel"),
+                 QStringLiteral("ШС 3: Пожар-1 — «Состояние ШС»\n"
+                                "Зона 4: Снят (не готов) — «Состояние Зон»\n"
+                                "Вскрытие прибора: неисправность — «Неисправности»\n"
+                                "Искробезопасный источник питания 2: неисправен — «Неисправности»\n"
+                                "БП-А 1: неисправен — «Неисправности»\n"
+                                "БКВ-А 2 Выход 2: неисправен — «Неисправности»\n"
+                                "БРВ-А 1: Вскрытие — «Неисправности»"));
+    }
+
+    void relayPageHidesBlocksTheConfigurationDoesNotConnect()
+    {
+        olma::device::Device device;
+        // Relay block 2 and output block 1 are connected; no indication block is.
+        device.releysStates()->setConnectedSource(
+            [](int kind, int index) { return (kind == 2 && index == 1) || (kind == 4 && index == 0); });
+        device.setData(toVector(stateRecord(0x04)));
+        auto page = makePage(device, Releys);
+        auto* onlyConnected = page->findChild<QCheckBox*>(QStringLiteral("_onlyConnectedCheckBox"));
+        QVERIFY(onlyConnected && onlyConnected->isChecked());
+        const QString text = browserOf(page.get())->toPlainText();
+        for (const char* shown : {"ИП 2", "Встроенное реле K8", "БРВ-А-2 Реле 1", "БРВ-А-2 Реле 8", "БКВ-А-1 Выход 4"})
+            QVERIFY2(text.contains(QString::fromUtf8(shown)), shown);
+        for (const char* hidden : {"БРВ-А-1 Реле 8", "БРВ-А-3 Реле 1", "БКВ-А-2 Выход 1", "БВИ-А-1 С/Д 1"})
+            QVERIFY2(!text.contains(QString::fromUtf8(hidden)), hidden);
+        // Off, the page is the whole one, as a panel without a configuration shows it.
+        onlyConnected->setChecked(false);
+        olma::device::Device unconfigured;
+        unconfigured.setData(toVector(stateRecord(0x04)));
+        auto whole = makePage(unconfigured, Releys);
+        QCOMPARE(browserOf(page.get())->toPlainText(), browserOf(whole.get())->toPlainText());
+        QCOMPARE(device.releysStates()->pageHtml(false), unconfigured.releysStates()->pageHtml());
     }
 
     void unchangedStateLeavesTheBrowserAlone_data()

@@ -7,6 +7,7 @@
 #include "logview/logevent.h"
 #include "logview/logevents.h"
 #include "logview/logexport.h"
+#include "logview/logseverity.h"
 #include "logview/logview.h"
 #include "logview/progressdialoglog.h"
 #include "testmain.h"
@@ -14,7 +15,7 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
-#include <QTreeWidget>
+#include <QTreeView>
 #include <sys/stat.h>
 
 using namespace olma::logview;
@@ -44,7 +45,7 @@ std::vector<uint> numbers(const std::vector<LogEvent>& events)
 int shownRows(LogView& log)
 {
     auto* view = dynamic_cast<QWidget*>(log.logEvents()->logViewWidget());
-    return view ? view->findChild<QTreeWidget*>(QStringLiteral("_treeWidget"))->topLevelItemCount() : -1;
+    return view ? view->findChild<QTreeView*>(QStringLiteral("_treeWidget"))->model()->rowCount() : -1;
 }
 
 const QByteArray kTamper = logtest::record(2024, 12, 31, 23, 59, 1, 13, 2, 5);
@@ -307,6 +308,8 @@ private slots:
         auto* line = page->findChild<QLabel*>(QStringLiteral("_partialLabel"));
         QVERIFY(line && !line->isHidden());
         QCOMPARE(line->text(), QStringLiteral("Журнал считан не полностью: получено 3 события"));
+        QCOMPARE(page->findChild<QLabel*>(QStringLiteral("_countLabel"))->text(),
+                 QStringLiteral("Показано 3 из 3 событий; журнал прочитан не полностью: 3 событий"));
 
         DialogInterceptor dialogs;
         showOutcome(nullptr, outcome);
@@ -365,6 +368,67 @@ private slots:
         QCOMPARE(outcome.title, QStringLiteral("Экспорт журнала в файл"));
         QCOMPARE(outcome.text, QStringLiteral("Журнал успешно экспортирован!"));
         QCOMPARE(readFile(path), olma::cp1251::encode(document));
+    }
+
+    void htmlColoursBySeverityAreAnOption()
+    {
+        LogView log;
+        log.logEventsAdd(events(kZoneAlarm + kUnknown));
+        QString plain;
+        log.makeHtmlContent(plain);
+        QVERIFY(!plain.contains(QStringLiteral("bgcolor")));
+        log.setHtmlSeverityColours(true);
+        QString coloured;
+        log.makeHtmlContent(coloured);
+        // Only the rows' opening tags change: the alarm is orange, the unknown event plain.
+        QCOMPARE(coloured, QString(plain).replace(QStringLiteral("<tr><td>03:04"),
+                                                  QStringLiteral("<tr bgcolor=\"#ffc98a\"><td>03:04")));
+    }
+
+    void severityOfEveryCode()
+    {
+        // One letter per code from 1: N normal, F fault, A alarm, X fire.
+        const QList<QPair<int, QString>> classes = {
+            {kClassBlock, QStringLiteral("NFFNFNFNFFNNANFNFNFFFFNN")},
+            {kClassUser, QString(30, QLatin1Char('N'))},
+            {kClassZone, QStringLiteral("AXXAFFFNNNFAAF")},
+        };
+        const QString letters = QStringLiteral("NFAX");
+        for (const auto& [eventClass, expected] : classes) {
+            QCOMPARE(int(eventTable(eventClass)->size()), int(expected.size()));
+            QString got;
+            for (const EventName& entry : *eventTable(eventClass)) {
+                LogEvent event;
+                event.eventClass = std::uint16_t(eventClass);
+                event.eventCode = std::uint16_t(entry.code);
+                got += letters.at(int(severityOf(event)));
+            }
+            QCOMPARE(got, expected);
+        }
+        // Unknown classes and codes ask for nothing.
+        LogEvent unknown;
+        unknown.eventCode = 2;
+        QCOMPARE(severityOf(unknown), Severity::Normal);
+        unknown.eventClass = kClassZone;
+        unknown.eventCode = 200;
+        QCOMPARE(severityOf(unknown), Severity::Normal);
+    }
+
+    void eventsAreCountedPerDayAndSeverity()
+    {
+        const std::vector<LogEvent> list =
+            events(logtest::record(2024, 3, 1, 23, 59, 3, 2, 0, 1)    // fire, 1 March
+                   + logtest::record(2024, 3, 2, 0, 0, 3, 1, 0, 1)    // alarm, 2 March from midnight
+                   + logtest::record(2024, 3, 2, 8, 0, 3, 1, 0, 2)    // alarm
+                   + logtest::record(2024, 3, 2, 9, 0, 2, 1, 1, 1)    // user, normal
+                   + logtest::record(2024, 3, 4, 9, 0, 1, 15, 2, 1)   // fault, 4 March; none on the 3rd
+                   + logtest::record(2024, 2, 30, 9, 0, 3, 2, 0, 1)); // no such day: not counted
+        const DayCounts days = countByDay(list);
+        QCOMPARE(int(days.size()), 3);
+        using Counts = std::array<int, kSeverityCount>; // normal, fault, alarm, fire
+        QCOMPARE(days.at(QDate(2024, 3, 1)), (Counts{0, 0, 0, 1}));
+        QCOMPARE(days.at(QDate(2024, 3, 2)), (Counts{1, 0, 2, 0}));
+        QCOMPARE(days.at(QDate(2024, 3, 4)), (Counts{0, 1, 0, 0}));
     }
 
     void rtfEscapesEveryByte_data()

@@ -1,21 +1,27 @@
 #include "common/cp1251.h"
 #include "dialoginterceptor.h"
 #include "logrecords.h"
+#include "logview/logdaychart.h"
 #include "logview/logevents.h"
+#include "logview/logseverity.h"
 #include "logview/logview.h"
 #include "logview/logviewwidget.h"
 #include "testmain.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
-#include <QTreeWidget>
+#include <QTreeView>
 
 using namespace olma::logview;
 
@@ -49,9 +55,9 @@ template <typename T> T* child(QWidget* parent, const char* name)
 QList<uint> shownNumbers(QWidget* view)
 {
     QList<uint> out;
-    auto* tree = child<QTreeWidget>(view, "_treeWidget");
-    for (int i = 0; i < tree->topLevelItemCount(); ++i)
-        out.append(tree->topLevelItem(i)->text(0).toUInt());
+    const QAbstractItemModel* rows = child<QTreeView>(view, "_treeWidget")->model();
+    for (int i = 0; i < rows->rowCount(); ++i)
+        out.append(rows->index(i, 0).data().toUInt());
     return out;
 }
 
@@ -209,10 +215,120 @@ private slots:
         auto* list = child<QListWidget>(v.page.get(), "listWidget");
         for (const QString& key : keys)
             list->findItems(key, Qt::MatchExactly).at(0)->setCheckState(Qt::Checked);
-        // Ticking alone changes nothing until the list is renewed.
-        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{1, 2, 3, 4, 5, 6, 7, 8, 9, 10}));
-        QTest::mouseClick(child<QPushButton>(v.page.get(), "filterButton"), Qt::LeftButton);
+        // A ticked key applies at once.
         QCOMPARE(shownNumbers(v.page.get()), shown);
+    }
+
+    void headerClicksSortAndReverse()
+    {
+        Viewer v;
+        QHeaderView* header = child<QTreeView>(v.page.get(), "_treeWidget")->header();
+        auto clickSection = [&](int section) {
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {},
+                              QPoint(header->sectionViewportPosition(section) + 10, header->height() / 2));
+        };
+        // By event code, ties in order of №.
+        clickSection(3);
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{8, 2, 3, 9, 4, 10, 6, 1, 7, 5}));
+        clickSection(3);
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{5, 1, 7, 6, 10, 4, 2, 3, 9, 8}));
+        clickSection(1);
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{10, 1, 2, 3, 4, 5, 6, 7, 8, 9}));
+        // Keys arranged in the list take over again.
+        child<QListWidget>(v.page.get(), "listWidget")->item(2)->setCheckState(Qt::Checked);
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{5, 1, 7, 6, 10, 4, 2, 3, 9, 8}));
+    }
+
+    void searchAndQuickFiltersNarrowAtOnceAndTheLineCountsThem()
+    {
+        Viewer v;
+        auto* count = child<QLabel>(v.page.get(), "_countLabel");
+        QCOMPARE(count->text(), QStringLiteral("Показано 10 из 10 событий"));
+        // Any column, any case.
+        auto* search = child<QLineEdit>(v.page.get(), "_searchEdit");
+        search->setText(QStringLiteral("ЗОНА: 3"));
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{2, 3, 9}));
+        QCOMPARE(count->text(), QStringLiteral("Показано 3 из 10 событий"));
+        search->clear();
+        QTest::keyClicks(search, QStringLiteral("10:2"));
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{7, 8}));
+        search->clear();
+
+        // Kinds add up; the filter's rows still apply.
+        auto quick = [&](const char* name) {
+            QTest::mouseClick(child<QToolButton>(v.page.get(), name), Qt::LeftButton);
+        };
+        quick("_quickAlarms");
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{1, 3, 7, 9}));
+        quick("_quickFire");
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{1, 3, 4, 7, 9}));
+        clickCheckBox(child<QCheckBox>(v.page.get(), "_tailCheckBox"));
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{3, 4, 9}));
+        clickCheckBox(child<QCheckBox>(v.page.get(), "_tailCheckBox"));
+        quick("_quickAlarms");
+        quick("_quickFire");
+        quick("_quickFaults");
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{5, 10}));
+        quick("_quickFaults");
+        quick("_quickUsers");
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{2, 6}));
+        quick("_quickUsers");
+
+        // Periods count back from the log's last event; a new log moves the date editors to its ends.
+        using logtest::record;
+        v.log.setLogContent(
+            logtest::bytes(record(2024, 5, 1, 12, 0, 3, 1, 0, 1) + record(2024, 5, 7, 12, 0, 3, 1, 0, 1) +
+                           record(2024, 5, 7, 20, 0, 3, 1, 0, 1) + record(2024, 5, 8, 11, 0, 3, 1, 0, 1)));
+        QCOMPARE(child<QDateTimeEdit>(v.page.get(), "_fromDateTimeEdit")->dateTime(),
+                 QDateTime(QDate(2024, 5, 1), QTime(12, 0), Qt::UTC));
+        QCOMPARE(child<QDateTimeEdit>(v.page.get(), "_toDateTimeEdit")->dateTime(),
+                 QDateTime(QDate(2024, 5, 8), QTime(11, 0), Qt::UTC));
+        quick("_quickDay");
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{2, 3, 4}));
+        quick("_quickWeek");
+        QVERIFY(!child<QToolButton>(v.page.get(), "_quickDay")->isChecked());
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{1, 2, 3, 4}));
+    }
+
+    void rowsAreCopiedPrintedAndChartedAsShown()
+    {
+        Viewer v;
+        auto* tree = child<QTreeView>(v.page.get(), "_treeWidget");
+        child<QLineEdit>(v.page.get(), "_searchEdit")->setText(QStringLiteral("зона: 3"));
+        tree->setFocus();
+        tree->selectionModel()->select(tree->model()->index(2, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        tree->selectionModel()->select(tree->model()->index(0, 0),
+                                       QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTest::keyClick(tree, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QGuiApplication::clipboard()->text(),
+                 QStringLiteral("2\t10:05 01.03.2024\tПользователь\tВзятие\tПользователь: 2\tЗона: 3\n"
+                                "9\t10:30 01.03.2024\tЗона\tТревога\tЗона: 3\t\n"));
+
+        // The printed list says where the log came from, when, and through which filters.
+        v.log.logEvents()->setOrigin(QStringLiteral("прибор № 12345"), QDateTime(QDate(2024, 3, 2), QTime(8, 30, 15)));
+        auto* view = dynamic_cast<LogViewWidget*>(v.page.get());
+        const QString html = view->printHtml();
+        for (const char* text : {"Источник: прибор № 12345", "Считан: 02.03.2024 08:30:15", "Фильтры: «зона: 3»",
+                                 "Показано 3 из 10 событий", "<td>Взятие</td>"})
+            QVERIFY2(html.contains(QString::fromUtf8(text)), text);
+        QCOMPARE(html.count(QStringLiteral("<tr")), 1 + 3);
+        QTemporaryDir dir;
+        DialogInterceptor dialogs;
+        dialogs.setNextFileName(dir.filePath(QStringLiteral("journal")));
+        QTest::mouseClick(child<QPushButton>(v.page.get(), "_pdfButton"), Qt::LeftButton);
+        QFile pdf(dir.filePath(QStringLiteral("journal.pdf")));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.readAll().startsWith("%PDF"));
+
+        // One bar a day; a click on one narrows the list to that day.
+        v.log.setLogContent(logtest::bytes(sampleLog() + logtest::record(2024, 3, 3, 7, 0, 3, 2, 0, 3)));
+        auto* chart = child<LogDayChart>(v.page.get(), "_dayChart");
+        QCOMPARE(int(chart->days().size()), 2);
+        QCOMPARE(chart->counts().at(QDate(2024, 3, 3))[std::size_t(Severity::Fire)], 1);
+        emit chart->dayClicked(QDate(2024, 3, 3));
+        QCOMPARE(shownNumbers(v.page.get()), (QList<uint>{11}));
+        QVERIFY(child<QCheckBox>(v.page.get(), "_dateTimeCheckBox")->isChecked());
     }
 
     void contextMenuExportsTheRowsShownInStoreOrder()
@@ -227,7 +343,7 @@ private slots:
 
         const QString name = dir.filePath(QStringLiteral("loops.csv"));
         dialogs.setNextFileName(name);
-        auto* tree = child<QTreeWidget>(v.page.get(), "_treeWidget");
+        auto* tree = child<QTreeView>(v.page.get(), "_treeWidget");
         QTimer::singleShot(0, [] {
             auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
             QVERIFY(menu);
