@@ -22,9 +22,9 @@ QString line(const QString& what, const QString& state, const QString& page)
 }
 
 constexpr int kCentralBoardBits = 8;
-constexpr int kPowerBlocks = 4;
-constexpr int kOutputs = 32;
-constexpr int kOutputsPerBlock = 4;
+constexpr int kPowerBlocksListed = 4;
+constexpr int kOutputsListed = 32;
+constexpr int kOutputsPerBlockListed = 4;
 
 } // namespace
 
@@ -57,14 +57,14 @@ QStringList attentionLines(const Device& device)
             lines.append(line(QStringLiteral("Искробезопасный источник питания %1").arg(i + 1),
                               QStringLiteral("неисправен"), texts::kFaultTitle));
     }
-    for (int i = 0; i < kPowerBlocks; ++i) {
+    for (int i = 0; i < kPowerBlocksListed; ++i) {
         if (faults->powerBlockFaults(i) != 0)
             lines.append(line(QStringLiteral("БП-А %1").arg(i + 1), QStringLiteral("неисправен"), texts::kFaultTitle));
     }
-    for (int i = 0; i < kOutputs; ++i) {
+    for (int i = 0; i < kOutputsListed; ++i) {
         if (faults->outputFault(i))
             lines.append(
-                line(QStringLiteral("БКВ-А %1 Выход %2").arg(i / kOutputsPerBlock + 1).arg(i % kOutputsPerBlock + 1),
+                line(QStringLiteral("БКВ-А %1 Выход %2").arg(i / kOutputsPerBlockListed + 1).arg(i % kOutputsPerBlockListed + 1),
                      QStringLiteral("неисправен"), texts::kFaultTitle));
     }
     static const char16_t* const kBlockNames[] = {u"Ольма-КВ", u"БВИ-А", u"БРВ-А", u"УПС-А(Ех)", u"БКВ-А", u"БП-А"};

@@ -10,8 +10,8 @@ namespace olma::config::programm {
 namespace {
 
 // Where each trigger sits in the loop's two bytes. Bits 7..6 of the second byte belong to no trigger.
-constexpr int kFirst = 0;
-constexpr int kSecond = 1;
+constexpr int kFirstByte = 0;
+constexpr int kSecondByte = 1;
 constexpr int kTakeOffShift = 0; // first byte
 constexpr int kAlarmShift = 2;
 constexpr int kFire1Shift = 4;
@@ -36,37 +36,37 @@ void TailState::store(quint16& field, quint16 value, int byte, int shift)
 
 void TailState::setGuardOffDelay(const quint16& value)
 {
-    store(_guardOffDelay, value, kSecond, kGuardOffShift);
+    store(_guardOffDelay, value, kSecondByte, kGuardOffShift);
 }
 
 void TailState::setGuardOnDelay(const quint16& value)
 {
-    store(_guardOnDelay, value, kSecond, kGuardOnShift);
+    store(_guardOnDelay, value, kSecondByte, kGuardOnShift);
 }
 
 void TailState::setBroken(const quint16& value)
 {
-    store(_broken, value, kSecond, kBrokenShift);
+    store(_broken, value, kSecondByte, kBrokenShift);
 }
 
 void TailState::setFault(const quint16& value)
 {
-    store(_fault, value, kFirst, kFaultShift);
+    store(_fault, value, kFirstByte, kFaultShift);
 }
 
 void TailState::setFire1(const quint16& value)
 {
-    store(_fire1, value, kFirst, kFire1Shift);
+    store(_fire1, value, kFirstByte, kFire1Shift);
 }
 
 void TailState::setAlarm(const quint16& value)
 {
-    store(_alarm, value, kFirst, kAlarmShift);
+    store(_alarm, value, kFirstByte, kAlarmShift);
 }
 
 void TailState::setTakeOff(const quint16& value)
 {
-    store(_takeOff, value, kFirst, kTakeOffShift);
+    store(_takeOff, value, kFirstByte, kTakeOffShift);
 }
 
 void TailState::assign(const TailState& other)
@@ -105,8 +105,8 @@ void TailState::loadFromImage()
     _bytes = record && _loop < unsigned(kTailSlots) ? record + kRecordTails + kTailBytes * int(_loop) : nullptr;
     if (!_bytes)
         return;
-    const unsigned char first = _bytes[kFirst];
-    const unsigned char second = _bytes[kSecond];
+    const unsigned char first = _bytes[kFirstByte];
+    const unsigned char second = _bytes[kSecondByte];
     _guardOffDelay = triggerAt(second, kGuardOffShift);
     _guardOnDelay = triggerAt(second, kGuardOnShift);
     _broken = triggerAt(second, kBrokenShift);
