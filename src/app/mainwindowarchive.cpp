@@ -33,6 +33,8 @@ using olma::archive::SnapshotKind;
 
 namespace {
 
+const QString kHistorySource = QStringLiteral("архив, прибор № %1");
+
 QByteArray bytesOf(const std::vector<unsigned char>& bytes)
 {
     return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size()));
@@ -198,9 +200,11 @@ void MainWindow::openSnapshot(const olma::archive::Snapshot& snapshot)
     activateWindow();
 }
 
-void MainWindow::showHistory(const olma::archive::PanelInfo&, const QByteArray& history)
+void MainWindow::showHistory(const olma::archive::PanelInfo& panel, const QByteArray& history)
 {
-    // The same store and viewer a log read fills, with their filters and exports.
+    // The same store and viewer a log read fills, with their filters and exports; the printed
+    // list names the archive's panel and its last contact as where and when the events came from.
+    _logView->logEvents()->setOrigin(kHistorySource.arg(panel.serial), panel.lastContact);
     _logView->setLogContent(std::vector<unsigned char>(history.begin(), history.end()));
     showLogPage();
     activateWindow();

@@ -233,6 +233,7 @@ void TestArchiveWindow::panelList()
     // The merged history in the window's log viewer.
     list->findChild<QPushButton*>(QStringLiteral("archiveHistory"))->click();
     QCOMPARE(w.window->logView()->logEvents()->events().size(), std::size_t(25));
+    QCOMPARE(w.window->logView()->logEvents()->source(), QStringLiteral("архив, прибор № %1").arg(kSerial));
     QVERIFY(w.window->pageButtons().last()->isChecked());
     QVERIFY(w.dialogs.messages().isEmpty());
 }
