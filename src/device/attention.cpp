@@ -63,9 +63,10 @@ QStringList attentionLines(const Device& device)
     }
     for (int i = 0; i < kOutputsListed; ++i) {
         if (faults->outputFault(i))
-            lines.append(
-                line(QStringLiteral("БКВ-А %1 Выход %2").arg(i / kOutputsPerBlockListed + 1).arg(i % kOutputsPerBlockListed + 1),
-                     QStringLiteral("неисправен"), texts::kFaultTitle));
+            lines.append(line(QStringLiteral("БКВ-А %1 Выход %2")
+                                  .arg(i / kOutputsPerBlockListed + 1)
+                                  .arg(i % kOutputsPerBlockListed + 1),
+                              QStringLiteral("неисправен"), texts::kFaultTitle));
     }
     static const char16_t* const kBlockNames[] = {u"Ольма-КВ", u"БВИ-А", u"БРВ-А", u"УПС-А(Ех)", u"БКВ-А", u"БП-А"};
     for (int type = 0; type < int(std::size(kBlockNames)); ++type) {
