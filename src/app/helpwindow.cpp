@@ -21,7 +21,7 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kTitle = QStringLiteral("Помощь");
+const QString kHelpTitle = QStringLiteral("Помощь");
 const QString kSearchHint = QStringLiteral("Поиск по руководству");
 const QString kFind = QStringLiteral("Найти");
 const QString kPdf = QStringLiteral("Открыть PDF");
@@ -35,7 +35,7 @@ HelpWindow::HelpWindow(const QString& markdown, const QString& pdf, DocumentOpen
     : QWidget(parent, Qt::Window), _browser(new QTextBrowser), _contents(new QTreeWidget), _search(new QLineEdit),
       _notFound(new QLabel(kNotFound)), _pdf(pdf), _openDocument(std::move(opener))
 {
-    setWindowTitle(kTitle);
+    setWindowTitle(kHelpTitle);
     resize(1000, 700);
 
     _browser->setOpenExternalLinks(true);
@@ -134,5 +134,5 @@ void HelpWindow::showHeading(QTreeWidgetItem* item)
 void HelpWindow::openPdf()
 {
     if (!_openDocument || !_openDocument(QUrl::fromLocalFile(_pdf)))
-        olma::dialogs::warning(this, kTitle, kNoViewer.arg(QDir::toNativeSeparators(_pdf)));
+        olma::dialogs::warning(this, kHelpTitle, kNoViewer.arg(QDir::toNativeSeparators(_pdf)));
 }

@@ -12,6 +12,7 @@
 #include "common/datadir.h"
 #include "common/dialogs.h"
 #include "common/safefile.h"
+#include "common/settings.h"
 #include "config/configexport.h"
 #include "config/configtexts.h"
 #include "config/configuration.h"
@@ -402,14 +403,8 @@ void MainWindow::on_exitAction_activated()
 
 namespace {
 
-const QString kSettingsOrganization = QStringLiteral("olma-configurator");
 const QString kPlainWriteKey = QStringLiteral("write/plain");
 const QString kAllBlocksKey = QStringLiteral("write/allBlocks");
-
-QSettings settings()
-{
-    return QSettings(kSettingsOrganization, kSettingsOrganization);
-}
 
 } // namespace
 
@@ -422,7 +417,7 @@ void MainWindow::setupWriteMenu()
     _ui->menuConfiguration->insertAction(_ui->writeConfToFile, compare);
     _ui->menuConfiguration->insertSeparator(_ui->writeConfToFile);
 
-    const QSettings stored = settings();
+    const QSettings stored = olma::settings();
     _plainWrite = stored.value(kPlainWriteKey, false).toBool();
     _allBlocks = stored.value(kAllBlocksKey, false).toBool();
     _ui->menuConfiguration->addSeparator();
@@ -432,7 +427,7 @@ void MainWindow::setupWriteMenu()
     _allBlocksAction->setChecked(_allBlocks);
     connect(_allBlocksAction, &QAction::toggled, this, [this](bool on) {
         _allBlocks = on;
-        settings().setValue(kAllBlocksKey, on);
+        olma::settings().setValue(kAllBlocksKey, on);
     });
     _plainWriteAction = _ui->menuConfiguration->addAction(texts::kPlainWrite);
     _plainWriteAction->setObjectName(QStringLiteral("plainWrite"));
@@ -440,7 +435,7 @@ void MainWindow::setupWriteMenu()
     _plainWriteAction->setChecked(_plainWrite);
     connect(_plainWriteAction, &QAction::toggled, this, [this](bool on) {
         _plainWrite = on;
-        settings().setValue(kPlainWriteKey, on);
+        olma::settings().setValue(kPlainWriteKey, on);
     });
 }
 

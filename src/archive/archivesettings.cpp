@@ -1,5 +1,7 @@
 #include "archive/archivesettings.h"
 
+#include "common/settings.h"
+
 #include <QSettings>
 #include <QStringList>
 #include <QUrl>
@@ -8,18 +10,11 @@ namespace olma::archive {
 
 namespace {
 
-// The window's settings file, shared with the write settings.
-const QString kOrganization = QStringLiteral("olma-configurator");
 const QString kEnabledKey = QStringLiteral("archive/enabled");
 const QString kAutomaticKey = QStringLiteral("archive/automatic");
 const QString kUrlKey = QStringLiteral("archive/url");
 const QString kSslModeKey = QStringLiteral("archive/sslmode");
 const QString kPostgresScheme = QStringLiteral("postgresql://");
-
-QSettings settings()
-{
-    return QSettings(kOrganization, kOrganization);
-}
 
 } // namespace
 
@@ -41,7 +36,7 @@ const QStringList& ArchiveSettings::sslModes()
 
 ArchiveSettings ArchiveSettings::load()
 {
-    const QSettings stored = settings();
+    const QSettings stored = olma::settings();
     ArchiveSettings s;
     s.enabled = stored.value(kEnabledKey, s.enabled).toBool();
     s.automatic = stored.value(kAutomaticKey, s.automatic).toBool();
@@ -55,7 +50,7 @@ ArchiveSettings ArchiveSettings::load()
 
 void ArchiveSettings::save() const
 {
-    QSettings stored = settings();
+    QSettings stored = olma::settings();
     stored.setValue(kEnabledKey, enabled);
     stored.setValue(kAutomaticKey, automatic);
     stored.setValue(kUrlKey, withoutPassword(url.trimmed()));

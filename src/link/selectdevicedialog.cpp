@@ -1,6 +1,7 @@
 #include "link/selectdevicedialog.h"
 #include "ui_selectdevicedialog.h"
 
+#include "common/settings.h"
 #include "link/errorcodes.h"
 #include "link/networkport.h"
 #include "link/protocolimplfactory.h"
@@ -15,20 +16,14 @@ const char* const kConnected = "Устройство подключено";
 const char* const kNetworkEntry = "Сетевое подключение";
 
 // The window's settings; the addresses used last, newest first.
-const QString kSettingsOrganization = QStringLiteral("olma-configurator");
 const QString kRecentAddressesKey = QStringLiteral("network/recentAddresses");
 constexpr int kRecentAddressCount = 10;
-
-QSettings settings()
-{
-    return QSettings(kSettingsOrganization, kSettingsOrganization);
-}
 } // namespace
 
 QStringList SelectDeviceDialog::recentAddresses()
 {
     QStringList addresses;
-    const QStringList stored = settings().value(kRecentAddressesKey).toStringList();
+    const QStringList stored = olma::settings().value(kRecentAddressesKey).toStringList();
     for (const QString& address : stored) {
         if (olma::link::parseNetworkAddress(address, nullptr, nullptr) && !addresses.contains(address))
             addresses.append(address);
@@ -100,7 +95,7 @@ void SelectDeviceDialog::remember(const QString& address)
     QStringList addresses = recentAddresses();
     addresses.removeAll(address);
     addresses.prepend(address);
-    settings().setValue(kRecentAddressesKey, QStringList(addresses.mid(0, kRecentAddressCount)));
+    olma::settings().setValue(kRecentAddressesKey, QStringList(addresses.mid(0, kRecentAddressCount)));
 }
 
 void SelectDeviceDialog::on__okButton_clicked()

@@ -8,8 +8,8 @@ namespace olma::config {
 namespace {
 
 // Initial split: the kind names are short, the table gets the rest.
-constexpr int kListWidth = 180;
-constexpr int kPageWidth = 1000;
+constexpr int kContentListWidth = 180;
+constexpr int kContentPageWidth = 1000;
 
 } // namespace
 
@@ -17,7 +17,7 @@ ConfigurationContentWidget::ConfigurationContentWidget(Content* content, QWidget
     : QWidget(parent), _ui(std::make_unique<Ui::ConfigurationContentWidget>()), _content(content)
 {
     _ui->setupUi(this);
-    _ui->_splitter->setSizes({kListWidth, kPageWidth});
+    _ui->_splitter->setSizes({kContentListWidth, kContentPageWidth});
     if (!_content)
         return;
     QTreeWidget* tree = _ui->_blockTypesTreeWidget;

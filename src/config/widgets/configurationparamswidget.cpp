@@ -1,4 +1,5 @@
 #include "config/widgets/configurationparamswidget.h"
+#include "config/widgets/mixedvalue.h"
 #include "ui_configurationparamswidget.h"
 
 #include "config/params.h"
@@ -37,11 +38,6 @@ private:
 };
 
 constexpr int kEngineerPasswordLength = CipherPassword::kMaxDigits;
-
-bool checked(int state)
-{
-    return state != Qt::Unchecked;
-}
 
 } // namespace
 

@@ -9,7 +9,7 @@ namespace olma::config::programm {
 namespace {
 
 // The editor takes what the list leaves.
-constexpr int kPageWidth = 600;
+constexpr int kBkvStatesPageWidth = 600;
 
 } // namespace
 
@@ -21,7 +21,7 @@ ConfigurationProgrammBKVStatesWidget::ConfigurationProgrammBKVStatesWidget(BKVSt
         return;
 
     attach(_ui->_bkvTreeWidget, _ui->_bkvStatesStack);
-    _ui->_splitter->setSizes({fittingListWidth(), kPageWidth});
+    _ui->_splitter->setSizes({fittingListWidth(), kBkvStatesPageWidth});
 }
 
 ConfigurationProgrammBKVStatesWidget::~ConfigurationProgrammBKVStatesWidget()

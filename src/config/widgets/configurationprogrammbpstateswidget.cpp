@@ -9,7 +9,7 @@ namespace olma::config::programm {
 namespace {
 
 // The editor takes what the list leaves.
-constexpr int kPageWidth = 600;
+constexpr int kBpStatesPageWidth = 600;
 
 } // namespace
 
@@ -21,7 +21,7 @@ ConfigurationProgrammBPStatesWidget::ConfigurationProgrammBPStatesWidget(BPState
         return;
 
     attach(_ui->_bpTreeWidget, _ui->_bpStatesStack);
-    _ui->_splitter->setSizes({fittingListWidth(), kPageWidth});
+    _ui->_splitter->setSizes({fittingListWidth(), kBpStatesPageWidth});
 }
 
 ConfigurationProgrammBPStatesWidget::~ConfigurationProgrammBPStatesWidget()

@@ -16,11 +16,6 @@ constexpr int kLamp = 1;
 const QColor kOnColour(192, 255, 192);
 const QColor kOffColour(255, 255, 255);
 
-bool checked(int state)
-{
-    return state != Qt::Unchecked;
-}
-
 } // namespace
 
 ConfigurationProgrammParamsWidget::ConfigurationProgrammParamsWidget(Params* params, QWidget* parent)

@@ -17,7 +17,7 @@ namespace olma::config {
 namespace {
 
 // The editor takes what the list leaves.
-constexpr int kPageWidth = 900;
+constexpr int kProgrammsPageWidth = 900;
 constexpr int kSummaryWidth = 220;
 const QString kSummaryHeader = QStringLiteral("Срабатывание");
 const QString kOnlyUsed = QStringLiteral("только используемые");
@@ -35,7 +35,7 @@ ConfigurationProgrammsWidget::ConfigurationProgrammsWidget(Programms* programms,
     _ui->_programmsTreeWidget->headerItem()->setText(1, kSummaryHeader);
     attach(_ui->_programmsTreeWidget, _ui->_programmPropertyStack);
     addFilter(kOnlyUsed, [this](int row) { return programm::anyTriggerSet(*_programms->programm(row)); });
-    _ui->_splitter->setSizes({fittingListWidth() + kSummaryWidth, kPageWidth});
+    _ui->_splitter->setSizes({fittingListWidth() + kSummaryWidth, kProgrammsPageWidth});
     _ui->_programmsTreeWidget->header()->resizeSection(0, fittingListWidth());
 }
 

@@ -9,7 +9,7 @@ namespace olma::config::programm {
 namespace {
 
 // The editor takes what the list leaves.
-constexpr int kPageWidth = 600;
+constexpr int kTailsStatesPageWidth = 600;
 
 } // namespace
 
@@ -22,7 +22,7 @@ ConfigurationProgrammTailsStatesWidget::ConfigurationProgrammTailsStatesWidget(T
         return;
 
     attach(_ui->_tailsTreeWidget, _ui->_tailStatesStack);
-    _ui->_splitter->setSizes({fittingListWidth(), kPageWidth});
+    _ui->_splitter->setSizes({fittingListWidth(), kTailsStatesPageWidth});
 }
 
 ConfigurationProgrammTailsStatesWidget::~ConfigurationProgrammTailsStatesWidget()

@@ -14,9 +14,9 @@ namespace olma::config {
 namespace {
 
 // Initial split: the loop names are short, the page gets the rest.
-constexpr int kListWidth = 300;
+constexpr int kTailsListWidth = 300;
 const QString kDescriptionHeader = QStringLiteral("Описание");
-constexpr int kPageWidth = 1000;
+constexpr int kTailsPageWidth = 1000;
 
 } // namespace
 
@@ -24,7 +24,7 @@ ConfigurationTailsWidget::ConfigurationTailsWidget(Tails* tails, QWidget* parent
     : SelectionListPage(parent), _ui(std::make_unique<Ui::ConfigurationTailsWidget>()), _tails(tails)
 {
     _ui->setupUi(this);
-    _ui->_splitter->setSizes({kListWidth, kPageWidth});
+    _ui->_splitter->setSizes({kTailsListWidth, kTailsPageWidth});
     // The descriptions beside the loops, as the user list has them.
     _ui->_tailsTreeWidget->setColumnCount(2);
     _ui->_tailsTreeWidget->headerItem()->setText(1, kDescriptionHeader);

@@ -21,11 +21,6 @@ bool isFireLike(int type)
     return type == TailFire || type == TailHeatFire || type == TailUserDefined;
 }
 
-bool checked(int state)
-{
-    return state != Qt::Unchecked;
-}
-
 const QString kMismatchMark = QStringLiteral("⚠ Флаги шлейфа не соответствуют его типу");
 const QString kMismatchTip = QStringLiteral("Флаги показаны такими, какими их хранит конфигурация. "
                                             "Правила типа применятся, когда тип будет выбран заново.");

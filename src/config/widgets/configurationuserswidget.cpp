@@ -17,8 +17,8 @@ using listpage::firstLine;
 namespace {
 
 // Initial split: room for the name and the start of the description.
-constexpr int kListWidth = 360;
-constexpr int kPageWidth = 1000;
+constexpr int kUsersListWidth = 360;
+constexpr int kUsersPageWidth = 1000;
 constexpr int kNameColumnWidth = 160;
 const QString kOnlySet = QStringLiteral("только заданные");
 const QString kSamePassword = QStringLiteral("Тот же пароль: %1");
@@ -31,7 +31,7 @@ ConfigurationUsersWidget::ConfigurationUsersWidget(Users* users, QWidget* parent
     : SelectionListPage(parent), _ui(std::make_unique<Ui::ConfigurationUsersWidget>()), _users(users)
 {
     _ui->setupUi(this);
-    _ui->_splitter->setSizes({kListWidth, kPageWidth});
+    _ui->_splitter->setSizes({kUsersListWidth, kUsersPageWidth});
     _ui->_usersTreeWidget->header()->resizeSection(0, kNameColumnWidth);
     if (!_users)
         return;

@@ -5,6 +5,17 @@
 #include <QSignalBlocker>
 #include <QString>
 
+namespace olma::config {
+
+// A check box's state as a flag: on unless unchecked (a partially checked box the engineer
+// clicked is on).
+inline bool checked(int state)
+{
+    return state != Qt::Unchecked;
+}
+
+} // namespace olma::config
+
 // How a page of several selected items shows a value that differs among them: a check box
 // partially checked, a choice blank with a dash, until the engineer sets it.
 namespace olma::config::mixed {

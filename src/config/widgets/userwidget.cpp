@@ -32,11 +32,6 @@ QString descriptionOf(UserCommon* user)
     return item ? item->description() : QString();
 }
 
-bool checked(int state)
-{
-    return state != Qt::Unchecked;
-}
-
 } // namespace
 
 UserWidget::UserWidget(UserCommon* user, QWidget* parent)
