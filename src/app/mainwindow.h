@@ -143,6 +143,9 @@ public:
     // Before the configuration is replaced or the program ends: when it has changes, asks
     // whether to save them; false when the engineer cancels (or the save did not happen).
     bool maybeSave();
+    // Writes the configuration file `name` and makes it the configuration's file; false (after
+    // saying why) when it could not be written.
+    bool saveConfiguration(const QString& name);
     // The title: the configuration's file name (or "Новая конфигурация"), its model and "*"
     // while it has changes.
     void updateTitle();

@@ -298,21 +298,26 @@ void MainWindow::on_readConfFromFile_activated()
 
 void MainWindow::on_writeConfToFile_activated()
 {
+    const QString name = olma::dialogs::getSaveFileName(this, olma::config::texts::writeFileTitle(), texts::kStartDir,
+                                                        olma::config::texts::binaryFileFilter());
+    if (!name.isEmpty())
+        saveConfiguration(name);
+}
+
+bool MainWindow::saveConfiguration(const QString& name)
+{
     namespace configtexts = olma::config::texts;
-    const QString name = olma::dialogs::getSaveFileName(this, configtexts::writeFileTitle(), texts::kStartDir,
-                                                        configtexts::binaryFileFilter());
-    if (name.isEmpty())
-        return;
     QString reason;
-    if (!_configuration->saveToFile(name, &reason))
+    if (!_configuration->saveToFile(name, &reason)) {
         olma::dialogs::critical(this, configtexts::writeFileTitle(),
                                 olma::files::withReason(texts::kSaveConfFailed.arg(name), reason));
-    else {
-        _configurationFile = name;
-        archiveConfiguration(olma::archive::SnapshotKind::SavedToFile, QFileInfo(name).absoluteFilePath());
-        _history->markSaved();
-        updateTitle();
+        return false;
     }
+    _configurationFile = name;
+    archiveConfiguration(olma::archive::SnapshotKind::SavedToFile, QFileInfo(name).absoluteFilePath());
+    _history->markSaved();
+    updateTitle();
+    return true;
 }
 
 void MainWindow::on_exportConfToFile_triggered()

@@ -157,7 +157,11 @@ bool MainWindow::maybeSave()
     case QMessageBox::Discard:
         return true;
     case QMessageBox::Save:
-        on_writeConfToFile_activated();
+        // A configuration with a file behind it goes back to that file; a new one asks for a name.
+        if (_configurationFile.isEmpty())
+            on_writeConfToFile_activated();
+        else
+            saveConfiguration(_configurationFile);
         // A cancelled or failed save leaves the changes, and the question's answer is "stay".
         return !_history->isModified();
     default:

@@ -835,6 +835,22 @@ private slots:
         QVERIFY(!window.isWindowModified());
         QVERIFY(window.windowTitle().startsWith(QStringLiteral("object.bin[*] — ")));
 
+        // With a file behind it, "Сохранить" writes that file again without asking for a name.
+        QFile saved(dir.filePath(QStringLiteral("object.bin")));
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        const QByteArray before = saved.readAll();
+        saved.close();
+        window.configuration()->users()->user(5)->setTailOn(true);
+        window.editHistory()->checkpoint();
+        on.dialogs.setNextDialogAction(answer(QMessageBox::Save));
+        on.dialogs.setNextDialogAction([](QDialog*) { return int(QDialog::Rejected); });
+        on.action("readConfFromFile")->trigger();
+        QVERIFY(!window.isWindowModified());
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QVERIFY(saved.readAll() != before);
+        saved.close();
+        window.configuration()->users()->user(5)->setTailOn(false);
+
         // "Не сохранять": a new configuration, of the connected panel's model unless chosen otherwise.
         window.configuration()->users()->user(3)->setTailOn(false);
         int offered = -1;
@@ -848,7 +864,7 @@ private slots:
         QCOMPARE(window.configuration()->deviceType(), offered);
         QVERIFY(!window.isWindowModified());
         QVERIFY(!window.editHistory()->stack()->canUndo());
-        QCOMPARE(asked, 7);
+        QCOMPARE(asked, 8);
         QVERIFY(window.close());
     }
 
