@@ -25,41 +25,32 @@ Archive* ArchiveSession::archive()
     return _archive.get();
 }
 
-bool ArchiveSession::failed()
+bool ArchiveSession::record(const olma::app::PanelIdentity& panel, const std::function<bool(Archive&)>& store)
 {
-    _trouble = _archive->lastError();
-    return false;
+    if (!automatic())
+        return true;
+    Archive* a = archive();
+    if (!a)
+        return false;
+    if (!a->touchPanel(panel.serial, panel.deviceType, panel.firmware) || !store(*a)) {
+        _trouble = a->lastError();
+        return false;
+    }
+    _trouble.clear();
+    return true;
 }
 
 bool ArchiveSession::recordConfiguration(const olma::app::PanelIdentity& panel, const QByteArray& image,
                                          const QByteArray& descriptions, SnapshotKind kind, const QString& path)
 {
-    if (!automatic())
-        return true;
-    Archive* a = archive();
-    if (!a)
-        return false;
-    if (!a->touchPanel(panel.serial, panel.deviceType, panel.firmware))
-        return failed();
-    if (a->addSnapshot(panel.serial, panel.deviceType, image, descriptions, kind, path) == 0)
-        return failed();
-    _trouble.clear();
-    return true;
+    return record(panel, [&](Archive& a) {
+        return a.addSnapshot(panel.serial, panel.deviceType, image, descriptions, kind, path) != 0;
+    });
 }
 
 bool ArchiveSession::recordLog(const olma::app::PanelIdentity& panel, const QByteArray& records, bool complete)
 {
-    if (!automatic())
-        return true;
-    Archive* a = archive();
-    if (!a)
-        return false;
-    if (!a->touchPanel(panel.serial, panel.deviceType, panel.firmware))
-        return failed();
-    if (a->mergeLog(panel.serial, records, complete) < 0)
-        return failed();
-    _trouble.clear();
-    return true;
+    return record(panel, [&](Archive& a) { return a.mergeLog(panel.serial, records, complete) >= 0; });
 }
 
 } // namespace olma::archive

@@ -41,7 +41,8 @@ public:
 
 private:
     bool automatic() const { return _settings.enabled && _settings.automatic; }
-    bool failed();
+    // The panel's contact, then `store`; both in the archive or the trouble said.
+    bool record(const olma::app::PanelIdentity& panel, const std::function<bool(Archive&)>& store);
 
     ArchiveSettings _settings;
     std::unique_ptr<Archive> _archive;
