@@ -4,11 +4,13 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QSysInfo>
+#include <QThread>
 #include <QUuid>
 #include <QVariant>
 
@@ -25,6 +27,7 @@ const QString kSqliteDriver = QStringLiteral("QSQLITE");
 const QString kPostgresDriver = QStringLiteral("QPSQL");
 // Other processes (the window, a second olma-cli) may hold the SQLite file for a while.
 constexpr int kBusyTimeoutMs = 30000;
+constexpr int kLockedRetryMs = 10;
 // Rows per INSERT when a log read brings thousands of records.
 constexpr int kInsertChunk = 256;
 // Serialises schema migrations between PostgreSQL clients.
@@ -63,6 +66,13 @@ const QList<QStringList>& migrations()
     return list;
 }
 
+// SQLITE_BUSY and SQLITE_LOCKED.
+bool isLocked(const QSqlError& error)
+{
+    const QString code = error.nativeErrorCode();
+    return code == QLatin1String("5") || code == QLatin1String("6");
+}
+
 qint64 msecs(const QDateTime& when)
 {
     return (when.isValid() ? when : QDateTime::currentDateTimeUtc()).toMSecsSinceEpoch();
@@ -98,6 +108,26 @@ bool prepareSqliteFile(const QString& path, QString* error)
         }
     }
     return true;
+}
+
+// WAL lets readers go on while another process writes. The mode is kept in the file, so only
+// the first opening switches it; that switch needs the file to itself, and SQLite reports a
+// clash with another process opening the same new file at once as "locked" without waiting, so
+// it is tried again within the busy time-out.
+bool enterWalMode(QSqlQuery& pragma)
+{
+    QElapsedTimer waited;
+    waited.start();
+    for (;;) {
+        if (pragma.exec(QStringLiteral("PRAGMA journal_mode")) && pragma.next() &&
+            pragma.value(0).toString().compare(QLatin1String("wal"), Qt::CaseInsensitive) == 0)
+            return true;
+        if (pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")))
+            return true;
+        if (!isLocked(pragma.lastError()) || waited.hasExpired(kBusyTimeoutMs))
+            return false;
+        QThread::msleep(kLockedRetryMs);
+    }
 }
 
 } // namespace
@@ -197,9 +227,7 @@ bool Archive::open(const ArchiveLocation& location)
             fail(texts::kCannotOpen.arg(location.display(), db.lastError().text()));
         } else if (sqlite) {
             QSqlQuery pragma(db);
-            // WAL lets readers go on while another process writes.
-            ready = (pragma.exec(QStringLiteral("PRAGMA journal_mode=WAL")) &&
-                     pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) &&
+            ready = (enterWalMode(pragma) && pragma.exec(QStringLiteral("PRAGMA synchronous=NORMAL")) &&
                      pragma.exec(QStringLiteral("PRAGMA foreign_keys=ON"))) ||
                     failQuery(pragma);
         } else {
