@@ -1,8 +1,10 @@
-// make-help SOURCE.md OUTPUT.pdf
+// make-help [--lang ru|en] SOURCE.md OUTPUT.pdf
 //
 // Typesets the user manual (Markdown, UTF-8) as an A4 PDF with DejaVu fonts: a title page with
 // the table of contents, then the chapters, page numbers at the foot of every page. A paragraph
-// that reads exactly "@toc" marks where the contents go. Runs headless (QT_QPA_PLATFORM=offscreen).
+// that reads exactly "@toc" marks where the contents go. The manual is Russian unless --lang says it
+// is English: the word over the contents and the document's title follow. Runs headless
+// (QT_QPA_PLATFORM=offscreen).
 
 #include <QAbstractTextDocumentLayout>
 #include <QFile>
@@ -30,6 +32,18 @@ constexpr qreal kBodyPt = 10.5;
 const QString kTocMarker = QStringLiteral("@toc");
 const QString kSansFamily = QStringLiteral("DejaVu Sans");
 const QString kMonoFamily = QStringLiteral("DejaVu Sans Mono");
+
+// What the typesetter itself writes into the manual, in the manual's language.
+struct ManualWords
+{
+    QString contents;
+    QString title;
+};
+
+const ManualWords kRussianWords{QStringLiteral("Содержание"),
+                                QStringLiteral("Конфигуратор ППКОП Ольма-Ех. Руководство пользователя")};
+const ManualWords kEnglishWords{QStringLiteral("Contents"),
+                                QStringLiteral("Olma-Ex Control Panel Configurator. User Manual")};
 
 // The text layout takes its margins, paddings and borders in units of a 96 dpi screen and scales
 // them to the device itself; page sizes, positions and the painter are in device pixels.
@@ -137,7 +151,7 @@ void frameTables(QTextDocument& document)
 
 // Replaces the marker paragraph by a two-column table (title, page) with a row per chapter and
 // section; the page cells are filled in once the pages are known. The contents end their page.
-QTextTable* insertContents(QTextDocument& document, const std::vector<Heading>& entries)
+QTextTable* insertContents(QTextDocument& document, const std::vector<Heading>& entries, const QString& word)
 {
     QTextBlock marker;
     for (QTextBlock b = document.begin(); b.isValid(); b = b.next()) {
@@ -155,7 +169,7 @@ QTextTable* insertContents(QTextDocument& document, const std::vector<Heading>& 
     QTextCharFormat title;
     title.setFontWeight(QFont::Bold);
     title.setFontPointSize(kBodyPt * 1.3);
-    cursor.insertText(QStringLiteral("Содержание"), title);
+    cursor.insertText(word, title);
 
     QTextTableFormat format;
     format.setBorder(0);
@@ -241,16 +255,25 @@ void keepHeadingsWithText(QTextDocument& source, QPaintDevice* device, const QSi
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: make-help SOURCE.md OUTPUT.pdf\n");
+    QStringList arguments = app.arguments().mid(1);
+    const ManualWords* words = &kRussianWords;
+    if (arguments.size() == 4 && arguments[0] == QLatin1String("--lang")) {
+        if (arguments[1] == QLatin1String("en"))
+            words = &kEnglishWords;
+        else if (arguments[1] != QLatin1String("ru"))
+            arguments.clear(); // a language without words: the usage below
+        arguments = arguments.mid(2);
+    }
+    if (arguments.size() != 2) {
+        std::fprintf(stderr, "usage: make-help [--lang ru|en] SOURCE.md OUTPUT.pdf\n");
         return 2;
     }
-    const QString sourcePath = QString::fromLocal8Bit(argv[1]);
-    const QString outputPath = QString::fromLocal8Bit(argv[2]);
+    const QString sourcePath = arguments[0];
+    const QString outputPath = arguments[1];
 
     QFile source(sourcePath);
     if (!source.open(QIODevice::ReadOnly)) {
-        std::fprintf(stderr, "make-help: cannot read %s\n", argv[1]);
+        std::fprintf(stderr, "make-help: cannot read %s\n", qPrintable(sourcePath));
         return 1;
     }
     const QString markdown = QString::fromUtf8(source.readAll());
@@ -258,14 +281,14 @@ int main(int argc, char** argv)
     // The PDF goes to a temporary file first, so a failed run leaves the previous manual.
     QSaveFile output(outputPath);
     if (!output.open(QIODevice::WriteOnly)) {
-        std::fprintf(stderr, "make-help: cannot write %s\n", argv[2]);
+        std::fprintf(stderr, "make-help: cannot write %s\n", qPrintable(outputPath));
         return 1;
     }
     QPdfWriter writer(&output);
     writer.setResolution(kResolution);
     writer.setPageSize(QPageSize(QPageSize::A4));
     writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-    writer.setTitle(QStringLiteral("Конфигуратор ППКОП Ольма-Ех. Руководство пользователя"));
+    writer.setTitle(words->title);
     writer.setCreator(QStringLiteral("make-help"));
 
     QTextDocument document;
@@ -274,7 +297,7 @@ int main(int argc, char** argv)
     frameTables(document);
     const QSizeF page(writer.width(), writer.height());
 
-    QTextTable* contents = insertContents(document, headings(document, 3));
+    QTextTable* contents = insertContents(document, headings(document, 3), words->contents);
     keepHeadingsWithText(document, &writer, page);
     if (contents) {
         // Page numbers have the same height whatever their digits, so filling them in moves nothing.
@@ -307,7 +330,7 @@ int main(int argc, char** argv)
         }
     }
     if (!painter.end() || !output.commit()) {
-        std::fprintf(stderr, "make-help: cannot write %s\n", argv[2]);
+        std::fprintf(stderr, "make-help: cannot write %s\n", qPrintable(outputPath));
         return 1;
     }
     return 0;
