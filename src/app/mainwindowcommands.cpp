@@ -9,10 +9,10 @@
 #include "archive/archive.h"
 #include "archive/archiverecords.h"
 #include "archive/storedconfiguration.h"
-#include "common/datadir.h"
 #include "common/dialogs.h"
 #include "common/safefile.h"
 #include "common/settings.h"
+#include "common/uilanguage.h"
 #include "config/configexport.h"
 #include "config/configtexts.h"
 #include "config/configuration.h"
@@ -368,10 +368,11 @@ void MainWindow::on_exportToFileAction_triggered()
 
 void MainWindow::on_showHelp_triggered()
 {
-    // The manual inside the program, from its source; the typeset PDF is offered there.
-    const QString pdf = olma::dataFile(texts::kHelpFile);
+    // The manual inside the program, from its source in the interface language (the Russian one when
+    // there is none); the typeset PDF is offered there.
+    const QString pdf = olma::localizedDataFile(texts::kHelpFile);
     if (!_helpWindow) {
-        QFile source(olma::dataFile(texts::kHelpSource));
+        QFile source(olma::localizedDataFile(texts::kHelpSource));
         if (!source.open(QIODevice::ReadOnly)) {
             // Without the source only the PDF is left, if a viewer takes it.
             if (!QFileInfo(pdf).isFile() || !_openDocument || !_openDocument(QUrl::fromLocalFile(pdf)))

@@ -5,6 +5,7 @@
 #include "app/pages.h"
 #include "archive/archivesettings.h"
 #include "common/datadir.h"
+#include "common/uilanguage.h"
 #include "link/networkport.h"
 #include "style/programstyle.h"
 
@@ -123,15 +124,20 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
 QStringList installTranslations(QCoreApplication& app)
 {
     QStringList loaded;
+    // Returns the language of the translation installed, empty when none was.
     const auto install = [&](const QString& name, const QString& dir) {
         auto translator = std::make_unique<QTranslator>(&app);
         if (!translator->load(name, dir))
-            return;
+            return QString();
         loaded << translator->filePath();
+        const QString language = translator->language();
         app.installTranslator(translator.release());
+        return language;
     };
     install(QString::fromLatin1(kQtTranslation), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    install(QString::fromLatin1(kProgramTranslation), olma::dataFile(QStringLiteral("translations")));
+    // The manual follows the language of the program's own texts.
+    olma::setUiLanguage(
+        install(QString::fromLatin1(kProgramTranslation), olma::dataFile(QStringLiteral("translations"))));
     return loaded;
 }
 

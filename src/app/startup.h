@@ -36,7 +36,8 @@ struct ParsedCommandLine
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 
 // Installs Qt's own Russian texts (standard dialogs and buttons) and the program's translation
-// "ControlCenter" from the data folder, each when it is present. Returns the files loaded.
+// "ControlCenter" from the data folder, each when it is present; the language of the latter becomes
+// the interface language (olma::uiLanguage). Returns the files loaded.
 QStringList installTranslations(QCoreApplication& app);
 
 // The whole run of the program: returns its exit code.

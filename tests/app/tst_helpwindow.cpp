@@ -7,19 +7,108 @@
 
 #include "app/helpwindow.h"
 #include "common/datadir.h"
+#include "common/uilanguage.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QTreeWidget>
 #include <QtTest>
+
+namespace {
+
+// The first line of a manual's source, "# Title", without its marker.
+QString firstHeading(const QString& path)
+{
+    QFile source(path);
+    if (!source.open(QIODevice::ReadOnly))
+        return QString();
+    return QString::fromUtf8(source.readLine()).mid(2).trimmed();
+}
+
+// F1 in a fresh window: the heading the help window's contents begin with and the PDF it offers.
+struct ShownManual
+{
+    QString heading;
+    QString text;
+    QString pdf;
+};
+
+ShownManual pressF1()
+{
+    DialogInterceptor dialogs;
+    MainWindow window(windowOn(QString()));
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return {};
+    QList<QUrl> opened;
+    window.setDocumentOpener([&opened](const QUrl& url) {
+        opened.append(url);
+        return true;
+    });
+    QTest::keyClick(&window, Qt::Key_F1);
+    HelpWindow* help = window.helpWindow();
+    if (!help || help->contents()->topLevelItemCount() == 0)
+        return {};
+    if (auto* pdfButton = help->findChild<QPushButton*>(QStringLiteral("_pdfButton")); pdfButton->isEnabled())
+        pdfButton->click();
+    return {help->contents()->topLevelItem(0)->text(0), help->browser()->toPlainText(),
+            opened.isEmpty() ? QString() : opened.first().toLocalFile()};
+}
+
+} // namespace
 
 class TestHelpWindow : public QObject
 {
     Q_OBJECT
 
 private slots:
+    void cleanup()
+    {
+        olma::setUiLanguage(QString());
+        olma::setDataDir(QStringLiteral(OLMA_TEST_DATA_DIR));
+    }
+
+    // The manual in the language of the interface, the Russian one where there is no other.
+    void manualFollowsTheInterfaceLanguage()
+    {
+        const QString russian = firstHeading(olma::dataFile(QStringLiteral("help/olma.md")));
+        const QString english = firstHeading(olma::dataFile(QStringLiteral("help/olma.en.md")));
+        QVERIFY(!russian.isEmpty() && !english.isEmpty() && russian != english);
+
+        // A translation names its locale; the language is what counts.
+        olma::setUiLanguage(QStringLiteral("en_GB"));
+        QCOMPARE(olma::uiLanguage(), QStringLiteral("en"));
+        ShownManual shown = pressF1();
+        QCOMPARE(shown.heading, english);
+        QVERIFY(shown.text.contains(QStringLiteral("Read from panel")));
+        QVERIFY(!shown.text.contains(QStringLiteral("@toc")));
+        QCOMPARE(shown.pdf, olma::dataFile(QStringLiteral("help/olma.en.pdf")));
+
+        olma::setUiLanguage(QStringLiteral("ru"));
+        shown = pressF1();
+        QCOMPARE(shown.heading, russian);
+        QCOMPARE(shown.pdf, olma::dataFile(QStringLiteral("help/olma.pdf")));
+
+        // An English interface with only the Russian manual beside it shows that one.
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid() && QDir(dir.path()).mkdir(QStringLiteral("help")));
+        for (const QString& name : {QStringLiteral("help/olma.md"), QStringLiteral("help/olma.pdf")})
+            QVERIFY(QFile::copy(olma::dataFile(name), dir.filePath(name)));
+        olma::setDataDir(dir.path());
+        olma::setUiLanguage(QStringLiteral("en"));
+        shown = pressF1();
+        QCOMPARE(shown.heading, russian);
+        QCOMPARE(shown.pdf, dir.filePath(QStringLiteral("help/olma.pdf")));
+
+        // No translation installed: Russian.
+        olma::setUiLanguage(QString());
+        QCOMPARE(olma::uiLanguage(), QStringLiteral("ru"));
+    }
+
     void f1OpensTheManual()
     {
         DialogInterceptor dialogs;

@@ -6,6 +6,8 @@
 #include "app/progressdialog.h"
 #include "app/startup.h"
 #include "app/typeselectdialog.h"
+#include "common/datadir.h"
+#include "common/uilanguage.h"
 #include "device/device.h"
 #include "device/tailsstate.h"
 #include "style/programstyle.h"
@@ -16,10 +18,13 @@
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTranslator>
 
 namespace {
@@ -95,6 +100,35 @@ private slots:
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
         for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
             QCoreApplication::removeTranslator(translator);
+    }
+
+    // The program's own translation tells the language of the interface, which the manual follows;
+    // without one the interface is Russian.
+    void programTranslationSetsTheInterfaceLanguage()
+    {
+        const auto removeTranslators = [] {
+            for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
+                QCoreApplication::removeTranslator(translator);
+        };
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid() && QDir(dir.path()).mkdir(QStringLiteral("translations")));
+        // A translation with no messages, only its language "en_GB", as the release tool writes it.
+        QFile qm(dir.filePath(QStringLiteral("translations/ControlCenter.qm")));
+        QVERIFY(qm.open(QIODevice::WriteOnly));
+        qm.write(QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd"
+                                     "a700000005656e5f4742"
+                                     "88000000020101"));
+        qm.close();
+        olma::setDataDir(dir.path());
+        const QStringList loaded = olma::app::installTranslations(*QCoreApplication::instance());
+        olma::setDataDir(QStringLiteral(OLMA_TEST_DATA_DIR));
+        removeTranslators();
+        QCOMPARE(loaded.size(), 2);
+        QCOMPARE(olma::uiLanguage(), QStringLiteral("en"));
+
+        olma::app::installTranslations(*QCoreApplication::instance());
+        removeTranslators();
+        QCOMPARE(olma::uiLanguage(), QStringLiteral("ru"));
     }
 
     void demoPanelIsAlive()
