@@ -89,7 +89,7 @@ private slots:
 
     void standardDialogsSpeakRussian()
     {
-        const QStringList loaded = olma::app::installTranslations(*QCoreApplication::instance());
+        const QStringList loaded = olma::app::installTranslations(*QCoreApplication::instance(), QStringLiteral("ru"));
         QVERIFY(!loaded.isEmpty());
         QVERIFY(loaded.first().endsWith(QLatin1String("qtbase_ru.qm")));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
