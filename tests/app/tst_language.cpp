@@ -8,6 +8,7 @@
 #include "config/imagemap.h"
 #include "config/tails.h"
 #include "logview/logexport.h"
+#include "logview/logtexts.h"
 #include "testmain.h"
 #include "virtualpanel.h"
 #include "windowfixture.h"
@@ -97,6 +98,12 @@ private slots:
         QVERIFY2(buttons.contains(QStringLiteral("General")) && buttons.contains(QStringLiteral("Alarm loops")),
                  qPrintable(buttons.join(QLatin1Char(','))));
 
+        // Counted as English counts, not by the Russian endings.
+        QCOMPARE(olma::logview::texts::partialLog(21),
+                 QStringLiteral("The log was read only in part: 21 events received"));
+        QCOMPARE(olma::logview::texts::partialLog(1),
+                 QStringLiteral("The log was read only in part: 1 event received"));
+
         // The tree speaks English on screen and its documents stay Russian, byte for byte.
         std::vector<unsigned char> image(olma::config::kImageSize);
         olma::config::Configuration configuration(image.data(), 1);
@@ -115,6 +122,8 @@ private slots:
         QVERIFY(russianFiles.first().endsWith(QLatin1String("qtbase_ru.qm")));
         MainWindow russianWindow(windowOn(QString()));
         QCOMPARE(menuTitles(russianWindow).first(), QStringLiteral("&Прибор"));
+        QCOMPARE(olma::logview::texts::partialLog(21),
+                 QStringLiteral("Журнал считан не полностью: получено 21 событие"));
     }
 
     // Each message of the translation is finished and keeps the placeholders of its Russian, so
