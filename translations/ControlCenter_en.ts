@@ -2438,7 +2438,7 @@ Manual file: %1</translation>
     </message>
     <message>
         <source>РП</source>
-        <translation>Backup</translation>
+        <translation>Backup supply</translation>
     </message>
     <message>
         <source>Оповещение</source>
@@ -2526,7 +2526,7 @@ Manual file: %1</translation>
     </message>
     <message>
         <source>РП: </source>
-        <translation>Backup: </translation>
+        <translation>Backup supply: </translation>
     </message>
     <message>
         <source>Оповещение: </source>
@@ -2953,7 +2953,7 @@ Manual file: %1</translation>
     </message>
     <message>
         <source>РП</source>
-        <translation>Backup</translation>
+        <translation>Backup supply</translation>
     </message>
     <message>
         <source>К1</source>
