@@ -2325,6 +2325,10 @@ Manual file: %1</translation>
         <source>Снимок окна не сохранен: %1</source>
         <translation>The window picture was not saved: %1</translation>
     </message>
+    <message>
+        <source>Перевод %1 не найден: окна будут на русском языке</source>
+        <translation>Translation %1 not found: the windows will be in Russian</translation>
+    </message>
 </context>
 <context>
     <name>PanelState</name>

@@ -19,6 +19,7 @@
 #include <QTimer>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 namespace olma::app {
@@ -165,7 +166,16 @@ int run(QApplication& app)
     }
     const StartOptions& options = command.options;
 
-    installTranslations(app, uiLanguage(options.language));
+    const QString language = uiLanguage(options.language);
+    const QString programTranslation = QString::fromLatin1(kProgramTranslation) + language;
+    const QStringList translations = installTranslations(app, language);
+    // Without its translation the program still runs, in Russian; whoever installed it should know.
+    if (language != QLatin1String("ru") &&
+        !std::any_of(translations.begin(), translations.end(),
+                     [&](const QString& file) { return QFileInfo(file).completeBaseName() == programTranslation; }))
+        QTextStream(stderr)
+            << OLMA_TEXT("MainWindow", "Перевод %1 не найден: окна будут на русском языке").arg(programTranslation)
+            << '\n';
     olma::style::install();
     olma::gui::registerPages();
 
