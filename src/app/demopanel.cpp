@@ -1,6 +1,7 @@
 #include "app/demopanel.h"
 
 #include "common/datadir.h"
+#include "common/text.h"
 #include "link/frame.h"
 #include "virtualpanel.h"
 
@@ -100,7 +101,7 @@ QString DemoPanel::portName() const
 
 olma::link::PortEntry DemoPanel::portEntry() const
 {
-    return {portName(), QStringLiteral("Ольма-16Ех (демонстрация)"), true};
+    return {portName(), OLMA_TEXT("MainWindow", "Ольма-16Ех (демонстрация)"), true};
 }
 
 void DemoPanel::step()

@@ -1,6 +1,7 @@
 #include "app/helpwindow.h"
 
 #include "common/dialogs.h"
+#include "common/text.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -21,13 +22,13 @@
 #include <QVBoxLayout>
 
 namespace {
-const QString kHelpTitle = QStringLiteral("Помощь");
-const QString kSearchHint = QStringLiteral("Поиск по руководству");
-const QString kFind = QStringLiteral("Найти");
-const QString kPdf = QStringLiteral("Открыть PDF");
-const QString kNotFound = QStringLiteral("Не найдено");
-const QString kNoViewer = QStringLiteral("Не удалось открыть руководство в формате PDF: нет программы "
-                                         "просмотра PDF.\nФайл руководства: %1");
+constexpr olma::Text kHelpTitle = OLMA_TEXT("HelpWindow", "Помощь");
+constexpr olma::Text kSearchHint = OLMA_TEXT("HelpWindow", "Поиск по руководству");
+constexpr olma::Text kFind = OLMA_TEXT("HelpWindow", "Найти");
+constexpr olma::Text kPdf = OLMA_TEXT("HelpWindow", "Открыть PDF");
+constexpr olma::Text kNotFound = OLMA_TEXT("HelpWindow", "Не найдено");
+constexpr olma::Text kNoViewer = OLMA_TEXT("HelpWindow", "Не удалось открыть руководство в формате PDF: нет программы "
+                                                         "просмотра PDF.\nФайл руководства: %1");
 constexpr int kBlockRole = Qt::UserRole;
 } // namespace
 

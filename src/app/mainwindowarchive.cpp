@@ -8,6 +8,7 @@
 #include "archive/widgets/archivesettingsdialog.h"
 #include "archive/widgets/archivewidgettexts.h"
 #include "common/dialogs.h"
+#include "common/text.h"
 #include "config/configuration.h"
 #include "config/descriptiondocument.h"
 #include "device/device.h"
@@ -33,7 +34,7 @@ using olma::archive::SnapshotKind;
 
 namespace {
 
-const QString kHistorySource = QStringLiteral("архив, прибор № %1");
+constexpr olma::Text kHistorySource = OLMA_TEXT("MainWindow", "архив, прибор № %1");
 
 QByteArray bytesOf(const std::vector<unsigned char>& bytes)
 {

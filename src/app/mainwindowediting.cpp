@@ -1,6 +1,7 @@
 #include "app/edithistory.h"
 #include "app/mainwindow.h"
 #include "common/dialogs.h"
+#include "common/text.h"
 #include "config/configuration.h"
 #include "config/widgets/selectionlistpage.h"
 #include "ui_mainwindow.h"
@@ -19,29 +20,29 @@
 
 namespace {
 
-const QString kEditMenu = QStringLiteral("&Правка");
-const QString kUndo = QStringLiteral("Отменить");
-const QString kRedo = QStringLiteral("Повторить");
-const QString kCopy = QStringLiteral("Копировать");
-const QString kPaste = QStringLiteral("Вставить");
-const QString kProgramTitle = QStringLiteral("Конфигуратор ППКОП Ольма-Ех");
-const QString kNewConfiguration = QStringLiteral("Новая конфигурация");
+constexpr olma::Text kEditMenu = OLMA_TEXT("MainWindow", "&Правка");
+constexpr olma::Text kUndo = OLMA_TEXT("MainWindow", "Отменить");
+constexpr olma::Text kRedo = OLMA_TEXT("MainWindow", "Повторить");
+constexpr olma::Text kCopy = OLMA_TEXT("MainWindow", "Копировать");
+constexpr olma::Text kPaste = OLMA_TEXT("MainWindow", "Вставить");
+constexpr olma::Text kProgramTitle = OLMA_TEXT("MainWindow", "Конфигуратор ППКОП Ольма-Ех");
+constexpr olma::Text kNewConfiguration = OLMA_TEXT("MainWindow", "Новая конфигурация");
 // "name[*] — model — program": Qt shows the "*" while the window is marked modified.
 const QString kTitle = QStringLiteral("%1[*] — %2 — %3");
-const QString kSaveQuestion = QStringLiteral("Сохранить изменения в конфигурации?");
-const QString kSave = QStringLiteral("Сохранить");
-const QString kDiscard = QStringLiteral("Не сохранять");
-const QString kCancel = QStringLiteral("Отмена");
+constexpr olma::Text kSaveQuestion = OLMA_TEXT("MainWindow", "Сохранить изменения в конфигурации?");
+constexpr olma::Text kSave = OLMA_TEXT("MainWindow", "Сохранить");
+constexpr olma::Text kDiscard = OLMA_TEXT("MainWindow", "Не сохранять");
+constexpr olma::Text kCancel = OLMA_TEXT("MainWindow", "Отмена");
 
 QString modelName(int deviceType)
 {
     switch (deviceType) {
     case 2:
-        return QStringLiteral("Ольма-16Ех");
+        return OLMA_TEXT("MainWindow", "Ольма-16Ех");
     case 1:
-        return QStringLiteral("Ольма-8Ех");
+        return OLMA_TEXT("MainWindow", "Ольма-8Ех");
     default:
-        return QStringLiteral("Ольма-4Ех");
+        return OLMA_TEXT("MainWindow", "Ольма-4Ех");
     }
 }
 

@@ -5,6 +5,7 @@
 #include "app/pages.h"
 #include "archive/archivesettings.h"
 #include "common/datadir.h"
+#include "common/text.h"
 #include "common/uilanguage.h"
 #include "link/networkport.h"
 #include "style/programstyle.h"
@@ -13,11 +14,13 @@
 #include <QCommandLineParser>
 #include <QFileInfo>
 #include <QLibraryInfo>
+#include <QLocale>
 #include <QScreen>
 #include <QTextStream>
 #include <QTimer>
 #include <QTranslator>
 
+#include <algorithm>
 #include <memory>
 
 namespace olma::app {
@@ -28,8 +31,8 @@ constexpr int kDemoPage = 2;
 // A screenshot without an end time is taken once the window has polled a few times.
 constexpr int kDefaultScreenshotDelayMs = 3000;
 
-const char* const kProgramTranslation = "ControlCenter";
-const char* const kQtTranslation = "qtbase_ru";
+const char* const kProgramTranslation = "ControlCenter_";
+const char* const kQtTranslation = "qtbase_";
 
 } // namespace
 
@@ -65,7 +68,10 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
                                 QStringLiteral("FILE"));
     const QCommandLineOption insecure(QStringLiteral("insecure"),
                                       QStringLiteral("Для tls://: не проверять сертификат прибора."));
-    parser.addOptions({help, port, demo, screenshot, quitAfter, page, archive, noArchive, ca, insecure});
+    const QCommandLineOption lang(QStringLiteral("lang"),
+                                  QStringLiteral("Язык окон: ru или en (по умолчанию - язык системы)."),
+                                  QStringLiteral("LANG"));
+    parser.addOptions({help, port, demo, screenshot, quitAfter, page, archive, noArchive, ca, insecure, lang});
 
     ParsedCommandLine result;
     const auto fail = [&result](const QString& message) {
@@ -94,6 +100,11 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     options.noArchive = parser.isSet(noArchive);
     options.caFile = parser.value(ca);
     options.insecure = parser.isSet(insecure);
+    if (parser.isSet(lang)) {
+        options.language = parser.value(lang);
+        if (options.language != QLatin1String("ru") && options.language != QLatin1String("en"))
+            return fail(QStringLiteral("--lang: нужен язык ru или en, а не \"%1\"").arg(options.language));
+    }
     if (parser.isSet(port) && options.port.isEmpty())
         return fail(QStringLiteral("--port: не указано имя порта"));
     if (options.demo && !options.port.isEmpty())
@@ -121,7 +132,15 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     return result;
 }
 
-QStringList installTranslations(QCoreApplication& app)
+QString chooseLanguage(const QString& chosen)
+{
+    if (!chosen.isEmpty())
+        return chosen;
+    return QLocale::system().uiLanguages().value(0).startsWith(QLatin1String("ru")) ? QStringLiteral("ru")
+                                                                                    : QStringLiteral("en");
+}
+
+QStringList installTranslations(QCoreApplication& app, const QString& language)
 {
     QStringList loaded;
     // Returns the language of the translation installed, empty when none was.
@@ -130,14 +149,17 @@ QStringList installTranslations(QCoreApplication& app)
         if (!translator->load(name, dir))
             return QString();
         loaded << translator->filePath();
-        const QString language = translator->language();
+        const QString tag = translator->language();
         app.installTranslator(translator.release());
-        return language;
+        return tag;
     };
-    install(QString::fromLatin1(kQtTranslation), QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    // The manual follows the language of the program's own texts.
-    olma::setUiLanguage(
-        install(QString::fromLatin1(kProgramTranslation), olma::dataFile(QStringLiteral("translations"))));
+    install(QString::fromLatin1(kQtTranslation) + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    // The program's own words are Russian; only another language needs a translation of them.
+    // The manual follows the language of the program's texts actually loaded: Russian when the
+    // translation asked for is missing.
+    olma::setUiLanguage(language != QLatin1String("ru") ? install(QString::fromLatin1(kProgramTranslation) + language,
+                                                                  olma::dataFile(QStringLiteral("translations")))
+                                                        : QString());
     return loaded;
 }
 
@@ -151,7 +173,16 @@ int run(QApplication& app)
     }
     const StartOptions& options = command.options;
 
-    installTranslations(app);
+    const QString language = chooseLanguage(options.language);
+    const QString programTranslation = QString::fromLatin1(kProgramTranslation) + language;
+    const QStringList translations = installTranslations(app, language);
+    // Without its translation the program still runs, in Russian; whoever installed it should know.
+    if (language != QLatin1String("ru") &&
+        !std::any_of(translations.begin(), translations.end(),
+                     [&](const QString& file) { return QFileInfo(file).completeBaseName() == programTranslation; }))
+        QTextStream(stderr)
+            << OLMA_TEXT("MainWindow", "Перевод %1 не найден: окна будут на русском языке").arg(programTranslation)
+            << '\n';
     olma::style::install();
     olma::gui::registerPages();
 
@@ -163,7 +194,7 @@ int run(QApplication& app)
         demo = std::make_unique<DemoPanel>();
         QString error;
         if (!demo->start(&error)) {
-            QTextStream(stderr) << "Демонстрационный прибор не запущен: " << error << '\n';
+            QTextStream(stderr) << OLMA_TEXT("MainWindow", "Демонстрационный прибор не запущен: %1").arg(error) << '\n';
             return 1;
         }
         const olma::link::PortEntry entry = demo->portEntry();
@@ -189,7 +220,8 @@ int run(QApplication& app)
     if (options.quitAfterMs >= 0) {
         QTimer::singleShot(options.quitAfterMs, &window, [&] {
             if (!options.screenshot.isEmpty() && !window.grab().save(options.screenshot)) {
-                QTextStream(stderr) << "Снимок окна не сохранен: " << options.screenshot << '\n';
+                QTextStream(stderr) << OLMA_TEXT("MainWindow", "Снимок окна не сохранен: %1").arg(options.screenshot)
+                                    << '\n';
                 exitCode = 1;
             }
             app.quit();

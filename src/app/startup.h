@@ -20,6 +20,7 @@ struct StartOptions
     int page = -1;          // --page: the page shown first, counted from 0 down the page buttons; -1: the default
     QString caFile;         // --ca: the certificates tls:// trusts instead of the system's
     bool insecure = false;  // --insecure: tls:// takes any certificate
+    QString language;       // --lang: "ru" or "en"; empty: the system's
 };
 
 // What the command line asked for: a run with options, or an exit (help, a mistake) with the
@@ -35,10 +36,15 @@ struct ParsedCommandLine
 // `arguments` includes the program name, as QCoreApplication::arguments() has it.
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 
-// Installs Qt's own Russian texts (standard dialogs and buttons) and the program's translation
-// "ControlCenter" from the data folder, each when it is present; the language of the latter becomes
-// the interface language (olma::uiLanguage). Returns the files loaded.
-QStringList installTranslations(QCoreApplication& app);
+// The language of the windows: the one chosen on the command line, else Russian when the system
+// speaks Russian and English otherwise.
+QString chooseLanguage(const QString& chosen);
+
+// Installs Qt's own texts in `language` (standard dialogs and buttons) and, for a language other
+// than Russian, the program's translation "ControlCenter_<language>" from the data folder, each
+// when it is present; the language of the latter (Russian without one) becomes the interface
+// language, olma::uiLanguage(), which the manual follows. Returns the files loaded.
+QStringList installTranslations(QCoreApplication& app, const QString& language);
 
 // The whole run of the program: returns its exit code.
 int run(QApplication& app);

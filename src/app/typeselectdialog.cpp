@@ -1,4 +1,6 @@
 #include "app/typeselectdialog.h"
+
+#include "common/text.h"
 #include "ui_typeselectdialog.h"
 
 namespace olma {
@@ -6,7 +8,7 @@ namespace olma {
 TypeSelectDialog::TypeSelectDialog(QWidget* parent) : QDialog(parent), _ui(std::make_unique<Ui::TypeSelectDialog>())
 {
     _ui->setupUi(this);
-    setWindowTitle(QStringLiteral("Выбор типа прибора"));
+    setWindowTitle(OLMA_TEXT("MainWindow", "Выбор типа прибора"));
     // The list is in model order, so an item's index is the model index.
     connect(_ui->TypeComboBox, &QComboBox::activated, this, &TypeSelectDialog::typeChanged);
     connect(_ui->_okButton, &QPushButton::clicked, this, &QDialog::accept);

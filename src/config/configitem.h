@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/text.h"
 #include "config/iconfigitem.h"
 
 #include <QDomDocument>
@@ -70,7 +71,7 @@ protected:
 
     unsigned char* _image = nullptr;
     int _deviceType = 0;
-    QString _name;
+    olma::Text _name; // in the language of the moment: the window's, or Russian in a document
     QString _description;
     int _itemId = 0;
     QString _xmlTag;

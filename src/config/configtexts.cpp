@@ -1,5 +1,7 @@
 #include "config/configtexts.h"
 
+#include "common/text.h"
+
 #include <array>
 
 namespace olma::config::texts {
@@ -14,13 +16,19 @@ struct BlockKindTexts
 
 // Indexed by block kind.
 constexpr std::array<BlockKindTexts, 7> kBlockKinds = {{
-    {"Ольма-КВ", "Клавиатура выносная", "outer_block_kv"},
-    {"БВИ-А", "Блок Выносной Индикации", "outer_block_bvi"},
-    {"БРВ-А", "Блок Релейных Выходов", "outer_block_brv"},
-    {"УПС-А(Ех)", "Устройство Постановки Снятия", "outer_block_ups"},
-    {"БКВ-А", "Блок Контролируемых Выходов", "outer_block_bkv"},
-    {"БП-А", "Блок Питания", "outer_block_bp"},
-    {"ИП", "Контролируемые Выходы Оповещения и Питания", "outer_block_ip"},
+    {QT_TRANSLATE_NOOP("Configuration", "Ольма-КВ"), QT_TRANSLATE_NOOP("Configuration", "Клавиатура выносная"),
+     "outer_block_kv"},
+    {QT_TRANSLATE_NOOP("Configuration", "БВИ-А"), QT_TRANSLATE_NOOP("Configuration", "Блок Выносной Индикации"),
+     "outer_block_bvi"},
+    {QT_TRANSLATE_NOOP("Configuration", "БРВ-А"), QT_TRANSLATE_NOOP("Configuration", "Блок Релейных Выходов"),
+     "outer_block_brv"},
+    {QT_TRANSLATE_NOOP("Configuration", "УПС-А(Ех)"),
+     QT_TRANSLATE_NOOP("Configuration", "Устройство Постановки Снятия"), "outer_block_ups"},
+    {QT_TRANSLATE_NOOP("Configuration", "БКВ-А"), QT_TRANSLATE_NOOP("Configuration", "Блок Контролируемых Выходов"),
+     "outer_block_bkv"},
+    {QT_TRANSLATE_NOOP("Configuration", "БП-А"), QT_TRANSLATE_NOOP("Configuration", "Блок Питания"), "outer_block_bp"},
+    {QT_TRANSLATE_NOOP("Configuration", "ИП"),
+     QT_TRANSLATE_NOOP("Configuration", "Контролируемые Выходы Оповещения и Питания"), "outer_block_ip"},
 }};
 
 struct TailTypeTexts
@@ -31,14 +39,14 @@ struct TailTypeTexts
 
 // Indexed by loop type code.
 constexpr std::array<TailTypeTexts, 8> kTailTypes = {{
-    {"Охранный", "охранный"},
-    {"Круглосуточный", "круглосуточный"},
-    {"Вход-Выход", "вход-выход"},
-    {"Проходной", "проходной"},
-    {"Пожарный", "пожарный"},
-    {"Технологический", "технологический"},
-    {"Пожарный (тепловой)", "пожарный (тепловой)"},
-    {"Пользовательский", ""},
+    {QT_TRANSLATE_NOOP("Configuration", "Охранный"), "охранный"},
+    {QT_TRANSLATE_NOOP("Configuration", "Круглосуточный"), "круглосуточный"},
+    {QT_TRANSLATE_NOOP("Configuration", "Вход-Выход"), "вход-выход"},
+    {QT_TRANSLATE_NOOP("Configuration", "Проходной"), "проходной"},
+    {QT_TRANSLATE_NOOP("Configuration", "Пожарный"), "пожарный"},
+    {QT_TRANSLATE_NOOP("Configuration", "Технологический"), "технологический"},
+    {QT_TRANSLATE_NOOP("Configuration", "Пожарный (тепловой)"), "пожарный (тепловой)"},
+    {QT_TRANSLATE_NOOP("Configuration", "Пользовательский"), ""},
 }};
 
 template <typename Table> const typename Table::value_type* entry(const Table& table, int index)
@@ -48,71 +56,71 @@ template <typename Table> const typename Table::value_type* entry(const Table& t
 
 } // namespace
 
-QString paramsPageTitle()
+olma::Text paramsPageTitle()
 {
-    return QStringLiteral("Параметры");
+    return OLMA_TEXT("Configuration", "Параметры");
 }
 
-QString contentPageTitle()
+olma::Text contentPageTitle()
 {
-    return QStringLiteral("Состав");
+    return OLMA_TEXT("Configuration", "Состав");
 }
 
-QString usersPageTitle()
+olma::Text usersPageTitle()
 {
-    return QStringLiteral("Пользователи");
+    return OLMA_TEXT("Configuration", "Пользователи");
 }
 
-QString tailsPageTitle()
+olma::Text tailsPageTitle()
 {
-    return QStringLiteral("Шлейфы сигнализации");
+    return OLMA_TEXT("Configuration", "Шлейфы сигнализации");
 }
 
-QString programmsPageTitle()
+olma::Text programmsPageTitle()
 {
-    return QStringLiteral("Активация реле (выходов)");
+    return OLMA_TEXT("Configuration", "Активация реле (выходов)");
 }
 
-QString contentName()
+olma::Text contentName()
 {
-    return QStringLiteral("Состав");
+    return OLMA_TEXT("Configuration", "Состав");
 }
 
-QString usersName()
+olma::Text usersName()
 {
-    return QStringLiteral("Пользователи");
+    return OLMA_TEXT("Configuration", "Пользователи");
 }
 
-QString tailsName()
+olma::Text tailsName()
 {
-    return QStringLiteral("Шлейфы сигнализации");
+    return OLMA_TEXT("Configuration", "Шлейфы сигнализации");
 }
 
-QString administratorName()
+olma::Text administratorName()
 {
-    return QStringLiteral("Администратор");
+    return OLMA_TEXT("Configuration", "Администратор");
 }
 
-QString userName()
+olma::Text userName()
 {
-    return QStringLiteral("Пользователь");
+    return OLMA_TEXT("Configuration", "Пользователь");
 }
 
-QString tailName()
+olma::Text tailName()
 {
-    return QStringLiteral("ШС");
+    return OLMA_TEXT("Configuration", "ШС");
 }
 
-QString blockKindName(int kind)
+olma::Text blockKindName(int kind)
 {
     const auto* e = entry(kBlockKinds, kind);
-    return e ? QString::fromUtf8(e->name) : QString();
+    return e ? olma::Text("Configuration", e->name) : olma::Text();
 }
 
 QString blockKindFullName(int kind)
 {
     const auto* e = entry(kBlockKinds, kind);
-    return e ? QString::fromUtf8(e->fullName) : QString();
+    return e ? olma::translate("Configuration", e->fullName) : QString();
 }
 
 QString blockKindXmlTag(int kind)
@@ -124,7 +132,7 @@ QString blockKindXmlTag(int kind)
 QString tailTypeName(int type)
 {
     const auto* e = entry(kTailTypes, type);
-    return e ? QString::fromUtf8(e->editor) : QString();
+    return e ? olma::translate("Configuration", e->editor) : QString();
 }
 
 QString tailTypeExportName(int type)
@@ -135,53 +143,55 @@ QString tailTypeExportName(int type)
 
 QString readFileTitle()
 {
-    return QStringLiteral("Чтение конфигурации из файла");
+    return OLMA_TEXT("Configuration", "Чтение конфигурации из файла");
 }
 
 QString writeFileTitle()
 {
-    return QStringLiteral("Запись конфигурации в файл");
+    return OLMA_TEXT("Configuration", "Запись конфигурации в файл");
 }
 
 QString binaryFileFilter()
 {
-    return QStringLiteral("Двоичный (*.bin)");
+    return OLMA_TEXT("Configuration", "Двоичный (*.bin)");
 }
 
 QString fileNotFound(const QString& fileName)
 {
-    return QStringLiteral("Файл конфигурации: \"%1\" не наден!").arg(fileName);
+    return OLMA_TEXT("Configuration", "Файл конфигурации: \"%1\" не наден!").arg(fileName);
 }
 
 QString fileWrongSize(const QString& fileName)
 {
-    return QStringLiteral("Файл конфигурации: \"%1\" имеет неправильный размер!").arg(fileName);
+    return OLMA_TEXT("Configuration", "Файл конфигурации: \"%1\" имеет неправильный размер!").arg(fileName);
 }
 
 QString descriptionNotRegular(const QString& fileName)
 {
-    return QStringLiteral("Файл описаний \"%1\" не является обычным файлом и не прочитан: конфигурация загружена "
-                          "без описаний.")
+    return OLMA_TEXT("Configuration",
+                     "Файл описаний \"%1\" не является обычным файлом и не прочитан: конфигурация загружена "
+                     "без описаний.")
         .arg(fileName);
 }
 
 QString descriptionTooLarge(const QString& fileName, qint64 size)
 {
-    return QStringLiteral("Файл описаний \"%1\" слишком велик (%2 байт, допустимо не более 4 МиБ) и не прочитан: "
-                          "конфигурация загружена без описаний.")
+    return OLMA_TEXT("Configuration",
+                     "Файл описаний \"%1\" слишком велик (%2 байт, допустимо не более 4 МиБ) и не прочитан: "
+                     "конфигурация загружена без описаний.")
         .arg(fileName)
         .arg(size);
 }
 
 QString descriptionUnreadable(const QString& fileName, const QString& reason)
 {
-    return QStringLiteral("Файл описаний \"%1\" не прочитан (%2): конфигурация загружена без описаний.")
+    return OLMA_TEXT("Configuration", "Файл описаний \"%1\" не прочитан (%2): конфигурация загружена без описаний.")
         .arg(fileName, reason);
 }
 
 QString readSizeMismatch()
 {
-    return QStringLiteral("Размер счтаныых данных не совпадает с размером конфигурации!");
+    return OLMA_TEXT("Configuration", "Размер счтаныых данных не совпадает с размером конфигурации!");
 }
 
 } // namespace olma::config::texts

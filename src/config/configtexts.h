@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/text.h"
+
 #include <QString>
 
 // Every text of the configuration model that a user sees: page titles, node names, block kinds,
@@ -7,22 +9,22 @@
 namespace olma::config::texts {
 
 // Page buttons of the configuration, in display order.
-QString paramsPageTitle();
-QString contentPageTitle();
-QString usersPageTitle();
-QString tailsPageTitle();
-QString programmsPageTitle();
+olma::Text paramsPageTitle();
+olma::Text contentPageTitle();
+olma::Text usersPageTitle();
+olma::Text tailsPageTitle();
+olma::Text programmsPageTitle();
 
 // Node names.
-QString contentName();
-QString usersName();
-QString tailsName();
-QString administratorName();
-QString userName();
-QString tailName();
+olma::Text contentName();
+olma::Text usersName();
+olma::Text tailsName();
+olma::Text administratorName();
+olma::Text userName();
+olma::Text tailName();
 
 // Short name, full name and description-file tag of a connected-block kind (0..6).
-QString blockKindName(int kind);
+olma::Text blockKindName(int kind);
 QString blockKindFullName(int kind);
 QString blockKindXmlTag(int kind);
 

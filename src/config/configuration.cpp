@@ -3,6 +3,7 @@
 #include "common/cp1251.h"
 #include "common/datadir.h"
 #include "common/safefile.h"
+#include "common/text.h"
 #include "config/configexport.h"
 #include "config/configtexts.h"
 #include "config/content.h"
@@ -217,6 +218,8 @@ QString Configuration::exportText(int format) const
 
 QStringList Configuration::documentPieces(int format) const
 {
+    // The document reads the same whatever language the window speaks.
+    const olma::RussianTexts russian;
     namespace t = exporttexts;
     // Parameters, blocks, users, loops, relay programs.
     const QString names[] = {t::kParamsSection, t::kContentSection, t::kUsersSection, t::kTailsSection,

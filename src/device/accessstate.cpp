@@ -2,6 +2,7 @@
 
 #include "common/cp1251.h"
 #include "common/pagefactory.h"
+#include "common/text.h"
 #include "device/statehtml.h"
 #include "device/statetexts.h"
 
@@ -18,10 +19,10 @@ constexpr int kAdministrators = 8;
 QString accessCell(int level, int administrators)
 {
     if (level <= 0)
-        return QStringLiteral("</td><td bgcolor=grey>Нет доступа");
+        return OLMA_TEXT("PanelState", "</td><td bgcolor=grey>Нет доступа");
     if (level > administrators)
-        return QStringLiteral("</td><td bgcolor=green>Пользователь %1").arg(level);
-    return QStringLiteral("</td><td bgcolor=red>Администратор %1").arg(level);
+        return OLMA_TEXT("PanelState", "</td><td bgcolor=green>Пользователь %1").arg(level);
+    return OLMA_TEXT("PanelState", "</td><td bgcolor=red>Администратор %1").arg(level);
 }
 
 } // namespace
@@ -58,11 +59,11 @@ QString AccessState::pageHtml() const
     const int administrators =
         _accessDeviceType == 1 || _accessDeviceType == 2 ? kAdministrators : kSmallPanelAdministrators;
     // Rows are left open; the next row or the table's end closes them.
-    QString page =
-        html::kPageBegin + html::tableBegin(QStringLiteral("Устройство"), QStringLiteral("Состояние доступа"));
-    page += QStringLiteral("<tr><td>Плата центральная: ") + accessCell(centralBoardAccess(), administrators);
+    QString page = html::kPageBegin + html::tableBegin(OLMA_TEXT("PanelState", "Устройство"),
+                                                       OLMA_TEXT("PanelState", "Состояние доступа"));
+    page += OLMA_TEXT("PanelState", "<tr><td>Плата центральная: ") + accessCell(centralBoardAccess(), administrators);
     for (int k = 1; k <= kKeyboards; ++k)
-        page += QStringLiteral("<tr><td>Ольма-КВ %1: ").arg(k) + accessCell(keyboardAccess(k), administrators);
+        page += OLMA_TEXT("PanelState", "<tr><td>Ольма-КВ %1: ").arg(k) + accessCell(keyboardAccess(k), administrators);
     return page + QStringLiteral("</td></tr></table>\n") + html::kPageEnd;
 }
 

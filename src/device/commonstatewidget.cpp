@@ -1,6 +1,7 @@
 #include "device/commonstatewidget.h"
 #include "ui_commonstatewidget.h"
 
+#include "common/text.h"
 #include "device/commonstate.h"
 #include "device/statepageview.h"
 
@@ -15,7 +16,7 @@ CommonStateWidget::CommonStateWidget(CommonState* state, QWidget* parent)
     _ui->setupUi(this);
     // Below the four values: what the other pages find not in order, each with its page.
     auto* grid = qobject_cast<QGridLayout*>(layout());
-    _attentionCaption = new QLabel(QStringLiteral("Требует внимания"), this);
+    _attentionCaption = new QLabel(OLMA_TEXT("PanelState", "Требует внимания"), this);
     _attentionCaption->setObjectName(QStringLiteral("_attentionCaption"));
     _attentionCaption->setStyleSheet(QStringLiteral("font-weight: bold;"));
     _attentionLabel = new QLabel(this);
@@ -45,7 +46,7 @@ void CommonStateWidget::update()
     _ui->_typeLabel->setText(lines.type);
     const QStringList attention = _state->attention();
     // Before the first record nothing is known to be in order.
-    const QString allWell = _state->recordArrived() ? QStringLiteral("Всё в норме") : QString();
+    const QString allWell = _state->recordArrived() ? OLMA_TEXT("PanelState", "Всё в норме") : QString();
     _attentionLabel->setText(attention.isEmpty() ? allWell : attention.join(QLatin1Char('\n')));
     _attentionLabel->setStyleSheet(attention.isEmpty() ? QString() : QStringLiteral("color: #B00000;"));
     showStaleMark(*_state, _ui->_staleLabel,

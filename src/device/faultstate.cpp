@@ -3,6 +3,7 @@
 #include "common/cp1251.h"
 #include "common/devicetype.h"
 #include "common/pagefactory.h"
+#include "common/text.h"
 #include "device/statehtml.h"
 #include "device/statetexts.h"
 
@@ -25,11 +26,13 @@ struct BlockTypeInfo
 {
     int base; // bytes from the start of the block states
     int count;
-    const char16_t* name;
+    olma::Text name;
 };
 
 constexpr BlockTypeInfo kBlockTypes[] = {
-    {0, 4, u"Ольма-КВ"}, {9, 4, u"БВИ-А"}, {8, 4, u"БРВ-А"}, {4, 16, u"УПС-А(Ех)"}, {10, 8, u"БКВ-А"}, {12, 4, u"БП-А"},
+    {0, 4, OLMA_TEXT("PanelState", "Ольма-КВ")}, {9, 4, OLMA_TEXT("PanelState", "БВИ-А")},
+    {8, 4, OLMA_TEXT("PanelState", "БРВ-А")},    {4, 16, OLMA_TEXT("PanelState", "УПС-А(Ех)")},
+    {10, 8, OLMA_TEXT("PanelState", "БКВ-А")},   {12, 4, OLMA_TEXT("PanelState", "БП-А")},
 };
 constexpr int kBlockTypeCount = int(std::size(kBlockTypes));
 // Keyboards first, then arming devices, relay, indication, output and power blocks.
@@ -37,26 +40,28 @@ constexpr int kBlockPageOrder[] = {0, 3, 2, 1, 4, 5};
 
 struct FaultText
 {
-    const char16_t* caption;
-    const char16_t* text;
+    olma::Text caption;
+    olma::Text text;
 };
 
 constexpr FaultText kCentralBoardFaults[8] = {
-    {u"Вскрытие: ", u"Вскрыт"},
-    {u"ПШ1: ", u"Авария"},
-    {u"ПШ2: ", u"Авария"},
-    {u"ОП: ", u"Неисправно"},
-    {u"РП: ", u"Неисправно"},
-    {u"Оповещение: ", u"Отключено"},
-    {u"Звуковой оповещатель: ", u"Неисправно"},
-    {u"Световой оповещатель: ", u"Неисправно"},
+    {OLMA_TEXT("PanelState", "Вскрытие: "), OLMA_TEXT("PanelState", "Вскрыт")},
+    {OLMA_TEXT("PanelState", "ПШ1: "), OLMA_TEXT("PanelState", "Авария")},
+    {OLMA_TEXT("PanelState", "ПШ2: "), OLMA_TEXT("PanelState", "Авария")},
+    {OLMA_TEXT("PanelState", "ОП: "), OLMA_TEXT("PanelState", "Неисправно")},
+    {OLMA_TEXT("PanelState", "РП: "), OLMA_TEXT("PanelState", "Неисправно")},
+    {OLMA_TEXT("PanelState", "Оповещение: "), OLMA_TEXT("PanelState", "Отключено")},
+    {OLMA_TEXT("PanelState", "Звуковой оповещатель: "), OLMA_TEXT("PanelState", "Неисправно")},
+    {OLMA_TEXT("PanelState", "Световой оповещатель: "), OLMA_TEXT("PanelState", "Неисправно")},
 };
 
-constexpr const char16_t* kPowerBlockFaultCaptions[kPowerBlockBits] = {u"ОП: ", u"РП: ", u"Канал 1: ", u"Канал 2: "};
+constexpr olma::Text kPowerBlockFaultCaptions[kPowerBlockBits] = {
+    OLMA_TEXT("PanelState", "ОП: "), OLMA_TEXT("PanelState", "РП: "), OLMA_TEXT("PanelState", "Канал 1: "),
+    OLMA_TEXT("PanelState", "Канал 2: ")};
 
 constexpr char16_t kFaultColour[] = u"red";
 
-QString faultRow(const QString& caption, const char16_t* text)
+QString faultRow(const QString& caption, const QString& text)
 {
     return html::stateRow(caption, kFaultColour, text) + QLatin1Char('\n');
 }
@@ -117,10 +122,10 @@ QString FaultState::pageHtml() const
     QString page = html::kPageBegin;
 
     if (recordByte(kBoardFaultOffset) > 0) {
-        page += html::tableBegin(QStringLiteral("Плата центральная"), texts::kStateHeader);
+        page += html::tableBegin(OLMA_TEXT("PanelState", "Плата центральная"), texts::kStateHeader);
         for (int b = 0; b < 8; ++b) {
             if (centralBoardFault(b))
-                page += faultRow(QString::fromUtf16(kCentralBoardFaults[b].caption), kCentralBoardFaults[b].text);
+                page += faultRow(QString(kCentralBoardFaults[b].caption), kCentralBoardFaults[b].text);
         }
         page += html::kTableEnd;
     }
@@ -131,11 +136,11 @@ QString FaultState::pageHtml() const
     for (int i = 0; i < sources; ++i)
         anySource = anySource || powerSourceFault(i);
     if (anySource) {
-        const QString caption = QStringLiteral("Искробезопасный источник питания");
+        const QString caption = OLMA_TEXT("PanelState", "Искробезопасный источник питания");
         page += html::tableBegin(caption, texts::kStateHeader);
         for (int i = 0; i < sources; ++i) {
             if (powerSourceFault(i))
-                page += faultRow(caption + QStringLiteral(" %1: ").arg(i + 1), u"Неисправен");
+                page += faultRow(caption + QStringLiteral(" %1: ").arg(i + 1), OLMA_TEXT("PanelState", "Неисправен"));
         }
         page += html::kTableEnd;
     }
@@ -144,10 +149,10 @@ QString FaultState::pageHtml() const
         const int faults = powerBlockFaults(unit);
         if (faults == 0)
             continue;
-        page += html::tableBegin(QStringLiteral("БП-А %1").arg(unit + 1), texts::kStateHeader);
+        page += html::tableBegin(OLMA_TEXT("PanelState", "БП-А %1").arg(unit + 1), texts::kStateHeader);
         for (int b = 0; b < kPowerBlockBits; ++b) {
             if (faults & (1 << b))
-                page += faultRow(QString::fromUtf16(kPowerBlockFaultCaptions[b]), u"Неисправен");
+                page += faultRow(QString(kPowerBlockFaultCaptions[b]), OLMA_TEXT("PanelState", "Неисправен"));
         }
         page += html::kTableEnd;
     }
@@ -156,12 +161,13 @@ QString FaultState::pageHtml() const
     for (int i = 0; i < kOutputs; ++i)
         anyOutput = anyOutput || outputFault(i);
     if (anyOutput) {
-        page += html::tableBegin(QStringLiteral("Выходы БКВ-А"), texts::kStateHeader);
+        page += html::tableBegin(OLMA_TEXT("PanelState", "Выходы БКВ-А"), texts::kStateHeader);
         for (int i = 0; i < kOutputs; ++i) {
             if (outputFault(i)) {
-                page += faultRow(
-                    QStringLiteral("БКВ-А %1 Выход %2: ").arg(i / kOutputsPerBlock + 1).arg(i % kOutputsPerBlock + 1),
-                    u"Неисправно");
+                page += faultRow(OLMA_TEXT("PanelState", "БКВ-А %1 Выход %2: ")
+                                     .arg(i / kOutputsPerBlock + 1)
+                                     .arg(i % kOutputsPerBlock + 1),
+                                 OLMA_TEXT("PanelState", "Неисправно"));
             }
         }
         page += html::kTableEnd;
@@ -176,7 +182,7 @@ QString FaultState::pageHtml() const
             anyNotNormal = anyNotNormal || blockState(type, n) != 0;
         if (!anyNotNormal)
             continue;
-        const QString name = QString::fromUtf16(info.name);
+        const QString name = QString(info.name);
         page += html::tableBegin(name, texts::kStateHeader, true);
         for (int n = 0; n < info.count; ++n) {
             const int state = blockState(type, n);

@@ -19,25 +19,25 @@ struct GroupInfo
 {
     int base; // bytes from the start of the relay states
     int count;
-    const char16_t* name;
-    int perBlock;            // outputs per addressable block; 0 for the panel's own outputs
-    const char16_t* caption; // "%1-%2 ... %3" with name, block and output
+    olma::Text name;
+    int perBlock;       // outputs per addressable block; 0 for the panel's own outputs
+    olma::Text caption; // "%1-%2 ... %3" with name, block and output
 };
 
 constexpr GroupInfo kGroupInfo[ReleysStates::kGroups] = {
-    {0, 8, u"ИП", 0, nullptr},
-    {kNotifiersOffset, 1, u"Световой оповещатель", 0, nullptr},
-    {kNotifiersOffset, 1, u"Звуковой оповещатель", 0, nullptr},
-    {4, 8, u"Встроенное реле", 0, nullptr},
-    {6, 32, u"БРВ-А", 8, u"%1-%2 Реле %3"},
-    {14, 32, u"БКВ-А", 4, u"%1-%2 Выход %3"},
-    {22, 32, u"БВИ-А", 8, u"%1-%2 С/Д %3"},
+    {0, 8, OLMA_TEXT("PanelState", "ИП"), 0, {}},
+    {kNotifiersOffset, 1, OLMA_TEXT("PanelState", "Световой оповещатель"), 0, {}},
+    {kNotifiersOffset, 1, OLMA_TEXT("PanelState", "Звуковой оповещатель"), 0, {}},
+    {4, 8, OLMA_TEXT("PanelState", "Встроенное реле"), 0, {}},
+    {6, 32, OLMA_TEXT("PanelState", "БРВ-А"), 8, OLMA_TEXT("PanelState", "%1-%2 Реле %3")},
+    {14, 32, OLMA_TEXT("PanelState", "БКВ-А"), 4, OLMA_TEXT("PanelState", "%1-%2 Выход %3")},
+    {22, 32, OLMA_TEXT("PanelState", "БВИ-А"), 8, OLMA_TEXT("PanelState", "%1-%2 С/Д %3")},
 };
 
 QString caption(int group, int position)
 {
     const GroupInfo& info = kGroupInfo[group];
-    const QString name = QString::fromUtf16(info.name);
+    const QString name = QString(info.name);
     switch (group) {
     case ReleysStates::ControlledOutput:
         return name + QLatin1Char(' ') + QString::number(position);
@@ -50,7 +50,7 @@ QString caption(int group, int position)
     default:
         // Rows are numbered by their place in the record, so a hidden row never shifts the
         // numbers of the outputs after it.
-        return QString::fromUtf16(info.caption)
+        return QString(info.caption)
             .arg(name)
             .arg((position - 1) / info.perBlock + 1)
             .arg((position - 1) % info.perBlock + 1);
@@ -122,7 +122,7 @@ QString ReleysStates::pageHtml(bool onlyConnected) const
 {
     QString page = html::kPageBegin;
     for (int group = 0; group < kGroups; ++group) {
-        page += html::tableBegin(QString::fromUtf16(kGroupInfo[group].name), texts::kStateHeader, true);
+        page += html::tableBegin(QString(kGroupInfo[group].name), texts::kStateHeader, true);
         const int count = groupCount(group);
         for (int position = 1; position <= count; ++position) {
             if (!shown(group, position, onlyConnected))

@@ -1,6 +1,7 @@
 #include "device/releysstateswidget.h"
 #include "ui_releysstateswidget.h"
 
+#include "common/text.h"
 #include "device/releysstates.h"
 #include "device/statepageview.h"
 
@@ -12,7 +13,7 @@ ReleysStatesWidget::ReleysStatesWidget(ReleysStates* state, QWidget* parent)
     : QWidget(parent), _ui(std::make_unique<Ui::ReleysStatesWidget>()), _state(state)
 {
     _ui->setupUi(this);
-    _onlyConnected = new QCheckBox(QStringLiteral("Показывать только подключённые блоки"), this);
+    _onlyConnected = new QCheckBox(OLMA_TEXT("PanelState", "Показывать только подключённые блоки"), this);
     _onlyConnected->setObjectName(QStringLiteral("_onlyConnectedCheckBox"));
     _onlyConnected->setChecked(true);
     // Under the caption, above the table.

@@ -21,10 +21,10 @@ inline QString tableBegin(const QString& header, const QString& stateHeader, boo
 }
 
 // A row with a coloured state cell.
-inline QString stateRow(const QString& caption, const char16_t* colour, const char16_t* text)
+inline QString stateRow(const QString& caption, const char16_t* colour, const QString& text)
 {
     return QStringLiteral("<tr><td>") + caption + QStringLiteral("</td><td bgcolor=") + QString::fromUtf16(colour) +
-           QLatin1Char('>') + QString::fromUtf16(text) + QStringLiteral("</td></tr>");
+           QLatin1Char('>') + text + QStringLiteral("</td></tr>");
 }
 
 // A page of one table, a row per numbered field (loops, zones): `caption` holds %1 for the

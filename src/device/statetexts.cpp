@@ -5,48 +5,48 @@ namespace olma::device::texts {
 namespace {
 
 constexpr StateText kTailRows[] = {
-    {-1, u"Не определено", u"gray"},
-    {0, u"Норма", u"green"},
-    {1, u"Нарушение (Пожар-2)", u"red"},
-    {2, u"Пожар-1", u"red"},
-    {3, u"Короткое замыкание", u"red"},
-    {4, u"Обрыв", u"red"},
-    {5, u"Авария", u"red"},
-    {6, u"Пересброс питания", u"yellow"},
-    {7, u"Выключен", u"grey"},
+    {-1, OLMA_TEXT("PanelState", "Не определено"), u"gray"},
+    {0, OLMA_TEXT("PanelState", "Норма"), u"green"},
+    {1, OLMA_TEXT("PanelState", "Нарушение (Пожар-2)"), u"red"},
+    {2, OLMA_TEXT("PanelState", "Пожар-1"), u"red"},
+    {3, OLMA_TEXT("PanelState", "Короткое замыкание"), u"red"},
+    {4, OLMA_TEXT("PanelState", "Обрыв"), u"red"},
+    {5, OLMA_TEXT("PanelState", "Авария"), u"red"},
+    {6, OLMA_TEXT("PanelState", "Пересброс питания"), u"yellow"},
+    {7, OLMA_TEXT("PanelState", "Выключен"), u"grey"},
 };
 
 constexpr StateText kZoneRows[] = {
-    {-1, u"Не определено", u"gray"},
-    {0, u"Снят (готов)", u"green"},
-    {1, u"Тревога", u"red"},
-    {10, u"Тихая тревога", u"red"},
-    {2, u"Пожар-2", u"red"},
-    {3, u"Пожар-1", u"red"},
-    {4, u"Короткое замыкание", u"red"},
-    {5, u"Обрыв", u"red"},
-    {6, u"Авария", u"red"},
-    {9, u"Неисправность", u"red"},
-    {7, u"Взят", u"green"},
-    {8, u"Снят (не готов)", u"yellow"},
-    {11, u"Отключение", u"yellow"},
-    {12, u"Порог-1", u"red"},
-    {13, u"Порог-2", u"red"},
-    {14, u"Неисправность питания", u"yellow"},
+    {-1, OLMA_TEXT("PanelState", "Не определено"), u"gray"},
+    {0, OLMA_TEXT("PanelState", "Снят (готов)"), u"green"},
+    {1, OLMA_TEXT("PanelState", "Тревога"), u"red"},
+    {10, OLMA_TEXT("PanelState", "Тихая тревога"), u"red"},
+    {2, OLMA_TEXT("PanelState", "Пожар-2"), u"red"},
+    {3, OLMA_TEXT("PanelState", "Пожар-1"), u"red"},
+    {4, OLMA_TEXT("PanelState", "Короткое замыкание"), u"red"},
+    {5, OLMA_TEXT("PanelState", "Обрыв"), u"red"},
+    {6, OLMA_TEXT("PanelState", "Авария"), u"red"},
+    {9, OLMA_TEXT("PanelState", "Неисправность"), u"red"},
+    {7, OLMA_TEXT("PanelState", "Взят"), u"green"},
+    {8, OLMA_TEXT("PanelState", "Снят (не готов)"), u"yellow"},
+    {11, OLMA_TEXT("PanelState", "Отключение"), u"yellow"},
+    {12, OLMA_TEXT("PanelState", "Порог-1"), u"red"},
+    {13, OLMA_TEXT("PanelState", "Порог-2"), u"red"},
+    {14, OLMA_TEXT("PanelState", "Неисправность питания"), u"yellow"},
 };
 
 constexpr StateText kBlockRows[] = {
-    {-1, u"Неизвестно", u"grey"},
-    {0, u"Норма", u"green"},
-    {1, u"Авария", u"red"},
-    {2, u"Вскрытие", u"yellow"},
+    {-1, OLMA_TEXT("PanelState", "Неизвестно"), u"grey"},
+    {0, OLMA_TEXT("PanelState", "Норма"), u"green"},
+    {1, OLMA_TEXT("PanelState", "Авария"), u"red"},
+    {2, OLMA_TEXT("PanelState", "Вскрытие"), u"yellow"},
 };
 
 constexpr StateText kRelayRows[] = {
-    {-1, u"Неизвестно", u"grey"},
-    {0, u"Выключено", u"green"},
-    {1, u"Включено", u"red"},
-    {2, u"Переключается", u"yellow"},
+    {-1, OLMA_TEXT("PanelState", "Неизвестно"), u"grey"},
+    {0, OLMA_TEXT("PanelState", "Выключено"), u"green"},
+    {1, OLMA_TEXT("PanelState", "Включено"), u"red"},
+    {2, OLMA_TEXT("PanelState", "Переключается"), u"yellow"},
 };
 
 template <int N> constexpr StateTable table(const StateText (&rows)[N])

@@ -1,36 +1,39 @@
 #pragma once
 
+#include "common/text.h"
+
 #include <QString>
 
 // The texts of the device-state pages, kept together so they can be compared at a glance.
 namespace olma::device::texts {
 
 // Section titles, also the page buttons of the main window.
-inline const QString kCommonTitle = QStringLiteral("Общие сведения");
-inline const QString kFaultTitle = QStringLiteral("Неисправности");
-inline const QString kTailsTitle = QStringLiteral("Состояние ШС");
-inline const QString kZonesTitle = QStringLiteral("Состояние Зон");
-inline const QString kAccessTitle = QStringLiteral("Доступ к прибору");
-inline const QString kReleysTitle = QStringLiteral("Состояние реле (выходов)");
+inline constexpr olma::Text kCommonTitle = OLMA_TEXT("PanelState", "Общие сведения");
+inline constexpr olma::Text kFaultTitle = OLMA_TEXT("PanelState", "Неисправности");
+inline constexpr olma::Text kTailsTitle = OLMA_TEXT("PanelState", "Состояние ШС");
+inline constexpr olma::Text kZonesTitle = OLMA_TEXT("PanelState", "Состояние Зон");
+inline constexpr olma::Text kAccessTitle = OLMA_TEXT("PanelState", "Доступ к прибору");
+inline constexpr olma::Text kReleysTitle = OLMA_TEXT("PanelState", "Состояние реле (выходов)");
 
 // Model names on the common page, by model index.
-inline const QString kModel4 = QStringLiteral("Ольма-4Ех");
-inline const QString kModel8 = QStringLiteral("Ольма-8Ех");
-inline const QString kModel16 = QStringLiteral("Ольма-16Ех");
+inline constexpr olma::Text kModel4 = OLMA_TEXT("PanelState", "Ольма-4Ех");
+inline constexpr olma::Text kModel8 = OLMA_TEXT("PanelState", "Ольма-8Ех");
+inline constexpr olma::Text kModel16 = OLMA_TEXT("PanelState", "Ольма-16Ех");
 
 // Above every state page while the panel does not answer; %1 is the computer's time of the
 // first poll that went unanswered.
-inline const QString kStaleLine = QStringLiteral("Нет связи с прибором с %1 — показано последнее известное состояние");
+inline constexpr olma::Text kStaleLine =
+    OLMA_TEXT("PanelState", "Нет связи с прибором с %1 — показано последнее известное состояние");
 inline const QString kStaleTimeFormat = QStringLiteral("HH:mm:ss");
 
 // The second column of most state tables.
-inline const QString kStateHeader = QStringLiteral("Состояние");
+inline constexpr olma::Text kStateHeader = OLMA_TEXT("PanelState", "Состояние");
 
 // One decoded value of a state field: its text and the cell colour.
 struct StateText
 {
     int value;
-    const char16_t* text;
+    olma::Text text;
     const char16_t* colour;
 };
 

@@ -3,6 +3,7 @@
 #include "common/cp1251.h"
 #include "common/devicetype.h"
 #include "common/pagefactory.h"
+#include "common/text.h"
 #include "device/statehtml.h"
 #include "device/statetexts.h"
 
@@ -31,8 +32,8 @@ int TailsState::tailState(int index) const
 
 QString TailsState::pageHtml() const
 {
-    return html::numberedStatePage(QStringLiteral("Шлейф сигнализации"), QStringLiteral("ШС %1: "), texts::kTailStates,
-                                   loopCount(deviceType()), [this](int i) { return tailState(i); });
+    return html::numberedStatePage(OLMA_TEXT("PanelState", "Шлейф сигнализации"), OLMA_TEXT("PanelState", "ШС %1: "),
+                                   texts::kTailStates, loopCount(deviceType()), [this](int i) { return tailState(i); });
 }
 
 } // namespace olma::device

@@ -3,6 +3,7 @@
 #include "common/cp1251.h"
 #include "common/devicetype.h"
 #include "common/pagefactory.h"
+#include "common/text.h"
 #include "device/statehtml.h"
 #include "device/statetexts.h"
 
@@ -31,8 +32,8 @@ int ZonesState::zoneState(int index) const
 
 QString ZonesState::pageHtml() const
 {
-    return html::numberedStatePage(QStringLiteral("Зона контроля"), QStringLiteral("Зона %1: "), texts::kZoneStates,
-                                   loopCount(deviceType()), [this](int i) { return zoneState(i); });
+    return html::numberedStatePage(OLMA_TEXT("PanelState", "Зона контроля"), OLMA_TEXT("PanelState", "Зона %1: "),
+                                   texts::kZoneStates, loopCount(deviceType()), [this](int i) { return zoneState(i); });
 }
 
 } // namespace olma::device

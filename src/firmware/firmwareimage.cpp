@@ -1,6 +1,7 @@
 #include "firmware/firmwareimage.h"
 
 #include "common/safefile.h"
+#include "common/text.h"
 #include "config/imagemap.h"
 
 #include <QFileInfo>
@@ -48,15 +49,15 @@ ReadResult readImage(const QString& path, std::vector<unsigned char>& bytes, qin
 QString refusalMessage(const QString& path, qint64 size)
 {
     if (size < 0)
-        return QStringLiteral("Файл прошивки \"%1\" не является обычным файлом!").arg(path);
+        return OLMA_TEXT("Firmware", "Файл прошивки \"%1\" не является обычным файлом!").arg(path);
     if (isConfigurationSize(size))
-        return QStringLiteral("Файл \"%1\" (%2 байт) — файл конфигурации, а не прошивки!").arg(path).arg(size);
+        return OLMA_TEXT("Firmware", "Файл \"%1\" (%2 байт) — файл конфигурации, а не прошивки!").arg(path).arg(size);
     if (size < kMinImageSize)
-        return QStringLiteral("Файл прошивки \"%1\" слишком мал (%2 байт, нужно не менее %3)!")
+        return OLMA_TEXT("Firmware", "Файл прошивки \"%1\" слишком мал (%2 байт, нужно не менее %3)!")
             .arg(path)
             .arg(size)
             .arg(kMinImageSize);
-    return QStringLiteral("Файл прошивки \"%1\" слишком велик (%2 байт, допустимо не более 1 МиБ)!")
+    return OLMA_TEXT("Firmware", "Файл прошивки \"%1\" слишком велик (%2 байт, допустимо не более 1 МиБ)!")
         .arg(path)
         .arg(size);
 }

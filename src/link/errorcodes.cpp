@@ -1,26 +1,28 @@
 #include "link/errorcodes.h"
 
+#include "common/text.h"
+
 namespace olma::link {
 
 QString errorText(int code)
 {
     switch (code) {
     case kErrorUnknownCommand:
-        return QStringLiteral("Неизвестная команда");
+        return OLMA_TEXT("Link", "Неизвестная команда");
     case kErrorBadGroup:
-        return QStringLiteral("Неверный номер группы");
+        return OLMA_TEXT("Link", "Неверный номер группы");
     case kErrorBadBlock:
-        return QStringLiteral("Неверный номер блока");
+        return OLMA_TEXT("Link", "Неверный номер блока");
     case kErrorBadSize:
-        return QStringLiteral("Неверный размер");
+        return OLMA_TEXT("Link", "Неверный размер");
     case kErrorBootSector:
-        return QStringLiteral("Попытка перезаписи загрузочного сектора");
+        return OLMA_TEXT("Link", "Попытка перезаписи загрузочного сектора");
     case kErrorAccessDenied:
-        return QStringLiteral("Доступ к прибору запрещен");
+        return OLMA_TEXT("Link", "Доступ к прибору запрещен");
     case kErrorSerial:
-        return QStringLiteral("Ошибка последовательного порта");
+        return OLMA_TEXT("Link", "Ошибка последовательного порта");
     case kErrorBusy:
-        return QStringLiteral("Устройство занято");
+        return OLMA_TEXT("Link", "Устройство занято");
     default:
         return QString();
     }
@@ -28,8 +30,8 @@ QString errorText(int code)
 
 QString portDeniedText(const QString& port)
 {
-    return QStringLiteral("Нет прав на порт %1: добавьте пользователя в группу dialout "
-                          "(sudo usermod -aG dialout $USER) и войдите снова.")
+    return OLMA_TEXT("Link", "Нет прав на порт %1: добавьте пользователя в группу dialout "
+                             "(sudo usermod -aG dialout $USER) и войдите снова.")
         .arg(port);
 }
 

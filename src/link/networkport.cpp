@@ -1,5 +1,7 @@
 #include "link/networkport.h"
 
+#include "common/text.h"
+
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QHash>
@@ -57,7 +59,7 @@ bool parseNetworkAddress(const QString& name, NetworkAddress* address, QString* 
     const auto fail = [&] {
         if (error)
             *error =
-                QStringLiteral("Неверный сетевой адрес \"%1\": нужен tcp://узел:порт или tls://узел:порт").arg(name);
+                OLMA_TEXT("Link", "Неверный сетевой адрес \"%1\": нужен tcp://узел:порт или tls://узел:порт").arg(name);
         return false;
     };
     if (!isNetworkPortName(name))
@@ -116,7 +118,7 @@ bool NetworkPort::open(const QString& name)
 
 bool NetworkPort::connectSocket(const NetworkAddress& address)
 {
-    const QString failure = QStringLiteral("Нет соединения с %1: %2").arg(address.hostAndPort());
+    const QString failure = OLMA_TEXT("Link", "Нет соединения с %1: %2").arg(address.hostAndPort());
     QTcpSocket* socket = nullptr;
     QSslSocket* secure = nullptr;
     if (address.tls) {

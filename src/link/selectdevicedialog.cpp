@@ -2,6 +2,7 @@
 #include "ui_selectdevicedialog.h"
 
 #include "common/settings.h"
+#include "common/text.h"
 #include "link/errorcodes.h"
 #include "link/networkport.h"
 #include "link/protocolimplfactory.h"
@@ -11,9 +12,9 @@
 namespace olma {
 
 namespace {
-const char* const kNoConnection = "Нет связи";
-const char* const kConnected = "Устройство подключено";
-const char* const kNetworkEntry = "Сетевое подключение";
+constexpr olma::Text kNoConnection = OLMA_TEXT("Link", "Нет связи");
+constexpr olma::Text kConnected = OLMA_TEXT("Link", "Устройство подключено");
+constexpr olma::Text kNetworkEntry = OLMA_TEXT("Link", "Сетевое подключение");
 
 // The window's settings; the addresses used last, newest first.
 const QString kRecentAddressesKey = QStringLiteral("network/recentAddresses");
@@ -35,7 +36,7 @@ SelectDeviceDialog::SelectDeviceDialog(ProtocolImplFactory* factory, QWidget* pa
     : QDialog(parent), _ui(std::make_unique<::Ui::SelectDeviceDialog>()), _factory(factory)
 {
     _ui->setupUi(this);
-    _ui->_connectionLabel->setText(QString::fromUtf8(kNoConnection));
+    _ui->_connectionLabel->setText(QString(kNoConnection));
     _ui->_connectionLabel->setWordWrap(true); // the port-rights message is long
     // The panel is reached through a USB-serial adapter; built-in ports are not offered.
     QComboBox* box = _ui->_deviceComboBox;
@@ -45,7 +46,7 @@ SelectDeviceDialog::SelectDeviceDialog(ProtocolImplFactory* factory, QWidget* pa
     // Or over the network: the addresses used last, then a new one.
     for (const QString& address : recentAddresses())
         box->addItem(address, address);
-    box->addItem(QString::fromUtf8(kNetworkEntry));
+    box->addItem(QString(kNetworkEntry));
     _networkIndex = box->count() - 1;
     updateNetworkEntry();
     connect(_ui->_hostEdit, &QLineEdit::textChanged, this, &SelectDeviceDialog::updateNetworkEntry);
@@ -153,10 +154,9 @@ void SelectDeviceDialog::probe()
         // connection says why.
         const bool network = _proto && olma::link::isNetworkPortName(_proto->portName());
         const bool unreachable = network && !_proto->openErrorString().isEmpty();
-        _ui->_connectionLabel->setText(connected ? QString::fromUtf8(kConnected)
-                                       : _proto && (_proto->openDenied() || unreachable)
-                                           ? _proto->openErrorString()
-                                           : QString::fromUtf8(kNoConnection));
+        _ui->_connectionLabel->setText(connected                                         ? QString(kConnected)
+                                       : _proto && (_proto->openDenied() || unreachable) ? _proto->openErrorString()
+                                                                                         : QString(kNoConnection));
         // Connecting again to an unreachable address would only double the wait.
         if (_proto && !unreachable && _proto->getStatus(_state.data(), this))
             _stateValid = true;

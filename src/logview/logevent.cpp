@@ -14,7 +14,7 @@ EventTable makeTable(std::initializer_list<std::pair<std::int16_t, const char*>>
     EventTable table;
     table.reserve(entries.size());
     for (const auto& [code, text] : entries)
-        table.push_back({code, QString::fromUtf8(text)});
+        table.push_back({code, olma::Text("LogEvents", text)});
     return table;
 }
 
@@ -41,17 +41,17 @@ void describeBlockEvent(const LogEvent& event, QStringList& texts)
         return;
     const QString type = eventName(blockTypes(), event.paramA);
     if (!type.isEmpty()) {
-        texts[kTextParam1] = QStringLiteral("Блок: %1").arg(type);
-        texts[kTextParam2] = QStringLiteral("Адрес: %1").arg(number(event.paramB));
+        texts[kTextParam1] = OLMA_TEXT("LogEvents", "Блок: %1").arg(type);
+        texts[kTextParam2] = OLMA_TEXT("LogEvents", "Адрес: %1").arg(number(event.paramB));
     }
     if (blockEventNamesOutput(event.eventCode))
-        texts[kTextParam2] = QStringLiteral("Выход: %1").arg(number(event.paramB));
+        texts[kTextParam2] = OLMA_TEXT("LogEvents", "Выход: %1").arg(number(event.paramB));
 }
 
 void describeUserEvent(const LogEvent& event, QStringList& texts)
 {
-    const QString user = QStringLiteral("Пользователь: %1").arg(number(event.paramA));
-    const QString admin = QStringLiteral("Администратор: %1");
+    const QString user = OLMA_TEXT("LogEvents", "Пользователь: %1").arg(number(event.paramA));
+    const QString admin = OLMA_TEXT("LogEvents", "Администратор: %1");
     switch (event.eventCode) {
     case 1:
     case 2:
@@ -60,7 +60,7 @@ void describeUserEvent(const LogEvent& event, QStringList& texts)
     case 8:
     case 9:
         texts[kTextParam1] = user;
-        texts[kTextParam2] = QStringLiteral("Зона: %1").arg(number(event.paramB));
+        texts[kTextParam2] = OLMA_TEXT("LogEvents", "Зона: %1").arg(number(event.paramB));
         break;
     case 4:
     case 5:
@@ -85,10 +85,10 @@ void describeUserEvent(const LogEvent& event, QStringList& texts)
         texts[kTextParam1] = admin.arg(number(event.paramA));
         break;
     case 16:
-        texts[kTextParam1] = QStringLiteral("Конфигурация №: %1").arg(number(event.paramA));
+        texts[kTextParam1] = OLMA_TEXT("LogEvents", "Конфигурация №: %1").arg(number(event.paramA));
         break;
     case 26:
-        texts[kTextParam1] = QStringLiteral("Версия №: %1").arg(number(event.paramA));
+        texts[kTextParam1] = OLMA_TEXT("LogEvents", "Версия №: %1").arg(number(event.paramA));
         break;
     default:
         break;
@@ -100,30 +100,30 @@ void describeUserEvent(const LogEvent& event, QStringList& texts)
 const EventTable& blockEvents()
 {
     static const EventTable table = makeTable({
-        {1, "Включение ППКОП"},
-        {2, "Отключение ППКОП"},
-        {3, "Неисправность ОП"},
-        {4, "Восстановление ОП"},
-        {5, "Неисправность РП"},
-        {6, "Восстановление РП"},
-        {7, "Авария"},
-        {8, "Подключение"},
-        {9, "Неисправность цепи светового оповещателя"},
-        {10, "Неисправность цепи звукового оповещателя"},
-        {11, "Восстановление цепи светового оповещателя"},
-        {12, "Восстановление цепи звукового оповещателя"},
-        {13, "Вскрытие"},
-        {14, "Закрытие"},
-        {15, "Неисправность"},
-        {16, "Восстановление"},
-        {17, "Сброс даты времени"},
-        {18, "Синхронизация с ПК"},
-        {19, "Короткое замыкание"},
-        {20, "Обрыв"},
-        {21, "Короткое замыкание Выхода 1"},
-        {22, "Короткое замыкание Выхода 2"},
-        {23, "Восстановление Выхода 1"},
-        {24, "Восстановление Выхода 2"},
+        {1, QT_TRANSLATE_NOOP("LogEvents", "Включение ППКОП")},
+        {2, QT_TRANSLATE_NOOP("LogEvents", "Отключение ППКОП")},
+        {3, QT_TRANSLATE_NOOP("LogEvents", "Неисправность ОП")},
+        {4, QT_TRANSLATE_NOOP("LogEvents", "Восстановление ОП")},
+        {5, QT_TRANSLATE_NOOP("LogEvents", "Неисправность РП")},
+        {6, QT_TRANSLATE_NOOP("LogEvents", "Восстановление РП")},
+        {7, QT_TRANSLATE_NOOP("LogEvents", "Авария")},
+        {8, QT_TRANSLATE_NOOP("LogEvents", "Подключение")},
+        {9, QT_TRANSLATE_NOOP("LogEvents", "Неисправность цепи светового оповещателя")},
+        {10, QT_TRANSLATE_NOOP("LogEvents", "Неисправность цепи звукового оповещателя")},
+        {11, QT_TRANSLATE_NOOP("LogEvents", "Восстановление цепи светового оповещателя")},
+        {12, QT_TRANSLATE_NOOP("LogEvents", "Восстановление цепи звукового оповещателя")},
+        {13, QT_TRANSLATE_NOOP("LogEvents", "Вскрытие")},
+        {14, QT_TRANSLATE_NOOP("LogEvents", "Закрытие")},
+        {15, QT_TRANSLATE_NOOP("LogEvents", "Неисправность")},
+        {16, QT_TRANSLATE_NOOP("LogEvents", "Восстановление")},
+        {17, QT_TRANSLATE_NOOP("LogEvents", "Сброс даты времени")},
+        {18, QT_TRANSLATE_NOOP("LogEvents", "Синхронизация с ПК")},
+        {19, QT_TRANSLATE_NOOP("LogEvents", "Короткое замыкание")},
+        {20, QT_TRANSLATE_NOOP("LogEvents", "Обрыв")},
+        {21, QT_TRANSLATE_NOOP("LogEvents", "Короткое замыкание Выхода 1")},
+        {22, QT_TRANSLATE_NOOP("LogEvents", "Короткое замыкание Выхода 2")},
+        {23, QT_TRANSLATE_NOOP("LogEvents", "Восстановление Выхода 1")},
+        {24, QT_TRANSLATE_NOOP("LogEvents", "Восстановление Выхода 2")},
     });
     return table;
 }
@@ -132,15 +132,15 @@ const EventTable& blockTypes()
 {
     // Codes 6, 9 and 10 name no block.
     static const EventTable table = makeTable({
-        {0, "ПЦ"},
-        {1, "КВ"},
-        {2, "БРВ-А"},
-        {3, "БВИ-А"},
-        {4, "ПШ"},
-        {5, "БП-А"},
-        {7, "ИП"},
-        {8, "УПС-А(Ех)"},
-        {11, "БКВ-А"},
+        {0, QT_TRANSLATE_NOOP("LogEvents", "ПЦ")},
+        {1, QT_TRANSLATE_NOOP("LogEvents", "КВ")},
+        {2, QT_TRANSLATE_NOOP("LogEvents", "БРВ-А")},
+        {3, QT_TRANSLATE_NOOP("LogEvents", "БВИ-А")},
+        {4, QT_TRANSLATE_NOOP("LogEvents", "ПШ")},
+        {5, QT_TRANSLATE_NOOP("LogEvents", "БП-А")},
+        {7, QT_TRANSLATE_NOOP("LogEvents", "ИП")},
+        {8, QT_TRANSLATE_NOOP("LogEvents", "УПС-А(Ех)")},
+        {11, QT_TRANSLATE_NOOP("LogEvents", "БКВ-А")},
     });
     return table;
 }
@@ -148,36 +148,36 @@ const EventTable& blockTypes()
 const EventTable& userEvents()
 {
     static const EventTable table = makeTable({
-        {1, "Взятие"},
-        {2, "Снятие"},
-        {3, "Перевзятие"},
-        {4, "Полное взятие"},
-        {5, "Полное снятие"},
-        {6, "Полное перевзятие"},
-        {7, "Сброс неисправности"},
-        {8, "Отключение"},
-        {9, "Включение"},
-        {10, "Создание"},
-        {11, "Удаление"},
-        {12, "Удаление ключей всех пользователей"},
-        {13, "Изменение прав пользователя"},
-        {14, "Изменение кода пользователя"},
-        {15, "Смена кода пользователя"},
-        {16, "Загрузка типовой конфигурации"},
-        {17, "БИЗ-Ех включен"},
-        {18, "Извещение \"ПОЖАР-1\" включено"},
-        {19, "Переопрос пожарных ШС включен"},
-        {20, "Автоперевзятие охранных ШС Включено"},
-        {21, "Отключение оповещения"},
-        {22, "Включение оповещения"},
-        {23, "Создание ключа пользователя"},
-        {24, "Удаление ключа пользователя"},
-        {25, "Установка даты/времени"},
-        {26, "Обновление версии ПО"},
-        {27, "Изменение кода инженера"},
-        {28, "Изменение конфигурации"},
-        {29, "Удаленное конфигурирование"},
-        {30, "Тестовая конфигурация"},
+        {1, QT_TRANSLATE_NOOP("LogEvents", "Взятие")},
+        {2, QT_TRANSLATE_NOOP("LogEvents", "Снятие")},
+        {3, QT_TRANSLATE_NOOP("LogEvents", "Перевзятие")},
+        {4, QT_TRANSLATE_NOOP("LogEvents", "Полное взятие")},
+        {5, QT_TRANSLATE_NOOP("LogEvents", "Полное снятие")},
+        {6, QT_TRANSLATE_NOOP("LogEvents", "Полное перевзятие")},
+        {7, QT_TRANSLATE_NOOP("LogEvents", "Сброс неисправности")},
+        {8, QT_TRANSLATE_NOOP("LogEvents", "Отключение")},
+        {9, QT_TRANSLATE_NOOP("LogEvents", "Включение")},
+        {10, QT_TRANSLATE_NOOP("LogEvents", "Создание")},
+        {11, QT_TRANSLATE_NOOP("LogEvents", "Удаление")},
+        {12, QT_TRANSLATE_NOOP("LogEvents", "Удаление ключей всех пользователей")},
+        {13, QT_TRANSLATE_NOOP("LogEvents", "Изменение прав пользователя")},
+        {14, QT_TRANSLATE_NOOP("LogEvents", "Изменение кода пользователя")},
+        {15, QT_TRANSLATE_NOOP("LogEvents", "Смена кода пользователя")},
+        {16, QT_TRANSLATE_NOOP("LogEvents", "Загрузка типовой конфигурации")},
+        {17, QT_TRANSLATE_NOOP("LogEvents", "БИЗ-Ех включен")},
+        {18, QT_TRANSLATE_NOOP("LogEvents", "Извещение \"ПОЖАР-1\" включено")},
+        {19, QT_TRANSLATE_NOOP("LogEvents", "Переопрос пожарных ШС включен")},
+        {20, QT_TRANSLATE_NOOP("LogEvents", "Автоперевзятие охранных ШС Включено")},
+        {21, QT_TRANSLATE_NOOP("LogEvents", "Отключение оповещения")},
+        {22, QT_TRANSLATE_NOOP("LogEvents", "Включение оповещения")},
+        {23, QT_TRANSLATE_NOOP("LogEvents", "Создание ключа пользователя")},
+        {24, QT_TRANSLATE_NOOP("LogEvents", "Удаление ключа пользователя")},
+        {25, QT_TRANSLATE_NOOP("LogEvents", "Установка даты/времени")},
+        {26, QT_TRANSLATE_NOOP("LogEvents", "Обновление версии ПО")},
+        {27, QT_TRANSLATE_NOOP("LogEvents", "Изменение кода инженера")},
+        {28, QT_TRANSLATE_NOOP("LogEvents", "Изменение конфигурации")},
+        {29, QT_TRANSLATE_NOOP("LogEvents", "Удаленное конфигурирование")},
+        {30, QT_TRANSLATE_NOOP("LogEvents", "Тестовая конфигурация")},
     });
     return table;
 }
@@ -185,20 +185,20 @@ const EventTable& userEvents()
 const EventTable& zoneEvents()
 {
     static const EventTable table = makeTable({
-        {1, "Тревога"},
-        {2, "ПОЖАР-1"},
-        {3, "ПОЖАР-2"},
-        {4, "Тихая тревога"},
-        {5, "Короткое замыкание"},
-        {6, "Обрыв"},
-        {7, "Авария"},
-        {8, "Восстановление"},
-        {9, "Переопрос"},
-        {10, "Автоперевзятие"},
-        {11, "Неисправность"},
-        {12, "Срабатывание по порогу-1"},
-        {13, "Срабатывание по порогу-2"},
-        {14, "Неисправность питания"},
+        {1, QT_TRANSLATE_NOOP("LogEvents", "Тревога")},
+        {2, QT_TRANSLATE_NOOP("LogEvents", "ПОЖАР-1")},
+        {3, QT_TRANSLATE_NOOP("LogEvents", "ПОЖАР-2")},
+        {4, QT_TRANSLATE_NOOP("LogEvents", "Тихая тревога")},
+        {5, QT_TRANSLATE_NOOP("LogEvents", "Короткое замыкание")},
+        {6, QT_TRANSLATE_NOOP("LogEvents", "Обрыв")},
+        {7, QT_TRANSLATE_NOOP("LogEvents", "Авария")},
+        {8, QT_TRANSLATE_NOOP("LogEvents", "Восстановление")},
+        {9, QT_TRANSLATE_NOOP("LogEvents", "Переопрос")},
+        {10, QT_TRANSLATE_NOOP("LogEvents", "Автоперевзятие")},
+        {11, QT_TRANSLATE_NOOP("LogEvents", "Неисправность")},
+        {12, QT_TRANSLATE_NOOP("LogEvents", "Срабатывание по порогу-1")},
+        {13, QT_TRANSLATE_NOOP("LogEvents", "Срабатывание по порогу-2")},
+        {14, QT_TRANSLATE_NOOP("LogEvents", "Неисправность питания")},
     });
     return table;
 }
@@ -221,13 +221,13 @@ QString className(int eventClass)
 {
     switch (eventClass) {
     case kClassBlock:
-        return QStringLiteral("Блок");
+        return OLMA_TEXT("LogEvents", "Блок");
     case kClassUser:
-        return QStringLiteral("Пользователь");
+        return OLMA_TEXT("LogEvents", "Пользователь");
     case kClassZone:
-        return QStringLiteral("Зона");
+        return OLMA_TEXT("LogEvents", "Зона");
     default:
-        return QStringLiteral("Неизвестно");
+        return OLMA_TEXT("LogEvents", "Неизвестно");
     }
 }
 
@@ -243,7 +243,7 @@ QString eventName(const EventTable& table, int code)
 int eventCode(const EventTable& table, const QString& text)
 {
     for (const EventName& entry : table) {
-        if (entry.text == text)
+        if (entry.text.toString() == text)
             return entry.code;
     }
     return -1;
@@ -298,7 +298,7 @@ void describeEvent(const LogEvent& event, QStringList& texts)
         describeUserEvent(event, texts);
         break;
     case kClassZone:
-        texts[kTextParam1] = QStringLiteral("Зона: %1").arg(number(event.paramB));
+        texts[kTextParam1] = OLMA_TEXT("LogEvents", "Зона: %1").arg(number(event.paramB));
         break;
     }
     texts[kTextEvent] = eventName(*table, event.eventCode);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/text.h"
+
 #include <QDateTime>
 #include <QString>
 #include <QStringList>
@@ -71,7 +73,7 @@ struct LogEvent
 struct EventName
 {
     std::int16_t code = -1;
-    QString text;
+    olma::Text text;
 };
 using EventTable = std::vector<EventName>;
 

@@ -2,12 +2,14 @@
 
 #include "common/cp1251.h"
 #include "common/datadir.h"
+#include "common/text.h"
 #include "logview/logseverity.h"
 
 namespace olma::logview {
 
 QString renderText(const std::vector<LogEvent>& events)
 {
+    const olma::RussianTexts russian; // a document reads the same in every language
     QString out = QStringLiteral("№\tДата/Время\t\tКласс\tСобытие\t\t\tПарметр 1\tПараметр 2\n");
     QStringList texts;
     int row = 1;
@@ -23,6 +25,7 @@ QString renderText(const std::vector<LogEvent>& events)
 
 QString renderCsv(const std::vector<LogEvent>& events)
 {
+    const olma::RussianTexts russian; // a document reads the same in every language
     // No quoting: the event texts hold no semicolons or line breaks.
     QString out = QStringLiteral("Дата/Время;Класс;Событие;Парметр 1;Параметр 2\r\n");
     QStringList texts;
@@ -36,6 +39,7 @@ QString renderCsv(const std::vector<LogEvent>& events)
 
 QString renderHtml(const std::vector<LogEvent>& events, bool severityColours)
 {
+    const olma::RussianTexts russian; // a document reads the same in every language
     QString out;
     out += QStringLiteral("<html>\n");
     out += QStringLiteral("<head>\n");
@@ -74,6 +78,7 @@ QString renderHtml(const std::vector<LogEvent>& events, bool severityColours)
 
 QString renderRtf(const std::vector<LogEvent>& events, const QString& documentTemplate, const QString& rowTemplate)
 {
+    const olma::RussianTexts russian; // a document reads the same in every language
     const QString numberPlaceholder = QStringLiteral("##0##");
     const QString textPlaceholder = QStringLiteral("##%1##");
     QString rows;

@@ -1,5 +1,6 @@
 #include "logview/logrowsmodel.h"
 
+#include "common/text.h"
 #include "logview/logseverity.h"
 
 #include <QBrush>
@@ -8,7 +9,12 @@
 namespace olma::logview {
 namespace {
 
-const char* const kHeaders[LogRowsModel::kColumns] = {"№", "Дата", "Источник", "Событие", "Параметр 1", "Параметр 2"};
+const char* const kHeaders[LogRowsModel::kColumns] = {"№",
+                                                      QT_TRANSLATE_NOOP("Log", "Дата"),
+                                                      QT_TRANSLATE_NOOP("Log", "Источник"),
+                                                      QT_TRANSLATE_NOOP("Log", "Событие"),
+                                                      QT_TRANSLATE_NOOP("Log", "Параметр 1"),
+                                                      QT_TRANSLATE_NOOP("Log", "Параметр 2")};
 
 } // namespace
 
@@ -56,7 +62,7 @@ QVariant LogRowsModel::data(const QModelIndex& index, int role) const
 QVariant LogRowsModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < kColumns)
-        return QString::fromUtf8(kHeaders[section]);
+        return olma::translate("Log", kHeaders[section]);
     return QAbstractTableModel::headerData(section, orientation, role);
 }
 

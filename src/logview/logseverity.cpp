@@ -1,5 +1,7 @@
 #include "logview/logseverity.h"
 
+#include "common/text.h"
+
 namespace olma::logview {
 namespace {
 
@@ -82,15 +84,15 @@ QString severityName(Severity severity)
 {
     switch (severity) {
     case Severity::Fire:
-        return QStringLiteral("Пожар");
+        return OLMA_TEXT("Log", "Пожар");
     case Severity::Alarm:
-        return QStringLiteral("Тревога");
+        return OLMA_TEXT("Log", "Тревога");
     case Severity::Fault:
-        return QStringLiteral("Неисправность");
+        return OLMA_TEXT("Log", "Неисправность");
     case Severity::Normal:
         break;
     }
-    return QStringLiteral("Норма");
+    return OLMA_TEXT("Log", "Норма");
 }
 
 DayCounts countByDay(const std::vector<LogEvent>& events)

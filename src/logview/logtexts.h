@@ -1,75 +1,85 @@
 #pragma once
 
+#include "common/text.h"
+
 #include <QString>
 
 // Titles, captions and messages of the event log's commands, kept together so that the
 // window, the viewer and any other front end say exactly the same things.
 namespace olma::logview::texts {
 
-inline const QString kPageTitle = QStringLiteral("Журнал событий");
+inline constexpr olma::Text kPageTitle = OLMA_TEXT("Log", "Журнал событий");
 
 // Reading the log from the panel.
-inline const QString kReadTitle = QStringLiteral("Считывание журнала событий");
-inline const QString kReadFailed = QStringLiteral("Невозможно считать журнал событий!");
-inline const QString kReadCancelled = QStringLiteral("Считывание журнала событий отменено.");
+inline constexpr olma::Text kReadTitle = OLMA_TEXT("Log", "Считывание журнала событий");
+inline constexpr olma::Text kReadFailed = OLMA_TEXT("Log", "Невозможно считать журнал событий!");
+inline constexpr olma::Text kReadCancelled = OLMA_TEXT("Log", "Считывание журнала событий отменено.");
 // Under the filter of a log that a failed or cancelled read left short, and in the read's message.
 inline QString partialLog(int events)
 {
-    // Russian counts: 1, 21, 31 событие; 2-4, 22-24 события; 0, 5-20, 25-30 событий.
-    const int lastTwo = events % 100;
-    const int last = events % 10;
-    const char16_t* noun = u"событий";
-    if (last == 1 && lastTwo != 11)
-        noun = u"событие";
-    else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
-        noun = u"события";
-    return QStringLiteral("Журнал считан не полностью: получено %1 %2").arg(events).arg(QString::fromUtf16(noun));
+    constexpr olma::Text kOne = OLMA_TEXT("Log", "событие");
+    constexpr olma::Text kFew = OLMA_TEXT("Log", "события");
+    constexpr olma::Text kMany = OLMA_TEXT("Log", "событий");
+    olma::Text noun = kMany;
+    if (kMany.toString() != kMany.source()) {
+        // A translation: counted as in English, one event and any other number of events.
+        noun = events == 1 ? kOne : kMany;
+    } else {
+        // Russian counts: 1, 21, 31 событие; 2-4, 22-24 события; 0, 5-20, 25-30 событий.
+        const int lastTwo = events % 100;
+        const int last = events % 10;
+        if (last == 1 && lastTwo != 11)
+            noun = kOne;
+        else if (last >= 2 && last <= 4 && (lastTwo < 12 || lastTwo > 14))
+            noun = kFew;
+    }
+    return OLMA_TEXT("Log", "Журнал считан не полностью: получено %1 %2").arg(events).arg(noun.toString());
 }
 
 // Binary log files.
-inline const QString kBinaryFilter = QStringLiteral("Двоичный (*.bin)");
+inline constexpr olma::Text kBinaryFilter = OLMA_TEXT("Log", "Двоичный (*.bin)");
 inline const QString kStartDir = QStringLiteral(".");
-inline const QString kOpenCaption = QStringLiteral("Открыть файл журнала");
-inline const QString kOpenErrorTitle = QStringLiteral("Ошибка чтения файла журнала");
-inline const QString kFileNotFound = QStringLiteral("Файл журнала: \"%1\" не наден!");
-inline const QString kFileTooLarge =
-    QStringLiteral("Файл журнала: \"%1\" слишком велик (%2 байт, допустимо не более 16 МиБ)!");
-inline const QString kSaveCaption = QStringLiteral("Файл журнала");
-inline const QString kSaveTitle = QStringLiteral("Запись журнала в файл");
-inline const QString kSaveFailed = QStringLiteral("Запись журнала в файл %1 не выполнена!");
-inline const QString kSaveDone = QStringLiteral("Журнал успешно записан в файл: %1!");
+inline constexpr olma::Text kOpenCaption = OLMA_TEXT("Log", "Открыть файл журнала");
+inline constexpr olma::Text kOpenErrorTitle = OLMA_TEXT("Log", "Ошибка чтения файла журнала");
+inline constexpr olma::Text kFileNotFound = OLMA_TEXT("Log", "Файл журнала: \"%1\" не наден!");
+inline constexpr olma::Text kFileTooLarge =
+    OLMA_TEXT("Log", "Файл журнала: \"%1\" слишком велик (%2 байт, допустимо не более 16 МиБ)!");
+inline constexpr olma::Text kSaveCaption = OLMA_TEXT("Log", "Файл журнала");
+inline constexpr olma::Text kSaveTitle = OLMA_TEXT("Log", "Запись журнала в файл");
+inline constexpr olma::Text kSaveFailed = OLMA_TEXT("Log", "Запись журнала в файл %1 не выполнена!");
+inline constexpr olma::Text kSaveDone = OLMA_TEXT("Log", "Журнал успешно записан в файл: %1!");
 
 // Export.
-inline const QString kExportCaption = QStringLiteral("Имя файла для экспорта");
-inline const QString kExportFilter =
-    QStringLiteral("Текст (*.txt *.text *.log);;Word (*.rtf *.rtx);;Html (*.htm *.html);;Excel (*.csv)");
-inline const QString kExportTitle = QStringLiteral("Экспорт журнала в файл");
-inline const QString kExportUnsupported = QStringLiteral("Данный тип файлов не поддерживается!");
-inline const QString kExportFailed = QStringLiteral("Записи журнала не экспортированы!");
-inline const QString kExportDone = QStringLiteral("Журнал успешно экспортирован!");
-inline const QString kExportMenuEntry = QStringLiteral("Экспортировать журнал");
+inline constexpr olma::Text kExportCaption = OLMA_TEXT("Log", "Имя файла для экспорта");
+inline constexpr olma::Text kExportFilter =
+    OLMA_TEXT("Log", "Текст (*.txt *.text *.log);;Word (*.rtf *.rtx);;Html (*.htm *.html);;Excel (*.csv)");
+inline constexpr olma::Text kExportTitle = OLMA_TEXT("Log", "Экспорт журнала в файл");
+inline constexpr olma::Text kExportUnsupported = OLMA_TEXT("Log", "Данный тип файлов не поддерживается!");
+inline constexpr olma::Text kExportFailed = OLMA_TEXT("Log", "Записи журнала не экспортированы!");
+inline constexpr olma::Text kExportDone = OLMA_TEXT("Log", "Журнал успешно экспортирован!");
+inline constexpr olma::Text kExportMenuEntry = OLMA_TEXT("Log", "Экспортировать журнал");
 
 // The viewer's additions: the count line, search, quick filters, the legend and printing.
-inline const QString kShownCount = QStringLiteral("Показано %1 из %2 событий");
-inline const QString kPartialCount = QStringLiteral("журнал прочитан не полностью: %1 событий");
-inline const QString kSearchPlaceholder = QStringLiteral("Поиск по всем столбцам");
-inline const QString kQuickFire = QStringLiteral("Пожар");
-inline const QString kQuickAlarms = QStringLiteral("Тревоги");
-inline const QString kQuickFaults = QStringLiteral("Неисправности");
-inline const QString kQuickUsers = QStringLiteral("Действия пользователей");
-inline const QString kQuickDay = QStringLiteral("За сутки");
-inline const QString kQuickWeek = QStringLiteral("За неделю");
-inline const QString kPrint = QStringLiteral("Печать…");
-inline const QString kSavePdf = QStringLiteral("Сохранить как PDF…");
+inline constexpr olma::Text kShownCount = OLMA_TEXT("Log", "Показано %1 из %2 событий");
+inline constexpr olma::Text kPartialCount = OLMA_TEXT("Log", "журнал прочитан не полностью: %1 событий");
+inline constexpr olma::Text kSearchPlaceholder = OLMA_TEXT("Log", "Поиск по всем столбцам");
+inline constexpr olma::Text kQuickFire = OLMA_TEXT("Log", "Пожар");
+inline constexpr olma::Text kQuickAlarms = OLMA_TEXT("Log", "Тревоги");
+inline constexpr olma::Text kQuickFaults = OLMA_TEXT("Log", "Неисправности");
+inline constexpr olma::Text kQuickUsers = OLMA_TEXT("Log", "Действия пользователей");
+inline constexpr olma::Text kQuickDay = OLMA_TEXT("Log", "За сутки");
+inline constexpr olma::Text kQuickWeek = OLMA_TEXT("Log", "За неделю");
+inline constexpr olma::Text kPrint = OLMA_TEXT("Log", "Печать…");
+inline constexpr olma::Text kSavePdf = OLMA_TEXT("Log", "Сохранить как PDF…");
 inline const QString kPdfFilter = QStringLiteral("PDF (*.pdf)");
-inline const QString kPdfTitle = QStringLiteral("Сохранение журнала в PDF");
-inline const QString kPdfFailed = QStringLiteral("Журнал не сохранён в файл %1!");
-inline const QString kHtmlColours = QStringLiteral("Цвета важности в HTML");
-inline const QString kPanelSource = QStringLiteral("прибор № %1");
-inline const QString kPrintTitle = QStringLiteral("Журнал событий прибора ППКОП Ольма-Ех");
-inline const QString kPrintSource = QStringLiteral("Источник: %1");
-inline const QString kPrintReadTime = QStringLiteral("Считан: %1");
-inline const QString kPrintFilters = QStringLiteral("Фильтры: %1");
-inline const QString kPrintNoFilters = QStringLiteral("нет");
+inline constexpr olma::Text kPdfTitle = OLMA_TEXT("Log", "Сохранение журнала в PDF");
+inline constexpr olma::Text kPdfFailed = OLMA_TEXT("Log", "Журнал не сохранён в файл %1!");
+inline constexpr olma::Text kHtmlColours = OLMA_TEXT("Log", "Цвета важности в HTML");
+inline constexpr olma::Text kPanelSource = OLMA_TEXT("Log", "прибор № %1");
+inline constexpr olma::Text kPrintTitle = OLMA_TEXT("Log", "Журнал событий прибора ППКОП Ольма-Ех");
+inline constexpr olma::Text kPrintSource = OLMA_TEXT("Log", "Источник: %1");
+inline constexpr olma::Text kPrintReadTime = OLMA_TEXT("Log", "Считан: %1");
+inline constexpr olma::Text kPrintFilters = OLMA_TEXT("Log", "Фильтры: %1");
+inline constexpr olma::Text kPrintNoFilters = OLMA_TEXT("Log", "нет");
 
 } // namespace olma::logview::texts

@@ -3,6 +3,7 @@
 
 #include "common/dialogs.h"
 #include "common/safefile.h"
+#include "common/text.h"
 #include "logview/logdaychart.h"
 #include "logview/logevents.h"
 #include "logview/logrowsmodel.h"
@@ -169,8 +170,8 @@ void LogViewWidget::buildAdditions()
                     {addButton(texts::kQuickUsers, "_quickUsers"), QuickUser}};
     _dayButton = addButton(texts::kQuickDay, "_quickDay");
     _weekButton = addButton(texts::kQuickWeek, "_quickWeek");
-    _dayButton->setToolTip(QStringLiteral("События последних суток журнала"));
-    _weekButton->setToolTip(QStringLiteral("События последней недели журнала"));
+    _dayButton->setToolTip(OLMA_TEXT("Log", "События последних суток журнала"));
+    _weekButton->setToolTip(OLMA_TEXT("Log", "События последней недели журнала"));
     // One period at a time.
     connect(_dayButton, &QAbstractButton::clicked, this, [this](bool on) {
         if (on)
@@ -553,7 +554,7 @@ void LogViewWidget::initEventCombo()
 {
     QComboBox* combo = _ui->_eventComboBox;
     combo->clear();
-    combo->addItem(QStringLiteral("Все события"));
+    combo->addItem(OLMA_TEXT("Log", "Все события"));
     if (const EventTable* table = eventTable(_ui->_eventSourceComboBox->currentIndex() + 1)) {
         for (const EventName& entry : *table)
             combo->addItem(entry.text);
@@ -564,10 +565,10 @@ void LogViewWidget::initUserCombo()
 {
     QComboBox* combo = _ui->_userComboBox;
     combo->clear();
-    combo->addItem(QStringLiteral("Все пользователи"));
+    combo->addItem(OLMA_TEXT("Log", "Все пользователи"));
     for (int user = kFirstUser; user <= kUserNumbers; ++user) {
         const bool admin = user == kFirstUser || user == kLastUser;
-        combo->addItem((admin ? QStringLiteral("Администратор %1") : QStringLiteral("Пользователь %1")).arg(user));
+        combo->addItem((admin ? OLMA_TEXT("Log", "Администратор %1") : OLMA_TEXT("Log", "Пользователь %1")).arg(user));
     }
 }
 
@@ -575,17 +576,17 @@ void LogViewWidget::initTailCombo()
 {
     QComboBox* combo = _ui->_tailComboBox;
     combo->clear();
-    combo->addItem(QStringLiteral("Все ШС"));
+    combo->addItem(OLMA_TEXT("Log", "Все ШС"));
     // The second letter of "ШC" is a Latin C.
     for (int tail = 1; tail <= kTailNumbers; ++tail)
-        combo->addItem(QStringLiteral("ШC - %1").arg(tail));
+        combo->addItem(OLMA_TEXT("Log", "ШC - %1").arg(tail));
 }
 
 void LogViewWidget::initDeviceTypeCombo()
 {
     QComboBox* combo = _ui->_deviceTypeComboBox;
     combo->clear();
-    combo->addItem(QStringLiteral("Все типы"));
+    combo->addItem(OLMA_TEXT("Log", "Все типы"));
     for (const EventName& type : blockTypes())
         combo->addItem(type.text);
 }
@@ -599,9 +600,9 @@ void LogViewWidget::initDeviceAddressCombo()
     const int count = addressCount(eventCode(blockTypes(), _ui->_deviceTypeComboBox->currentText()));
     if (count == 0)
         return;
-    combo->addItem(QStringLiteral("Все адреса"));
+    combo->addItem(OLMA_TEXT("Log", "Все адреса"));
     for (int address = 1; address <= count; ++address)
-        combo->addItem(QStringLiteral("Адрес %1").arg(address));
+        combo->addItem(OLMA_TEXT("Log", "Адрес %1").arg(address));
 }
 
 void LogViewWidget::on_filterButton_clicked()

@@ -1,4 +1,6 @@
 #include "logview/sortorderwidget.h"
+
+#include "common/text.h"
 #include "ui_sortorderwidget.h"
 
 #include <QPixmap>
@@ -90,8 +92,9 @@ struct KeyEntry
 };
 
 constexpr KeyEntry kKeys[] = {
-    {DateTimeKey, "Дата/время"}, {SourceKey, "Источник"},   {EventKey, "Событие"},
-    {Param1Key, "Параметр 1"},   {Param2Key, "Параметр 2"},
+    {DateTimeKey, QT_TRANSLATE_NOOP("Log", "Дата/время")}, {SourceKey, QT_TRANSLATE_NOOP("Log", "Источник")},
+    {EventKey, QT_TRANSLATE_NOOP("Log", "Событие")},       {Param1Key, QT_TRANSLATE_NOOP("Log", "Параметр 1")},
+    {Param2Key, QT_TRANSLATE_NOOP("Log", "Параметр 2")},
 };
 
 } // namespace
@@ -102,7 +105,7 @@ SortOrderWidget::SortOrderWidget(QWidget* parent) : QWidget(parent), _ui(std::ma
     _ui->upToolButton->setIcon(QPixmap(kUpArrow));
     _ui->downToolButton->setIcon(QPixmap(kDownArrow));
     for (const KeyEntry& entry : kKeys) {
-        auto* item = new QListWidgetItem(QString::fromUtf8(entry.text), _ui->listWidget, entry.key);
+        auto* item = new QListWidgetItem(olma::translate("Log", entry.text), _ui->listWidget, entry.key);
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }

@@ -94,7 +94,7 @@ private slots:
 
     void standardDialogsSpeakRussian()
     {
-        const QStringList loaded = olma::app::installTranslations(*QCoreApplication::instance());
+        const QStringList loaded = olma::app::installTranslations(*QCoreApplication::instance(), QStringLiteral("ru"));
         QVERIFY(!loaded.isEmpty());
         QVERIFY(loaded.first().endsWith(QLatin1String("qtbase_ru.qm")));
         QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
@@ -113,20 +113,23 @@ private slots:
         QTemporaryDir dir;
         QVERIFY(dir.isValid() && QDir(dir.path()).mkdir(QStringLiteral("translations")));
         // A translation with no messages, only its language "en_GB", as the release tool writes it.
-        QFile qm(dir.filePath(QStringLiteral("translations/ControlCenter.qm")));
+        QFile qm(dir.filePath(QStringLiteral("translations/ControlCenter_en.qm")));
         QVERIFY(qm.open(QIODevice::WriteOnly));
         qm.write(QByteArray::fromHex("3cb86418caef9c95cd211cbf60a1bddd"
                                      "a700000005656e5f4742"
                                      "88000000020101"));
         qm.close();
         olma::setDataDir(dir.path());
-        const QStringList loaded = olma::app::installTranslations(*QCoreApplication::instance());
+        const QStringList loaded = olma::app::installTranslations(*QCoreApplication::instance(), QStringLiteral("en"));
         olma::setDataDir(QStringLiteral(OLMA_TEST_DATA_DIR));
         removeTranslators();
         QCOMPARE(loaded.size(), 2);
         QCOMPARE(olma::uiLanguage(), QStringLiteral("en"));
 
-        olma::app::installTranslations(*QCoreApplication::instance());
+        // English asked for, but no translation in the data folder: Russian.
+        olma::setDataDir(QDir(dir.path()).filePath(QStringLiteral("translations")));
+        olma::app::installTranslations(*QCoreApplication::instance(), QStringLiteral("en"));
+        olma::setDataDir(QStringLiteral(OLMA_TEST_DATA_DIR));
         removeTranslators();
         QCOMPARE(olma::uiLanguage(), QStringLiteral("ru"));
     }

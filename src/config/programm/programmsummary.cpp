@@ -1,5 +1,6 @@
 #include "config/programm/programmsummary.h"
 
+#include "common/text.h"
 #include "config/programm/bkvstate.h"
 #include "config/programm/bkvstates.h"
 #include "config/programm/bpstate.h"
@@ -25,7 +26,7 @@ const QString kPart = QStringLiteral("%1 %2: %3");
 
 QStringList loopTriggers(const TailState& loop)
 {
-    static const QStringList labels = texts::tailTriggerLabels();
+    const QStringList labels = texts::tailTriggerLabels();
     const quint16 values[] = {loop.guardOffDelay(), loop.guardOnDelay(), loop.broken(), loop.fault(),
                               loop.fire1(),         loop.alarm(),        loop.takeOff()};
     QStringList active;
@@ -59,51 +60,53 @@ QString activeTriggers(const Programm& programm)
     QList<QStringList> loops;
     for (int i = 0; i < programm.tailStates()->count(); ++i)
         loops.append(loopTriggers(*programm.tailStates()->tailState(i)));
-    appendRuns(parts, QStringLiteral("ШС"), loops);
+    appendRuns(parts, OLMA_TEXT("Programs", "ШС"), loops);
 
     const PCState* panel = programm.pcState();
     const quint16 panelValues[] = {panel->corpseOpen(),      panel->opFault(),         panel->rpFault(),
                                    panel->zoFault(),         panel->soFault(),         panel->noticeOff(),
                                    panel->extBlockOpening(), panel->extBlockAccident()};
     QStringList panelActive;
-    static const QStringList panelLabels = texts::panelTriggerLabels();
+    const QStringList panelLabels = texts::panelTriggerLabels();
     for (int i = 0; i < panelLabels.size(); ++i) {
         if (panelValues[i] == TriggerActive)
             panelActive.append(panelLabels.at(i));
     }
     if (!panelActive.isEmpty())
-        parts.append(QStringLiteral("Прибор: ") + panelActive.join(QStringLiteral(", ")));
+        parts.append(OLMA_TEXT("Programs", "Прибор: ") + panelActive.join(QStringLiteral(", ")));
 
     QList<QStringList> ip;
     for (int i = 0; i < programm.kvoState()->count(); ++i)
-        ip.append(programm.kvoState()->state(i) == TriggerActive ? QStringList{QStringLiteral("неисправность")}
+        ip.append(programm.kvoState()->state(i) == TriggerActive ? QStringList{OLMA_TEXT("Programs", "неисправность")}
                                                                  : QStringList());
-    appendRuns(parts, QStringLiteral("ИП"), ip);
+    appendRuns(parts, OLMA_TEXT("Programs", "ИП"), ip);
 
     QList<QStringList> bkv;
     for (int b = 0; b < programm.bkvStates()->count(); ++b) {
         QStringList outputs;
         for (int o = 0; o < kBkvOutputs; ++o) {
             if (programm.bkvStates()->bkvState(b)->state(o) == TriggerActive)
-                outputs.append(QStringLiteral("вых. %1").arg(o + 1));
+                outputs.append(OLMA_TEXT("Programs", "вых. %1").arg(o + 1));
         }
         bkv.append(outputs);
     }
-    appendRuns(parts, QStringLiteral("БКВ-А"), bkv);
+    appendRuns(parts, OLMA_TEXT("Programs", "БКВ-А"), bkv);
 
     QList<QStringList> bp;
     for (int b = 0; b < programm.bpStates()->count(); ++b) {
         const BPState* block = programm.bpStates()->bpState(b);
         QStringList active;
-        const std::pair<quint16, const char*> values[] = {
-            {block->op(), "ОП"}, {block->rp(), "РП"}, {block->ch1(), "К1"}, {block->ch2(), "К2"}};
+        const std::pair<quint16, const char*> values[] = {{block->op(), QT_TRANSLATE_NOOP("Programs", "ОП")},
+                                                          {block->rp(), QT_TRANSLATE_NOOP("Programs", "РП")},
+                                                          {block->ch1(), QT_TRANSLATE_NOOP("Programs", "К1")},
+                                                          {block->ch2(), QT_TRANSLATE_NOOP("Programs", "К2")}};
         for (const auto& [value, label] : values) {
             if (value == TriggerActive)
-                active.append(QString::fromUtf8(label));
+                active.append(olma::translate("Programs", label));
         }
         bp.append(active);
     }
-    appendRuns(parts, QStringLiteral("БП-А"), bp);
+    appendRuns(parts, OLMA_TEXT("Programs", "БП-А"), bp);
     return parts.join(QStringLiteral("; "));
 }
 

@@ -1,5 +1,6 @@
 #include "config/programm/programmtexts.h"
 
+#include "common/text.h"
 #include "config/programm/programmrecord.h"
 
 #include <array>
@@ -10,13 +11,13 @@ namespace {
 // Indexed by kind code; kind 0 does not occur.
 constexpr std::array<const char*, 8> kKindNames = {
     "",
-    "Встроенное реле",
-    "Звуковой оповещатель (ЗО)",
-    "Световой оповещатель (СО)",
-    "Контролируемый выход (ИП)",
-    "БРВ-А",
-    "БКВ-А",
-    "БВИ-А",
+    QT_TRANSLATE_NOOP("Programs", "Встроенное реле"),
+    QT_TRANSLATE_NOOP("Programs", "Звуковой оповещатель (ЗО)"),
+    QT_TRANSLATE_NOOP("Programs", "Световой оповещатель (СО)"),
+    QT_TRANSLATE_NOOP("Programs", "Контролируемый выход (ИП)"),
+    QT_TRANSLATE_NOOP("Programs", "БРВ-А"),
+    QT_TRANSLATE_NOOP("Programs", "БКВ-А"),
+    QT_TRANSLATE_NOOP("Programs", "БВИ-А"),
 };
 
 // "%1 %2 %3-%4": block kind, block number, output word, output number; both numbers from 1.
@@ -25,15 +26,15 @@ QString blockOutputTitle(int kind, unsigned number, unsigned blockSize, const ch
     return QStringLiteral("%1 %2 %3-%4")
         .arg(kindName(kind))
         .arg(number / blockSize + 1)
-        .arg(QString::fromUtf8(outputWord))
+        .arg(olma::translate("Programs", outputWord))
         .arg(number % blockSize + 1);
 }
 
 } // namespace
 
-QString kindName(int kind)
+olma::Text kindName(int kind)
 {
-    return kind >= 1 && kind < int(kKindNames.size()) ? QString::fromUtf8(kKindNames[size_t(kind)]) : QString();
+    return kind >= 1 && kind < int(kKindNames.size()) ? olma::Text("Programs", kKindNames[size_t(kind)]) : olma::Text();
 }
 
 QString programmTitle(unsigned index)
@@ -42,166 +43,166 @@ QString programmTitle(unsigned index)
     const unsigned number = numberInKind(index);
     switch (kind) {
     case KindBuiltInRelay:
-        return QStringLiteral("%1 - К%2").arg(kindName(kind)).arg(number + 1);
+        return OLMA_TEXT("Programs", "%1 - К%2").arg(kindName(kind)).arg(number + 1);
     case KindSound:
     case KindLight:
         return kindName(kind);
     case KindControlledOutput:
         return QStringLiteral("%1 - %2").arg(kindName(kind)).arg(number + 1);
     case KindBrv:
-        return blockOutputTitle(kind, number, kBrvBlockSize, "Реле");
+        return blockOutputTitle(kind, number, kBrvBlockSize, QT_TRANSLATE_NOOP("Programs", "Реле"));
     case KindBkv:
-        return blockOutputTitle(kind, number, kBkvBlockSize, "Выход");
+        return blockOutputTitle(kind, number, kBkvBlockSize, QT_TRANSLATE_NOOP("Programs", "Выход"));
     case KindBvi:
-        return blockOutputTitle(kind, number, kBviBlockSize, "С/Д");
+        return blockOutputTitle(kind, number, kBviBlockSize, QT_TRANSLATE_NOOP("Programs", "С/Д"));
     }
     return QString();
 }
 
-QString paramsName()
+olma::Text paramsName()
 {
-    return QStringLiteral("Параметры");
+    return OLMA_TEXT("Programs", "Параметры");
 }
 
-QString descriptionName()
+olma::Text descriptionName()
 {
-    return QStringLiteral("Описание");
+    return OLMA_TEXT("Programs", "Описание");
 }
 
-QString tailStatesName()
+olma::Text tailStatesName()
 {
-    return QStringLiteral("Состояние ШС");
+    return OLMA_TEXT("Programs", "Состояние ШС");
 }
 
-QString tailStateName()
+olma::Text tailStateName()
 {
-    return QStringLiteral("Шлейф сигнализации");
+    return OLMA_TEXT("Programs", "Шлейф сигнализации");
 }
 
-QString pcStateName()
+olma::Text pcStateName()
 {
-    return QStringLiteral("Состояние блоков");
+    return OLMA_TEXT("Programs", "Состояние блоков");
 }
 
-QString kvoStateName()
+olma::Text kvoStateName()
 {
-    return QStringLiteral("Состояние ИП");
+    return OLMA_TEXT("Programs", "Состояние ИП");
 }
 
-QString bkvStatesName()
+olma::Text bkvStatesName()
 {
-    return QStringLiteral("Выходы БКВ-А");
+    return OLMA_TEXT("Programs", "Выходы БКВ-А");
 }
 
-QString bkvStateName()
+olma::Text bkvStateName()
 {
-    return QStringLiteral("Выход БКВ-А");
+    return OLMA_TEXT("Programs", "Выход БКВ-А");
 }
 
-QString bpStatesName()
+olma::Text bpStatesName()
 {
-    return QStringLiteral("Цепи БП-А");
+    return OLMA_TEXT("Programs", "Цепи БП-А");
 }
 
-QString bpStateName()
+olma::Text bpStateName()
 {
-    return QStringLiteral("Блок питания БП-А");
+    return OLMA_TEXT("Programs", "Блок питания БП-А");
 }
 
 QString inactive()
 {
-    return QStringLiteral("Неактивно");
+    return OLMA_TEXT("Programs", "Неактивно");
 }
 
 QString active()
 {
-    return QStringLiteral("Активно");
+    return OLMA_TEXT("Programs", "Активно");
 }
 
 QString forbidden()
 {
-    return QStringLiteral("Запрет активации");
+    return OLMA_TEXT("Programs", "Запрет активации");
 }
 
 QString tacticLabel()
 {
-    return QStringLiteral("Тактика");
+    return OLMA_TEXT("Programs", "Тактика");
 }
 
 QString initStateLabel()
 {
-    return QStringLiteral("Начальное состояние");
+    return OLMA_TEXT("Programs", "Начальное состояние");
 }
 
 QString workTimeLabel()
 {
-    return QStringLiteral("Время работы");
+    return OLMA_TEXT("Programs", "Время работы");
 }
 
 QString tacticWord(int tactic)
 {
     switch (tactic) {
     case 0:
-        return QStringLiteral("автомат");
+        return OLMA_TEXT("Programs", "автомат");
     case 1:
-        return QStringLiteral("лампа");
+        return OLMA_TEXT("Programs", "лампа");
     }
     return QString();
 }
 
 QString initStateWord(bool on)
 {
-    return on ? QStringLiteral("включено") : QStringLiteral("выключено");
+    return on ? OLMA_TEXT("Programs", "включено") : OLMA_TEXT("Programs", "выключено");
 }
 
 QStringList tailTriggerLabels()
 {
     return {
-        QStringLiteral("Задержка на снятие"),
-        QStringLiteral("Задержка на взятие"),
-        QStringLiteral("Нарушен"),
-        QStringLiteral("Неисправен"),
-        QStringLiteral("Пожар-1"),
-        QStringLiteral("Тревога (Пожар-2)"),
-        QStringLiteral("Снят"),
+        OLMA_TEXT("Programs", "Задержка на снятие"),
+        OLMA_TEXT("Programs", "Задержка на взятие"),
+        OLMA_TEXT("Programs", "Нарушен"),
+        OLMA_TEXT("Programs", "Неисправен"),
+        OLMA_TEXT("Programs", "Пожар-1"),
+        OLMA_TEXT("Programs", "Тревога (Пожар-2)"),
+        OLMA_TEXT("Programs", "Снят"),
     };
 }
 
 QStringList tailTriggerHtmlLabels()
 {
     return {
-        QStringLiteral("Задержка на снятие:"),
-        QStringLiteral("Задержка на взятие"),
-        QStringLiteral("Нарушен"),
-        QStringLiteral("Неисправен:"),
-        QStringLiteral("Пожар-1:"),
-        QStringLiteral("Тревога (Пожар-2):"),
-        QStringLiteral("Снят:"),
+        OLMA_TEXT("Programs", "Задержка на снятие:"),
+        OLMA_TEXT("Programs", "Задержка на взятие"),
+        OLMA_TEXT("Programs", "Нарушен"),
+        OLMA_TEXT("Programs", "Неисправен:"),
+        OLMA_TEXT("Programs", "Пожар-1:"),
+        OLMA_TEXT("Programs", "Тревога (Пожар-2):"),
+        OLMA_TEXT("Programs", "Снят:"),
     };
 }
 
 QStringList panelTriggerLabels()
 {
     return {
-        QStringLiteral("Вскрытие корпуса"),        QStringLiteral("Неисправность ОП"),
-        QStringLiteral("Неисправность РП"),        QStringLiteral("Неисправность ЗО"),
-        QStringLiteral("Неисправность СО"),        QStringLiteral("Отключение оповещения"),
-        QStringLiteral("Вскрытие внешнего блока"), QStringLiteral("Авария внешнего блока"),
+        OLMA_TEXT("Programs", "Вскрытие корпуса"),        OLMA_TEXT("Programs", "Неисправность ОП"),
+        OLMA_TEXT("Programs", "Неисправность РП"),        OLMA_TEXT("Programs", "Неисправность ЗО"),
+        OLMA_TEXT("Programs", "Неисправность СО"),        OLMA_TEXT("Programs", "Отключение оповещения"),
+        OLMA_TEXT("Programs", "Вскрытие внешнего блока"), OLMA_TEXT("Programs", "Авария внешнего блока"),
     };
 }
 
 QString bkvOutputLabel(int output)
 {
-    return QStringLiteral("Неисправность выхода - %1").arg(output);
+    return OLMA_TEXT("Programs", "Неисправность выхода - %1").arg(output);
 }
 
 QStringList bpTriggerLabels()
 {
     return {
-        QStringLiteral("Неисправность ОП"),
-        QStringLiteral("Неисправность РП"),
-        QStringLiteral("Неисправность канала 1"),
-        QStringLiteral("Неисправность канала 2"),
+        OLMA_TEXT("Programs", "Неисправность ОП"),
+        OLMA_TEXT("Programs", "Неисправность РП"),
+        OLMA_TEXT("Programs", "Неисправность канала 1"),
+        OLMA_TEXT("Programs", "Неисправность канала 2"),
     };
 }
 

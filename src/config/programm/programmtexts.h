@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/text.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -8,21 +10,21 @@
 namespace olma::config::programm::texts {
 
 // The name of a program's kind of output (1..7); empty for any other code.
-QString kindName(int kind);
+olma::Text kindName(int kind);
 // The title of program `index` in lists and exports, e.g. «Встроенное реле - К1», «БКВ-А 2 Выход-1».
 QString programmTitle(unsigned index);
 
 // Node names.
-QString paramsName();
-QString descriptionName();
-QString tailStatesName();
-QString tailStateName();
-QString pcStateName();
-QString kvoStateName();
-QString bkvStatesName();
-QString bkvStateName();
-QString bpStatesName();
-QString bpStateName();
+olma::Text paramsName();
+olma::Text descriptionName();
+olma::Text tailStatesName();
+olma::Text tailStateName();
+olma::Text pcStateName();
+olma::Text kvoStateName();
+olma::Text bkvStatesName();
+olma::Text bkvStateName();
+olma::Text bpStatesName();
+olma::Text bpStateName();
 
 // Trigger values.
 QString inactive();

@@ -1,6 +1,7 @@
 #include "config/widgets/configurationprogrammswidget.h"
 #include "ui_configurationprogrammswidget.h"
 
+#include "common/text.h"
 #include "config/programm/bkvstates.h"
 #include "config/programm/bpstates.h"
 #include "config/programm/kvostate.h"
@@ -19,8 +20,8 @@ namespace {
 // The editor takes what the list leaves.
 constexpr int kProgrammsPageWidth = 900;
 constexpr int kSummaryWidth = 220;
-const QString kSummaryHeader = QStringLiteral("Срабатывание");
-const QString kOnlyUsed = QStringLiteral("только используемые");
+constexpr olma::Text kSummaryHeader = OLMA_TEXT("ConfigurationPages", "Срабатывание");
+constexpr olma::Text kOnlyUsed = OLMA_TEXT("ConfigurationPages", "только используемые");
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #include "config/widgets/configurationtailswidget.h"
 #include "ui_configurationtailswidget.h"
 
+#include "common/text.h"
 #include "config/multitail.h"
 #include "config/tails.h"
 #include "config/widgets/listpage.h"
@@ -15,7 +16,7 @@ namespace {
 
 // Initial split: the loop names are short, the page gets the rest.
 constexpr int kTailsListWidth = 300;
-const QString kDescriptionHeader = QStringLiteral("Описание");
+constexpr olma::Text kDescriptionHeader = OLMA_TEXT("ConfigurationPages", "Описание");
 constexpr int kTailsPageWidth = 1000;
 
 } // namespace

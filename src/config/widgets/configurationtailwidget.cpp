@@ -1,6 +1,7 @@
 #include "config/widgets/configurationtailwidget.h"
 #include "ui_configurationtailwidget.h"
 
+#include "common/text.h"
 #include "config/configitem.h"
 #include "config/configtexts.h"
 #include "config/multitail.h"
@@ -21,9 +22,10 @@ bool isFireLike(int type)
     return type == TailFire || type == TailHeatFire || type == TailUserDefined;
 }
 
-const QString kMismatchMark = QStringLiteral("⚠ Флаги шлейфа не соответствуют его типу");
-const QString kMismatchTip = QStringLiteral("Флаги показаны такими, какими их хранит конфигурация. "
-                                            "Правила типа применятся, когда тип будет выбран заново.");
+constexpr olma::Text kMismatchMark = OLMA_TEXT("ConfigurationPages", "⚠ Флаги шлейфа не соответствуют его типу");
+constexpr olma::Text kMismatchTip =
+    OLMA_TEXT("ConfigurationPages", "Флаги показаны такими, какими их хранит конфигурация. "
+                                    "Правила типа применятся, когда тип будет выбран заново.");
 
 // Whether the flags the type fixes are as the type wants them.
 bool fitsType(const TailCommon& loop)

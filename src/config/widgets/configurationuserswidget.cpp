@@ -1,6 +1,7 @@
 #include "config/widgets/configurationuserswidget.h"
 #include "ui_configurationuserswidget.h"
 
+#include "common/text.h"
 #include "config/multiuser.h"
 #include "config/users.h"
 #include "config/widgets/listpage.h"
@@ -20,9 +21,9 @@ namespace {
 constexpr int kUsersListWidth = 360;
 constexpr int kUsersPageWidth = 1000;
 constexpr int kNameColumnWidth = 160;
-const QString kOnlySet = QStringLiteral("только заданные");
-const QString kSamePassword = QStringLiteral("Тот же пароль: %1");
-const QString kSameKey = QStringLiteral("Тот же ключ iButton: %1");
+constexpr olma::Text kOnlySet = OLMA_TEXT("ConfigurationPages", "только заданные");
+constexpr olma::Text kSamePassword = OLMA_TEXT("ConfigurationPages", "Тот же пароль: %1");
+constexpr olma::Text kSameKey = OLMA_TEXT("ConfigurationPages", "Тот же ключ iButton: %1");
 const QColor kDuplicateColour(255, 224, 160);
 
 } // namespace

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/text.h"
+
 #include <QString>
 
 // The texts the configuration pages show besides their form labels: verdicts, hints, list rows,
@@ -7,30 +9,32 @@
 namespace olma::config::pagetexts {
 
 // Password verdicts, shared by the engineer password field and the user password editor.
-inline const QString kPasswordAccepted = QStringLiteral("Пароль принят!");
-inline const QString kPasswordBadLength = QStringLiteral("Недопустимая длина пароля!");
-inline const QString kEngineerPasswordDigitsOnly = QStringLiteral("Пароль должен содержать только цифры!");
-inline const QString kUserPasswordDigitsOnly = QStringLiteral("Пароль должен состоять только из цифр!");
-inline const QString kPasswordsDiffer = QStringLiteral("Пароли не совпадают!");
+inline constexpr olma::Text kPasswordAccepted = OLMA_TEXT("ConfigurationPages", "Пароль принят!");
+inline constexpr olma::Text kPasswordBadLength = OLMA_TEXT("ConfigurationPages", "Недопустимая длина пароля!");
+inline constexpr olma::Text kEngineerPasswordDigitsOnly =
+    OLMA_TEXT("ConfigurationPages", "Пароль должен содержать только цифры!");
+inline constexpr olma::Text kUserPasswordDigitsOnly =
+    OLMA_TEXT("ConfigurationPages", "Пароль должен состоять только из цифр!");
+inline constexpr olma::Text kPasswordsDiffer = OLMA_TEXT("ConfigurationPages", "Пароли не совпадают!");
 
 // Shown when a message field refuses a character.
-inline const QString kMessageHint =
-    QStringLiteral("Сообщение может содержать\n только цифры, кириллические \n или служебные символы");
+inline constexpr olma::Text kMessageHint =
+    OLMA_TEXT("ConfigurationPages", "Сообщение может содержать\n только цифры, кириллические \n или служебные символы");
 
 // List pages.
-inline const QString kCopy = QStringLiteral("Копировать");
-inline const QString kPaste = QStringLiteral("Вставить");
+inline constexpr olma::Text kCopy = OLMA_TEXT("ConfigurationPages", "Копировать");
+inline constexpr olma::Text kPaste = OLMA_TEXT("ConfigurationPages", "Вставить");
 // "name - number", the row of a user or a loop.
 inline const QString kNumberedRow = QStringLiteral("%1 - %2");
 
 // Block table.
-inline const QString kConnected = QStringLiteral("Подключено");
+inline constexpr olma::Text kConnected = OLMA_TEXT("ConfigurationPages", "Подключено");
 
 // Check boxes of the loop access group: "ШС-1", "ШС-2", ...
-inline const QString kAccessGroupBase = QStringLiteral("ШС");
+inline constexpr olma::Text kAccessGroupBase = OLMA_TEXT("ConfigurationPages", "ШС");
 
 // Rows of the ИП and БКВ-А trigger groups: "Неисправность ИП - 1:", "Неисправность Выхода - 1:", ...
-inline const QString kIpFaultRow = QStringLiteral("Неисправность ИП");
-inline const QString kBkvOutputFaultRow = QStringLiteral("Неисправность Выхода");
+inline constexpr olma::Text kIpFaultRow = OLMA_TEXT("ConfigurationPages", "Неисправность ИП");
+inline constexpr olma::Text kBkvOutputFaultRow = OLMA_TEXT("ConfigurationPages", "Неисправность Выхода");
 
 } // namespace olma::config::pagetexts

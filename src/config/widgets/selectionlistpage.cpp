@@ -1,5 +1,6 @@
 #include "config/widgets/selectionlistpage.h"
 
+#include "common/text.h"
 #include "config/widgets/listpage.h"
 
 #include <QCheckBox>
@@ -85,7 +86,7 @@ void SelectionListPage::addFilter(const QString& onlyText, std::function<bool(in
     auto* row = new QHBoxLayout;
     _filter = new QLineEdit(column);
     _filter->setObjectName(QStringLiteral("_filterLineEdit"));
-    _filter->setPlaceholderText(QStringLiteral("Фильтр: номер или текст"));
+    _filter->setPlaceholderText(OLMA_TEXT("ConfigurationPages", "Фильтр: номер или текст"));
     _filter->setClearButtonEnabled(true);
     row->addWidget(_filter, 1);
     if (!onlyText.isEmpty() && only) {

@@ -1,5 +1,6 @@
 #include "config/widgets/ycombogroup.h"
 
+#include "common/text.h"
 #include "config/widgets/ycombobox.h"
 
 #include <QGridLayout>
@@ -9,7 +10,7 @@
 namespace olma::config {
 namespace {
 
-const QString kDropText = QStringLiteral("Сбросить");
+constexpr olma::Text kDropText = OLMA_TEXT("ConfigurationPages", "Сбросить");
 const QString kNumberedLabel = QStringLiteral("%1 - %2:");
 const QString kPlainLabel = QStringLiteral("%1: ");
 
