@@ -34,5 +34,5 @@ function(olma_add_test)
     set_tests_properties(${T_NAME} PROPERTIES
         TIMEOUT ${T_TIMEOUT}
         LABELS "${T_LABELS}"
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TMPDIR=${tmp};XDG_DATA_HOME=${tmp};XDG_CONFIG_HOME=${tmp};LC_ALL=C.UTF-8;QT_LOGGING_RULES=qt.qpa.*=false")
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;TMPDIR=${tmp};XDG_DATA_HOME=${tmp};XDG_CONFIG_HOME=${tmp};LC_ALL=C.UTF-8;OLMA_LANG=ru;QT_LOGGING_RULES=qt.qpa.*=false")
 endfunction()

@@ -297,6 +297,37 @@ The command was carried out; the archive stays unavailable until the error is fi
     </message>
 </context>
 <context>
+    <name>Cli</name>
+    <message>
+        <source>Пароль для архива %1: </source>
+        <translation>Archive password for %1: </translation>
+    </message>
+    <message>
+        <source>: архив: </source>
+        <translation>: archive: </translation>
+    </message>
+    <message>
+        <source>Версия ПО: </source>
+        <translation>Firmware version: </translation>
+    </message>
+    <message>
+        <source>Тип прибора: </source>
+        <translation>Panel type: </translation>
+    </message>
+    <message>
+        <source>Серийный номер: </source>
+        <translation>Serial number: </translation>
+    </message>
+    <message>
+        <source>Время и дата: </source>
+        <translation>Time and date: </translation>
+    </message>
+    <message>
+        <source>Перевод %1 не найден: сообщения будут на русском языке</source>
+        <translation>Translation %1 not found: messages will be in Russian</translation>
+    </message>
+</context>
+<context>
     <name>CommonStateWidget</name>
     <message>
         <source>Device common state information window</source>

@@ -35,12 +35,16 @@ _olma_cli()
             COMPREPLY=($(compgen -W "common faults loops zones access relays" -- "$cur"))
             return
             ;;
+        --lang)
+            COMPREPLY=($(compgen -W "ru en" -- "$cur"))
+            return
+            ;;
     esac
 
     if [[ $cur == -* ]]; then
         local options
         options=$("${words[0]}" "$cmd" --help 2>/dev/null | grep -o -- '--[a-z][a-z0-9-]*' | sort -u)
-        COMPREPLY=($(compgen -W "$options --help" -- "$cur"))
+        COMPREPLY=($(compgen -W "$options --help --lang" -- "$cur"))
         return
     fi
     _filedir

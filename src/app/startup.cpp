@@ -13,14 +13,10 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QScreen>
 #include <QTextStream>
 #include <QTimer>
-#include <QTranslator>
 
-#include <algorithm>
 #include <memory>
 
 namespace olma::app {
@@ -30,9 +26,6 @@ namespace {
 constexpr int kDemoPage = 2;
 // A screenshot without an end time is taken once the window has polled a few times.
 constexpr int kDefaultScreenshotDelayMs = 3000;
-
-const char* const kProgramTranslation = "ControlCenter_";
-const char* const kQtTranslation = "qtbase_";
 
 } // namespace
 
@@ -132,37 +125,6 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     return result;
 }
 
-QString chooseLanguage(const QString& chosen)
-{
-    if (!chosen.isEmpty())
-        return chosen;
-    return QLocale::system().uiLanguages().value(0).startsWith(QLatin1String("ru")) ? QStringLiteral("ru")
-                                                                                    : QStringLiteral("en");
-}
-
-QStringList installTranslations(QCoreApplication& app, const QString& language)
-{
-    QStringList loaded;
-    // Returns the language of the translation installed, empty when none was.
-    const auto install = [&](const QString& name, const QString& dir) {
-        auto translator = std::make_unique<QTranslator>(&app);
-        if (!translator->load(name, dir))
-            return QString();
-        loaded << translator->filePath();
-        const QString tag = translator->language();
-        app.installTranslator(translator.release());
-        return tag;
-    };
-    install(QString::fromLatin1(kQtTranslation) + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
-    // The program's own words are Russian; only another language needs a translation of them.
-    // The manual follows the language of the program's texts actually loaded: Russian when the
-    // translation asked for is missing.
-    olma::setUiLanguage(language != QLatin1String("ru") ? install(QString::fromLatin1(kProgramTranslation) + language,
-                                                                  olma::dataFile(QStringLiteral("translations")))
-                                                        : QString());
-    return loaded;
-}
-
 int run(QApplication& app)
 {
     const ParsedCommandLine command = parseCommandLine(app.arguments());
@@ -174,15 +136,11 @@ int run(QApplication& app)
     const StartOptions& options = command.options;
 
     const QString language = chooseLanguage(options.language);
-    const QString programTranslation = QString::fromLatin1(kProgramTranslation) + language;
-    const QStringList translations = installTranslations(app, language);
     // Without its translation the program still runs, in Russian; whoever installed it should know.
-    if (language != QLatin1String("ru") &&
-        !std::any_of(translations.begin(), translations.end(),
-                     [&](const QString& file) { return QFileInfo(file).completeBaseName() == programTranslation; }))
-        QTextStream(stderr)
-            << OLMA_TEXT("MainWindow", "Перевод %1 не найден: окна будут на русском языке").arg(programTranslation)
-            << '\n';
+    if (!hasProgramTranslation(installTranslations(app, language), language))
+        QTextStream(stderr) << OLMA_TEXT("MainWindow", "Перевод %1 не найден: окна будут на русском языке")
+                                   .arg(programTranslationName(language))
+                            << '\n';
     olma::style::install();
     olma::gui::registerPages();
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "common/uilanguage.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -36,15 +38,9 @@ struct ParsedCommandLine
 // `arguments` includes the program name, as QCoreApplication::arguments() has it.
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 
-// The language of the windows: the one chosen on the command line, else Russian when the system
-// speaks Russian and English otherwise.
-QString chooseLanguage(const QString& chosen);
-
-// Installs Qt's own texts in `language` (standard dialogs and buttons) and, for a language other
-// than Russian, the program's translation "ControlCenter_<language>" from the data folder, each
-// when it is present; the language of the latter (Russian without one) becomes the interface
-// language, olma::uiLanguage(), which the manual follows. Returns the files loaded.
-QStringList installTranslations(QCoreApplication& app, const QString& language);
+// The language choice and the translations are the core's, shared with olma-cli.
+using olma::chooseLanguage;
+using olma::installTranslations;
 
 // The whole run of the program: returns its exit code.
 int run(QApplication& app);

@@ -7,6 +7,7 @@
 #include "archive/storedconfiguration.h"
 #include "cli/cli.h"
 #include "common/devicetype.h"
+#include "common/text.h"
 #include "config/configuration.h"
 #include "config/descriptiondocument.h"
 #include "config/imagemap.h"
@@ -81,7 +82,7 @@ QString askPassword(const QString& location)
     if (::isatty(STDIN_FILENO) != 1)
         return {};
     QTextStream err(stderr);
-    err << "Пароль для архива " << location << ": " << Qt::flush;
+    err << OLMA_TEXT("Cli", "Пароль для архива %1: ").arg(location) << Qt::flush;
     termios saved{};
     const bool quiet = ::tcgetattr(STDIN_FILENO, &saved) == 0;
     if (quiet) {
@@ -469,6 +470,22 @@ QString archiveUsage()
         "read-config, write-config and read-log archive what they moved.\n");
 }
 
+bool takeLanguageOption(QStringList& args, QString* language, QString* error)
+{
+    const qsizetype last = args.lastIndexOf(QStringLiteral("--lang"));
+    if (last >= 0 && last == args.size() - 1) {
+        *error = QStringLiteral("--lang needs ru or en");
+        return false;
+    }
+    const std::optional<QString> value = takeValue(args, QStringLiteral("lang"));
+    *language = value.value_or(QString());
+    if (value && *language != QLatin1String("ru") && *language != QLatin1String("en")) {
+        *error = QStringLiteral("--lang needs ru or en, not \"%1\"").arg(*language);
+        return false;
+    }
+    return true;
+}
+
 int runWithArchive(const QStringList& arguments, QTextStream& out, QTextStream& err, bool progressBar)
 {
     QStringList args = arguments;
@@ -506,7 +523,7 @@ int runWithArchive(const QStringList& arguments, QTextStream& out, QTextStream& 
     }
     const int status = run(args, out, err, progressBar, &records);
     if (!records.trouble().isEmpty())
-        err << "olma-cli " << args.value(0) << ": архив: " << records.trouble() << Qt::endl;
+        err << "olma-cli " << args.value(0) << OLMA_TEXT("Cli", ": архив: ") << records.trouble() << Qt::endl;
     if (args.isEmpty() || args.first() == QLatin1String("help") || args.first() == QLatin1String("--help") ||
         args.first() == QLatin1String("-h")) {
         if (args.size() <= 1)
@@ -519,7 +536,7 @@ int runWithArchive(const QStringList& arguments, QTextStream& out, QTextStream& 
     const QString trouble = panel ? archiveAfter(*archiving, *panel, choice, partialLog)
                                   : QStringLiteral("the panel did not say who it is; nothing archived");
     if (!trouble.isEmpty())
-        err << "olma-cli " << archiving->command << ": архив: " << trouble << Qt::endl;
+        err << "olma-cli " << archiving->command << OLMA_TEXT("Cli", ": архив: ") << trouble << Qt::endl;
     return status;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 class QTextStream;
@@ -13,6 +14,10 @@ namespace olma::cli {
 // alone for this run. An archive that cannot be reached never fails a panel command: the
 // trouble is told on standard error and the command's own result stands.
 int runWithArchive(const QStringList& arguments, QTextStream& out, QTextStream& err, bool progressBar = false);
+
+// Takes "--lang ru|en" (or "--lang=…") out of `args` into `language` (left empty without one: the
+// system's language). False with `error` set for another value or a missing one.
+bool takeLanguageOption(QStringList& args, QString* language, QString* error);
 
 // The archive commands' usage lines.
 QString archiveUsage();

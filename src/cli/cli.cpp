@@ -3,6 +3,7 @@
 #include "cli/terminalprogress.h"
 #include "common/devicetype.h"
 #include "common/safefile.h"
+#include "common/text.h"
 #include "config/configexport.h"
 #include "config/configuration.h"
 #include "config/imagemap.h"
@@ -109,10 +110,10 @@ const QStringList kStatePages = {QStringLiteral("common"), QStringLiteral("fault
                                  QStringLiteral("zones"),  QStringLiteral("access"), QStringLiteral("relays")};
 
 // The captions of the common state page, in its order.
-const QString kVersionCaption = QStringLiteral("Версия ПО: ");
-const QString kTypeCaption = QStringLiteral("Тип прибора: ");
-const QString kSerialCaption = QStringLiteral("Серийный номер: ");
-const QString kClockCaption = QStringLiteral("Время и дата: ");
+const olma::Text kVersionCaption = OLMA_TEXT("Cli", "Версия ПО: ");
+const olma::Text kTypeCaption = OLMA_TEXT("Cli", "Тип прибора: ");
+const olma::Text kSerialCaption = OLMA_TEXT("Cli", "Серийный номер: ");
+const olma::Text kClockCaption = OLMA_TEXT("Cli", "Время и дата: ");
 
 // "--model" values by model index: the 4-, 8- and 16-loop panels.
 int Options::deviceType() const
@@ -823,6 +824,9 @@ QString usage()
                            "PORT is a serial device or a network address: tcp://host:port (plain TCP) or\n"
                            "tls://host:port (checked against the system's certificates, or --ca FILE;\n"
                            "--insecure takes any certificate).\n"
+                           "--lang {ru,en} (with any command): the language of the messages; by default\n"
+                           "Russian when the system speaks Russian, else English. Files and documents\n"
+                           "are the same in every language.\n"
                            "Exit status: 0 done, 1 failed (the reason is printed), 2 bad command line.\n");
     return text;
 }

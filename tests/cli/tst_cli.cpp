@@ -19,9 +19,11 @@
 #include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QProcess>
+
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QtEndian>
+#include <cerrno>
 
 #include <sys/stat.h>
 
@@ -248,7 +250,7 @@ private slots:
         QTest::addColumn<QStringList>("args");
         QTest::addColumn<int>("limit"); // a file-size limit standing for a full disk; 0: none
         QTest::addColumn<QStringList>("message");
-        const QString noSpace = QStringLiteral("File too large");
+        const QString noSpace = qt_error_string(EFBIG); // in the language of the system library
         const QString saveConf = QStringLiteral("Невозможно записать конфигурацию в файл: \"@/old.bin\"!");
         QTest::newRow("new-config, full disk") << QStringList{"new-config", "--model", "4", "--out", "@/old.bin"}
                                                << 4096 << QStringList{saveConf, "@/old.bin: " + noSpace};
@@ -595,6 +597,31 @@ private slots:
         run = tool({});
         QCOMPARE(run.status, 2);
         QVERIFY(run.err.startsWith(QLatin1String("Usage: olma-cli")));
+
+        // The messages speak the language asked for (the tests' system speaks Russian); a
+        // document is the same in every language.
+        const QString missing = dir.filePath("missing");
+        run = tool({"identify", "--lang", "en", "--port", missing});
+        QCOMPARE(run.status, 1);
+        QVERIFY2(run.err.startsWith(QLatin1String("olma-cli identify: No link to Olma-Ex")), qPrintable(run.err));
+        run = tool({"--lang=ru", "identify", "--port", missing});
+        QVERIFY2(run.err.startsWith(QStringLiteral("olma-cli identify: Нет связи с Ольма-Ех")), qPrintable(run.err));
+        run = tool({"identify", "--port", port, "--lang", "en"});
+        QCOMPARE(run.status, 0);
+        QVERIFY2(run.out.contains(QLatin1String("Serial number: ")), qPrintable(run.out));
+        for (const char* language : {"de", ""}) {
+            run = tool({"identify", "--port", port, "--lang", language});
+            QCOMPARE(run.status, 2);
+            QVERIFY(run.err.contains(QLatin1String("--lang")));
+        }
+        QCOMPARE(tool({"export-config", dir.filePath("conf.bin"), "--model", "16", "--out", dir.filePath("en.rtf"),
+                       "--lang", "en"})
+                     .status,
+                 0);
+        QCOMPARE(
+            tool({"export-config", dir.filePath("conf.bin"), "--model", "16", "--out", dir.filePath("ru.rtf")}).status,
+            0);
+        QCOMPARE(readAll(dir.filePath("en.rtf")), readAll(dir.filePath("ru.rtf")));
 
         panel.terminate();
         QVERIFY(panel.waitForFinished());
