@@ -98,9 +98,18 @@ void SelectionListPage::addFilter(const QString& onlyText, std::function<bool(in
     layout->addLayout(row);
     splitter->replaceWidget(at, column);
     layout->addWidget(_tree);
+    // Tab goes to the filter, the list, then the page beside it. The list moved to the end of the
+    // chain with its new parent, behind the page made already: the page leaves the window and comes
+    // back, which puts its controls at the end again. Pages made later go there anyway.
     setTabOrder(_filter, _only ? static_cast<QWidget*>(_only) : _tree);
     if (_only)
         setTabOrder(_only, _tree);
+    if (_page) {
+        _stack->removeWidget(_page);
+        _page->setParent(nullptr);
+        _stack->addWidget(_page);
+        _stack->setCurrentWidget(_page);
+    }
     connect(_filter, &QLineEdit::textChanged, this, &SelectionListPage::applyFilter);
 }
 
