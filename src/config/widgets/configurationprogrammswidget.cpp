@@ -35,8 +35,10 @@ ConfigurationProgrammsWidget::ConfigurationProgrammsWidget(Programms* programms,
     _ui->_programmsTreeWidget->headerItem()->setText(1, kSummaryHeader);
     attach(_ui->_programmsTreeWidget, _ui->_programmPropertyStack);
     addFilter(kOnlyUsed, [this](int row) { return programm::anyTriggerSet(*_programms->programm(row)); });
-    _ui->_splitter->setSizes({fittingListWidth() + kSummaryWidth, kProgrammsPageWidth});
-    _ui->_programmsTreeWidget->header()->resizeSection(0, fittingListWidth());
+    // Measured once: every title is laid out for it.
+    const int listWidth = fittingListWidth();
+    _ui->_splitter->setSizes({listWidth + kSummaryWidth, kProgrammsPageWidth});
+    _ui->_programmsTreeWidget->header()->resizeSection(0, listWidth);
 }
 
 void ConfigurationProgrammsWidget::decorateRow(QTreeWidgetItem* item, int row)
