@@ -41,6 +41,8 @@ ConfigurationProgrammsWidget::ConfigurationProgrammsWidget(Programms* programms,
     _ui->_programmsTreeWidget->header()->resizeSection(0, listWidth);
 }
 
+ConfigurationProgrammsWidget::~ConfigurationProgrammsWidget() = default;
+
 void ConfigurationProgrammsWidget::decorateRow(QTreeWidgetItem* item, int row)
 {
     const QString summary = programm::activeTriggers(*_programms->programm(row));
@@ -51,13 +53,10 @@ void ConfigurationProgrammsWidget::decorateRow(QTreeWidgetItem* item, int row)
 void ConfigurationProgrammsWidget::refreshSummary(const Programm* programm)
 {
     for (int row = 0; row < _programms->count(); ++row) {
-        if (_programms->programm(row) != programm)
-            continue;
-        if (QTreeWidgetItem* item = rowItem(row)) {
-            const QSignalBlocker blocker(tree());
-            decorateRow(item, row);
+        if (_programms->programm(row) == programm) {
+            redecorate({row});
+            return;
         }
-        return;
     }
 }
 
@@ -77,12 +76,6 @@ void ConfigurationProgrammsWidget::followChanges(const QList<Programm*>& program
     }
 }
 
-ConfigurationProgrammsWidget::~ConfigurationProgrammsWidget()
-{
-    // The editor of several programs edits the multi-selection object; it goes first.
-    dropPage();
-}
-
 int ConfigurationProgrammsWidget::rowCount() const
 {
     return _programms->count();
@@ -99,17 +92,13 @@ QWidget* ConfigurationProgrammsWidget::createRowPage(int row, QWidget* parent)
     return _programms->programm(row)->createWidget(parent);
 }
 
-QWidget* ConfigurationProgrammsWidget::createMultiPage(const QList<int>& rows, QWidget* parent)
+std::unique_ptr<ConfigItem> ConfigurationProgrammsWidget::createMulti(const QList<int>& rows)
 {
-    _multiProgramm.reset();
-    QList<Programm*> selected;
-    selected.reserve(rows.size());
-    for (int row : rows)
-        selected.append(_programms->programm(row));
     followChanges({});
-    _multiProgramm = std::make_unique<MultiProgramm>(selected, _programms->deviceType());
-    connect(_multiProgramm.get(), &MultiProgramm::changed, this, &ConfigurationProgrammsWidget::refreshSummary);
-    return _multiProgramm->createWidget(parent);
+    const auto programm = [this](int row) { return _programms->programm(row); };
+    auto selection = std::make_unique<MultiProgramm>(nodes<Programm>(rows, programm), _programms->deviceType());
+    connect(selection.get(), &MultiProgramm::changed, this, &ConfigurationProgrammsWidget::refreshSummary);
+    return selection;
 }
 
 void ConfigurationProgrammsWidget::paste(int source, int target)

@@ -1,11 +1,14 @@
 #include "config/widgets/selectionlistpage.h"
 
+#include "config/configitem.h"
 #include "config/widgets/listpage.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -20,6 +23,8 @@ SelectionListPage::SelectionListPage(QWidget* parent) : QWidget(parent) {}
 
 SelectionListPage::~SelectionListPage()
 {
+    // The page may still write what it shows as it goes; the rows are gone with the list by then.
+    _tree = nullptr;
     dropPage();
 }
 
@@ -27,6 +32,7 @@ void SelectionListPage::dropPage()
 {
     if (_stack)
         replacePage(_stack, _page, nullptr);
+    _multi.reset();
 }
 
 void SelectionListPage::attach(QTreeWidget* tree, QStackedWidget* stack)
@@ -163,13 +169,47 @@ void SelectionListPage::showSelection(bool force)
     _shownSelection = selection;
     _shownCurrent = current;
 
-    replacePage(_stack, _page, nullptr);
+    dropPage();
+    QWidget* page = nullptr;
+    QList<int> rows;
     if (selection.size() > 1) {
-        replacePage(_stack, _page, createMultiPage(selection, _stack));
+        _multi = createMulti(selection);
+        page = _multi ? _multi->createWidget(_stack) : nullptr;
+        rows = selection;
     } else if (current >= 0 && current < rowCount()) {
         rememberRow(current);
-        replacePage(_stack, _page, createRowPage(current, _stack));
+        page = createRowPage(current, _stack);
+        rows = {current};
     }
+    if (page)
+        pageMade(page, rows);
+    replacePage(_stack, _page, page);
+}
+
+void SelectionListPage::redecorate(const QList<int>& rows)
+{
+    if (!_tree)
+        return;
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    {
+        const QSignalBlocker blocker(_tree);
+        for (int row : rows) {
+            if (QTreeWidgetItem* item = rowItem(row))
+                decorateRow(item, row);
+        }
+    }
+    if (focus)
+        focus->setFocus();
+}
+
+void SelectionListPage::redecorateAll()
+{
+    if (!_tree)
+        return;
+    QList<int> rows;
+    for (int i = 0; i < _tree->topLevelItemCount(); ++i)
+        rows.append(indexOf(_tree->topLevelItem(i)));
+    redecorate(rows);
 }
 
 bool SelectionListPage::canCopy() const
@@ -192,15 +232,14 @@ void SelectionListPage::pasteSelection()
 {
     if (!canPaste())
         return;
+    QList<int> pasted;
     for (int row : selectedIndexes(_tree)) {
         if (row == _clipboard)
             continue;
         paste(_clipboard, row);
-        if (QTreeWidgetItem* item = rowItem(row)) {
-            const QSignalBlocker blocker(_tree);
-            decorateRow(item, row);
-        }
+        pasted.append(row);
     }
+    redecorate(pasted);
     // The page shown holds what the rows held before; the selection stays as it was.
     showSelection(true);
 }
