@@ -5,8 +5,13 @@
 #include "config/programm/programm.h"
 #include "config/programm/programms.h"
 
+#include <QAbstractSpinBox>
 #include <QApplication>
 #include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextEdit>
 #include <QTimer>
 #include <QUndoCommand>
 #include <QUndoStack>
@@ -19,8 +24,8 @@ namespace {
 
 // Steps kept; older ones drop off.
 constexpr int kUndoLimit = 200;
-// Steps that only retype one description join into one.
-constexpr int kDescriptionStep = 1;
+// Steps taken while the engineer types in one field join into one.
+constexpr int kFieldStep = 1;
 
 void forEachNode(olma::config::IConfigItem* item, const std::function<void(olma::config::ConfigItem*)>& visit)
 {
@@ -31,36 +36,27 @@ void forEachNode(olma::config::IConfigItem* item, const std::function<void(olma:
     }
 }
 
-// The one description two states differ in, when they differ in nothing else; -1 otherwise.
-int onlyDescription(const EditState& before, const EditState& after)
+// Whether `w` is a field the engineer types into, where every key makes a change.
+bool isTypingField(const QWidget* w)
 {
-    if (before.image != after.image || before.descriptions.size() != after.descriptions.size())
-        return -1;
-    int found = -1;
-    for (int i = 0; i < before.descriptions.size(); ++i) {
-        if (before.descriptions.at(i) == after.descriptions.at(i))
-            continue;
-        if (found >= 0)
-            return -1;
-        found = i;
-    }
-    return found;
+    return qobject_cast<const QLineEdit*>(w) || qobject_cast<const QTextEdit*>(w) ||
+           qobject_cast<const QPlainTextEdit*>(w) || qobject_cast<const QAbstractSpinBox*>(w);
 }
 
 class EditStep : public QUndoCommand
 {
 public:
-    EditStep(EditHistory& history, EditState before, EditState after)
-        : _history(history), _before(std::move(before)), _after(std::move(after)),
-          _description(onlyDescription(_before, _after))
+    // `field` numbers the stay of the focus in the field typed in; -1 when the step was no typing.
+    EditStep(EditHistory& history, EditState before, EditState after, qint64 field)
+        : _history(history), _before(std::move(before)), _after(std::move(after)), _field(field)
     {}
 
-    int id() const override { return _description >= 0 ? kDescriptionStep : -1; }
+    int id() const override { return _field >= 0 ? kFieldStep : -1; }
 
     bool mergeWith(const QUndoCommand* other) override
     {
         const auto* next = static_cast<const EditStep*>(other);
-        if (next->_description != _description)
+        if (next->_field != _field)
             return false;
         _after = next->_after;
         return true;
@@ -80,7 +76,7 @@ private:
     EditHistory& _history;
     EditState _before;
     EditState _after;
-    int _description = -1;
+    qint64 _field = -1;
     bool _done = false;
 };
 
@@ -119,7 +115,8 @@ void EditHistory::checkpoint()
         return;
     EditState before = std::move(_last);
     _last = now;
-    _stack->push(new EditStep(*this, std::move(before), std::move(now)));
+    const qint64 field = isTypingField(QApplication::focusWidget()) ? _focusStay : -1;
+    _stack->push(new EditStep(*this, std::move(before), std::move(now), field));
     updateModified();
 }
 
@@ -142,13 +139,31 @@ void EditHistory::markSaved()
 void EditHistory::undo()
 {
     checkpoint();
+    // What is typed after an undo is a new step, even in the same field.
+    ++_focusStay;
     _stack->undo();
 }
 
 void EditHistory::redo()
 {
     checkpoint();
+    ++_focusStay;
     _stack->redo();
+}
+
+void EditHistory::takeUndoKeys(QWidget* window)
+{
+    _window = window;
+}
+
+bool EditHistory::isHistoryKey(QObject* watched, QEvent* event) const
+{
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!_window || !widget || widget->window() != _window)
+        return false;
+    const auto* key = static_cast<QKeyEvent*>(event);
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo) ||
+           key->keyCombination() == QKeyCombination(Qt::ControlModifier, Qt::Key_Y);
 }
 
 void EditHistory::apply(const EditState& state)
@@ -202,6 +217,22 @@ void EditHistory::updateModified()
 bool EditHistory::eventFilter(QObject* watched, QEvent* event)
 {
     switch (event->type()) {
+    case QEvent::ShortcutOverride:
+        // A text field would take Ctrl+Z for its own text; refused, the key reaches the window's
+        // "Отменить", which undoes the last step of the configuration, the field's typing included.
+        if (isHistoryKey(watched, event)) {
+            event->ignore();
+            return true;
+        }
+        break;
+    case QEvent::KeyPress:
+        // With nothing to undo the key comes as a plain key press; the field does nothing with it.
+        if (isHistoryKey(watched, event))
+            return true;
+        break;
+    case QEvent::FocusIn:
+        ++_focusStay;
+        break;
     case QEvent::MouseButtonRelease:
     case QEvent::KeyRelease:
     case QEvent::Wheel:

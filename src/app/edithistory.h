@@ -6,6 +6,7 @@
 #include <vector>
 
 class QUndoStack;
+class QWidget;
 
 namespace olma::config {
 class Configuration;
@@ -26,7 +27,8 @@ struct EditState
 // The undo history of the configuration editor and its "changed since" mark. Whatever a page
 // changed during one action of the engineer (a click, a key, a paste, "Сбросить все" with the
 // rules it sets off) is one step: after every such action the configuration is compared with how
-// it stood before, and a difference becomes a step on the stack.
+// it stood before, and a difference becomes a step on the stack. Typing in one field is one step
+// for as long as the field keeps the focus.
 class EditHistory : public QObject
 {
     Q_OBJECT
@@ -54,6 +56,10 @@ public:
     void undo();
     void redo();
 
+    // Ctrl+Z, Ctrl+Shift+Z and Ctrl+Y anywhere in `window`, text fields included, undo and redo
+    // the configuration's steps; the fields keep no history of their own.
+    void takeUndoKeys(QWidget* window);
+
     // Puts a state back into the image, the tree and the descriptions (an undo or redo).
     void apply(const EditState& state);
 
@@ -70,6 +76,7 @@ protected:
 
 private:
     void updateModified();
+    bool isHistoryKey(QObject* watched, QEvent* event) const;
 
     std::vector<unsigned char>& _image;
     olma::config::Configuration& _configuration;
@@ -78,6 +85,9 @@ private:
     EditState _saved;
     bool _modified = false;
     bool _pending = false;
+    QWidget* _window = nullptr;
+    // Counts the focus's moves: steps typed in one field while it kept the focus are one step.
+    qint64 _focusStay = 0;
 };
 
 } // namespace olma::app

@@ -326,4 +326,6 @@ private:
     olma::app::EditHistory* _history = nullptr;
     // The configuration page closed for an undo or redo, shown again after it.
     QAbstractButton* _pageAfterUndo = nullptr;
+    // The object name of the control that had the focus on that page.
+    QString _focusAfterUndo;
 };

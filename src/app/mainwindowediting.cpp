@@ -13,6 +13,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTextEdit>
 #include <QUndoStack>
 
 // Editing the configuration: the undo history, the "Правка" menu, the window title with its
@@ -54,11 +55,14 @@ void MainWindow::setupEditing()
     // The configuration page shown goes before an undo or redo and is made again after it.
     connect(_history, &olma::app::EditHistory::aboutToApply, this, [this] {
         _pageAfterUndo = currentPage() && _configurationButtons.contains(_currentButton) ? _currentButton : nullptr;
+        QWidget* focus = QApplication::focusWidget();
+        _focusAfterUndo = _pageAfterUndo && currentPage()->isAncestorOf(focus) ? focus->objectName() : QString();
         if (_pageAfterUndo)
             closePage();
     });
     connect(_history, &olma::app::EditHistory::applied, this, &MainWindow::refreshConfigurationPage);
     connect(_history, &olma::app::EditHistory::modifiedChanged, this, &MainWindow::updateTitle);
+    _history->takeUndoKeys(this);
 
     auto* menu = new QMenu(kEditMenu, this);
     menu->setObjectName(QStringLiteral("menuEdit"));
@@ -122,6 +126,16 @@ void MainWindow::refreshConfigurationPage()
     if (_pageAfterUndo)
         toolButtonClick(_pageAfterUndo);
     _pageAfterUndo = nullptr;
+    // The field the engineer was in keeps the focus on the page made again, its text as restored.
+    const QList<QWidget*> focus = _focusAfterUndo.isEmpty() || !currentPage()
+                                      ? QList<QWidget*>()
+                                      : currentPage()->findChildren<QWidget*>(_focusAfterUndo);
+    if (focus.size() == 1) {
+        focus.first()->setFocus(Qt::OtherFocusReason);
+        if (auto* text = qobject_cast<QTextEdit*>(focus.first()))
+            text->moveCursor(QTextCursor::End);
+    }
+    _focusAfterUndo.clear();
 }
 
 void MainWindow::configurationLoaded(const QString& file)

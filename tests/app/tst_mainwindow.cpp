@@ -22,12 +22,14 @@
 #include <QAbstractButton>
 #include <QLabel>
 #include <QLayout>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTextBrowser>
+#include <QTextEdit>
 #include <QTreeWidget>
 #include <QUndoStack>
 #include <QtEndian>
@@ -903,6 +905,62 @@ private slots:
         window.findChild<QAction*>(QStringLiteral("redoAction"))->trigger();
         QCOMPARE(int(users->user(3)->accessMask()), 0x0005);
         QVERIFY(window.isWindowModified());
+    }
+
+    // Ctrl+Z in a description undoes the configuration's last step, not the field's own text: what
+    // was typed while the field kept the focus is one step, the field keeps the focus and shows the
+    // text as it was; Ctrl+Shift+Z brings it back, and with nothing left to undo the key does nothing.
+    void undoKeysInTextFields()
+    {
+        DialogInterceptor dialogs;
+        MainWindow window(windowOn(QString()));
+        window.configurationLoaded(QString());
+        window.show();
+        QApplication::setActiveWindow(&window);
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        window.showPage(kUsersPage);
+        olma::config::User* user = window.configuration()->users()->user(0);
+        const auto description = [&window] { return window.findChild<QTextEdit*>(QStringLiteral("_descrTextEdit")); };
+        const auto typeIn = [](QWidget* field, const QString& text) {
+            for (QChar ch : text) {
+                QTest::keyClick(field, ch.toLatin1());
+                QCoreApplication::processEvents();
+            }
+        };
+        QUndoStack* steps = window.editHistory()->stack();
+
+        description()->setFocus();
+        typeIn(description(), QStringLiteral("ab"));
+        window.findChild<QLineEdit*>(QStringLiteral("_keyLineEdit"))->setFocus();
+        description()->setFocus();
+        typeIn(description(), QStringLiteral("c"));
+        QCOMPARE(user->description(), QStringLiteral("abc"));
+        QCOMPARE(steps->count(), 2);
+
+        const auto key = [](Qt::KeyboardModifiers modifiers) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, modifiers);
+            QCoreApplication::processEvents();
+        };
+        key(Qt::ControlModifier);
+        QCOMPARE(user->description(), QStringLiteral("ab"));
+        QCOMPARE(description()->toPlainText(), QStringLiteral("ab"));
+        QCOMPARE(QApplication::focusWidget(), description());
+        key(Qt::ControlModifier);
+        QCOMPARE(description()->toPlainText(), QString());
+        QVERIFY(!window.isWindowModified());
+        key(Qt::ControlModifier);
+        QCOMPARE(description()->toPlainText(), QString());
+        key(Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(user->description(), QStringLiteral("ab"));
+        QCOMPARE(description()->toPlainText(), QStringLiteral("ab"));
+
+        // Typed after an undo, in the same field, the text is a step of its own.
+        typeIn(description(), QStringLiteral("d"));
+        QCOMPARE(steps->count(), 2);
+        key(Qt::ControlModifier);
+        QCOMPARE(user->description(), QStringLiteral("ab"));
+        // A key without modifiers: the application would take Ctrl as still held in the tests after.
+        QTest::keyClick(description(), Qt::Key_End);
     }
 
     void portHelpAboutAndNew()

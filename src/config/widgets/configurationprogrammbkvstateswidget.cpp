@@ -24,11 +24,7 @@ ConfigurationProgrammBKVStatesWidget::ConfigurationProgrammBKVStatesWidget(BKVSt
     _ui->_splitter->setSizes({fittingListWidth(), kBkvStatesPageWidth});
 }
 
-ConfigurationProgrammBKVStatesWidget::~ConfigurationProgrammBKVStatesWidget()
-{
-    // The page of several rows edits the multi-selection object; it goes first.
-    dropPage();
-}
+ConfigurationProgrammBKVStatesWidget::~ConfigurationProgrammBKVStatesWidget() = default;
 
 int ConfigurationProgrammBKVStatesWidget::rowCount() const
 {
@@ -55,15 +51,10 @@ QWidget* ConfigurationProgrammBKVStatesWidget::createRowPage(int row, QWidget* p
     return _bkvStates->bkvState(row)->createWidget(parent);
 }
 
-QWidget* ConfigurationProgrammBKVStatesWidget::createMultiPage(const QList<int>& rows, QWidget* parent)
+std::unique_ptr<ConfigItem> ConfigurationProgrammBKVStatesWidget::createMulti(const QList<int>& rows)
 {
-    _multiBkvState.reset();
-    QList<BKVState*> selected;
-    selected.reserve(rows.size());
-    for (int row : rows)
-        selected.append(_bkvStates->bkvState(row));
-    _multiBkvState = std::make_unique<MultiBKVState>(selected, _bkvStates->deviceType());
-    return _multiBkvState->createWidget(parent);
+    const auto bkvState = [this](int row) { return _bkvStates->bkvState(row); };
+    return std::make_unique<MultiBKVState>(nodes<BKVState>(rows, bkvState), _bkvStates->deviceType());
 }
 
 void ConfigurationProgrammBKVStatesWidget::paste(int source, int target)

@@ -13,7 +13,6 @@ class ConfigurationProgrammBKVStatesWidget;
 namespace olma::config::programm {
 
 class BKVStates;
-class MultiBKVState;
 
 // "Выходы БКВ-А" of a program: the eight БКВ-А blocks beside the output triggers of the selected block, or
 // of all selected blocks at once (starting from "Неактивно"); blocks are copied with the context menu.
@@ -32,13 +31,12 @@ protected:
     int rememberedRow() const override;
     void rememberRow(int row) override;
     QWidget* createRowPage(int row, QWidget* parent) override;
-    QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) override;
+    std::unique_ptr<ConfigItem> createMulti(const QList<int>& rows) override;
     void paste(int source, int target) override;
 
 private:
     std::unique_ptr<Ui::ConfigurationProgrammBKVStatesWidget> _ui;
     BKVStates* _bkvStates = nullptr;
-    std::unique_ptr<MultiBKVState> _multiBkvState;
 };
 
 } // namespace olma::config::programm

@@ -24,11 +24,7 @@ ConfigurationProgrammBPStatesWidget::ConfigurationProgrammBPStatesWidget(BPState
     _ui->_splitter->setSizes({fittingListWidth(), kBpStatesPageWidth});
 }
 
-ConfigurationProgrammBPStatesWidget::~ConfigurationProgrammBPStatesWidget()
-{
-    // The page of several rows edits the multi-selection object; it goes first.
-    dropPage();
-}
+ConfigurationProgrammBPStatesWidget::~ConfigurationProgrammBPStatesWidget() = default;
 
 int ConfigurationProgrammBPStatesWidget::rowCount() const
 {
@@ -55,15 +51,10 @@ QWidget* ConfigurationProgrammBPStatesWidget::createRowPage(int row, QWidget* pa
     return _bpStates->bpState(row)->createWidget(parent);
 }
 
-QWidget* ConfigurationProgrammBPStatesWidget::createMultiPage(const QList<int>& rows, QWidget* parent)
+std::unique_ptr<ConfigItem> ConfigurationProgrammBPStatesWidget::createMulti(const QList<int>& rows)
 {
-    _multiBpState.reset();
-    QList<BPState*> selected;
-    selected.reserve(rows.size());
-    for (int row : rows)
-        selected.append(_bpStates->bpState(row));
-    _multiBpState = std::make_unique<MultiBPState>(selected, _bpStates->deviceType());
-    return _multiBpState->createWidget(parent);
+    const auto bpState = [this](int row) { return _bpStates->bpState(row); };
+    return std::make_unique<MultiBPState>(nodes<BPState>(rows, bpState), _bpStates->deviceType());
 }
 
 void ConfigurationProgrammBPStatesWidget::paste(int source, int target)

@@ -13,7 +13,6 @@ class ConfigurationProgrammBPStatesWidget;
 namespace olma::config::programm {
 
 class BPStates;
-class MultiBPState;
 
 // "Цепи БП-А" of a program: the four БП-А power blocks beside the triggers of the selected block, or of
 // all selected blocks at once (starting from "Неактивно"); blocks are copied with the context menu.
@@ -32,13 +31,12 @@ protected:
     int rememberedRow() const override;
     void rememberRow(int row) override;
     QWidget* createRowPage(int row, QWidget* parent) override;
-    QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) override;
+    std::unique_ptr<ConfigItem> createMulti(const QList<int>& rows) override;
     void paste(int source, int target) override;
 
 private:
     std::unique_ptr<Ui::ConfigurationProgrammBPStatesWidget> _ui;
     BPStates* _bpStates = nullptr;
-    std::unique_ptr<MultiBPState> _multiBpState;
 };
 
 } // namespace olma::config::programm

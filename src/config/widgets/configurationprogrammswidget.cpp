@@ -36,9 +36,13 @@ ConfigurationProgrammsWidget::ConfigurationProgrammsWidget(Programms* programms,
     _ui->_programmsTreeWidget->headerItem()->setText(1, kSummaryHeader);
     attach(_ui->_programmsTreeWidget, _ui->_programmPropertyStack);
     addFilter(kOnlyUsed, [this](int row) { return programm::anyTriggerSet(*_programms->programm(row)); });
-    _ui->_splitter->setSizes({fittingListWidth() + kSummaryWidth, kProgrammsPageWidth});
-    _ui->_programmsTreeWidget->header()->resizeSection(0, fittingListWidth());
+    // Measured once: every title is laid out for it.
+    const int listWidth = fittingListWidth();
+    _ui->_splitter->setSizes({listWidth + kSummaryWidth, kProgrammsPageWidth});
+    _ui->_programmsTreeWidget->header()->resizeSection(0, listWidth);
 }
+
+ConfigurationProgrammsWidget::~ConfigurationProgrammsWidget() = default;
 
 void ConfigurationProgrammsWidget::decorateRow(QTreeWidgetItem* item, int row)
 {
@@ -50,13 +54,10 @@ void ConfigurationProgrammsWidget::decorateRow(QTreeWidgetItem* item, int row)
 void ConfigurationProgrammsWidget::refreshSummary(const Programm* programm)
 {
     for (int row = 0; row < _programms->count(); ++row) {
-        if (_programms->programm(row) != programm)
-            continue;
-        if (QTreeWidgetItem* item = rowItem(row)) {
-            const QSignalBlocker blocker(tree());
-            decorateRow(item, row);
+        if (_programms->programm(row) == programm) {
+            redecorate({row});
+            return;
         }
-        return;
     }
 }
 
@@ -76,12 +77,6 @@ void ConfigurationProgrammsWidget::followChanges(const QList<Programm*>& program
     }
 }
 
-ConfigurationProgrammsWidget::~ConfigurationProgrammsWidget()
-{
-    // The editor of several programs edits the multi-selection object; it goes first.
-    dropPage();
-}
-
 int ConfigurationProgrammsWidget::rowCount() const
 {
     return _programms->count();
@@ -98,17 +93,13 @@ QWidget* ConfigurationProgrammsWidget::createRowPage(int row, QWidget* parent)
     return _programms->programm(row)->createWidget(parent);
 }
 
-QWidget* ConfigurationProgrammsWidget::createMultiPage(const QList<int>& rows, QWidget* parent)
+std::unique_ptr<ConfigItem> ConfigurationProgrammsWidget::createMulti(const QList<int>& rows)
 {
-    _multiProgramm.reset();
-    QList<Programm*> selected;
-    selected.reserve(rows.size());
-    for (int row : rows)
-        selected.append(_programms->programm(row));
     followChanges({});
-    _multiProgramm = std::make_unique<MultiProgramm>(selected, _programms->deviceType());
-    connect(_multiProgramm.get(), &MultiProgramm::changed, this, &ConfigurationProgrammsWidget::refreshSummary);
-    return _multiProgramm->createWidget(parent);
+    const auto programm = [this](int row) { return _programms->programm(row); };
+    auto selection = std::make_unique<MultiProgramm>(nodes<Programm>(rows, programm), _programms->deviceType());
+    connect(selection.get(), &MultiProgramm::changed, this, &ConfigurationProgrammsWidget::refreshSummary);
+    return selection;
 }
 
 void ConfigurationProgrammsWidget::paste(int source, int target)

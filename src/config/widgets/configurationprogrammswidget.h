@@ -12,7 +12,6 @@ class ConfigurationProgrammsWidget;
 
 namespace olma::config {
 
-class MultiProgramm;
 class Programm;
 class Programms;
 
@@ -35,7 +34,7 @@ protected:
     int rememberedRow() const override { return 0; }
     void rememberRow(int /*row*/) override {}
     QWidget* createRowPage(int row, QWidget* parent) override;
-    QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) override;
+    std::unique_ptr<ConfigItem> createMulti(const QList<int>& rows) override;
     void paste(int source, int target) override;
     // The summary of the program's active triggers beside its title.
     void decorateRow(QTreeWidgetItem* item, int row) override;
@@ -47,7 +46,6 @@ private:
 
     std::unique_ptr<Ui::ConfigurationProgrammsWidget> _ui;
     Programms* _programms = nullptr;
-    std::unique_ptr<MultiProgramm> _multiProgramm;
     QList<QMetaObject::Connection> _following;
 };
 

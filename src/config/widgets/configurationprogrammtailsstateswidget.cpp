@@ -25,11 +25,7 @@ ConfigurationProgrammTailsStatesWidget::ConfigurationProgrammTailsStatesWidget(T
     _ui->_splitter->setSizes({fittingListWidth(), kTailsStatesPageWidth});
 }
 
-ConfigurationProgrammTailsStatesWidget::~ConfigurationProgrammTailsStatesWidget()
-{
-    // The page of several rows edits the multi-selection object; it goes first.
-    dropPage();
-}
+ConfigurationProgrammTailsStatesWidget::~ConfigurationProgrammTailsStatesWidget() = default;
 
 void ConfigurationProgrammTailsStatesWidget::handleStateNumChanged(int row)
 {
@@ -61,15 +57,10 @@ QWidget* ConfigurationProgrammTailsStatesWidget::createRowPage(int row, QWidget*
     return _tailStates->tailState(row)->createWidget(parent);
 }
 
-QWidget* ConfigurationProgrammTailsStatesWidget::createMultiPage(const QList<int>& rows, QWidget* parent)
+std::unique_ptr<ConfigItem> ConfigurationProgrammTailsStatesWidget::createMulti(const QList<int>& rows)
 {
-    _multiTailState.reset();
-    QList<TailState*> selected;
-    selected.reserve(rows.size());
-    for (int row : rows)
-        selected.append(_tailStates->tailState(row));
-    _multiTailState = std::make_unique<MultiTailState>(selected, _tailStates->deviceType());
-    return _multiTailState->createWidget(parent);
+    const auto tailState = [this](int row) { return _tailStates->tailState(row); };
+    return std::make_unique<MultiTailState>(nodes<TailState>(rows, tailState), _tailStates->deviceType());
 }
 
 void ConfigurationProgrammTailsStatesWidget::paste(int source, int target)

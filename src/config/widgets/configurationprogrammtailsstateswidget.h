@@ -13,7 +13,6 @@ class ConfigurationProgrammTailsStatesWidget;
 namespace olma::config::programm {
 
 class TailStates;
-class MultiTailState;
 
 // "Состояние ШС" of a program: its loops beside the triggers of the selected loop, or of all selected
 // loops at once, which then show the values they share; loops are copied with the context menu.
@@ -36,13 +35,12 @@ protected:
     int rememberedRow() const override;
     void rememberRow(int row) override;
     QWidget* createRowPage(int row, QWidget* parent) override;
-    QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) override;
+    std::unique_ptr<ConfigItem> createMulti(const QList<int>& rows) override;
     void paste(int source, int target) override;
 
 private:
     std::unique_ptr<Ui::ConfigurationProgrammTailsStatesWidget> _ui;
     TailStates* _tailStates = nullptr;
-    std::unique_ptr<MultiTailState> _multiTailState;
 };
 
 } // namespace olma::config::programm

@@ -7,6 +7,8 @@
 #include "config/programm/programm.h"
 #include "config/programm/programmrecord.h"
 
+#include <QVBoxLayout>
+
 namespace olma::config {
 
 ConfigurationProgrammWidget::ConfigurationProgrammWidget(Programm* programm, QWidget* parent)
@@ -53,16 +55,32 @@ void ConfigurationProgrammWidget::buildTabs()
     const bool fireSafety =
         _programm && (_programm->params()->fireSafety() ||
                       (_programm->kind() == programm::KindControlledOutput && _programm->params()->initState()));
+    // A tab is a frame its page goes into when the tab is first shown: of the parts of a program
+    // only the one on view is made, which is what a selection, an undo or "Сбросить все" waits for.
     for (IConfigItem* child : _item->children()) {
-        QWidget* page = child->createWidget(tabs);
-        if (!page)
-            continue;
+        auto* frame = new QWidget(tabs);
+        auto* layout = new QVBoxLayout(frame);
+        layout->setContentsMargins(0, 0, 0, 0);
         if (fireSafety && child != _programm->params() && child != _programm->descriptionItem())
-            page->setEnabled(false);
-        tabs->addTab(page, child->name());
+            frame->setEnabled(false);
+        tabs->addTab(frame, child->name());
     }
     const int stored = _common->currentTab();
     tabs->setCurrentIndex(stored >= 0 && stored < tabs->count() ? stored : 0);
+    fillTab(tabs->currentIndex());
+}
+
+void ConfigurationProgrammWidget::fillTab(int index)
+{
+    QWidget* frame = _ui->_tabWidget->widget(index);
+    IConfigItem* child = _item->children().value(index);
+    if (!frame || !child || !frame->layout()->isEmpty())
+        return;
+    if (QWidget* page = child->createWidget(frame)) {
+        frame->layout()->addWidget(page);
+        // On a tab shown already a layout would show its new page only once back in the event loop.
+        page->show();
+    }
 }
 
 void ConfigurationProgrammWidget::clearTabs()
@@ -84,6 +102,7 @@ void ConfigurationProgrammWidget::clearTabs()
 
 void ConfigurationProgrammWidget::tabChangeHandler(int index)
 {
+    fillTab(index);
     _common->setCurrentTab(index);
 }
 

@@ -36,6 +36,8 @@ public slots:
 private:
     ConfigurationProgrammWidget(IConfigItem* item, ProgrammCommon* common, Programm* single, QWidget* parent);
     void buildTabs();
+    // Makes the page of tab `index` when it has none yet.
+    void fillTab(int index);
     void clearTabs();
 
     std::unique_ptr<Ui::ConfigurationProgrammWidget> _ui;

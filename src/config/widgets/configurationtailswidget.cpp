@@ -7,7 +7,6 @@
 #include "config/widgets/listpage.h"
 #include "config/widgets/pagetexts.h"
 
-#include <QSignalBlocker>
 #include <QTextEdit>
 #include <QTreeWidget>
 
@@ -35,30 +34,17 @@ ConfigurationTailsWidget::ConfigurationTailsWidget(Tails* tails, QWidget* parent
     addFilter();
 }
 
+ConfigurationTailsWidget::~ConfigurationTailsWidget() = default;
+
 void ConfigurationTailsWidget::decorateRow(QTreeWidgetItem* item, int row)
 {
     item->setText(1, listpage::firstLine(_tails->tail(row)->description()));
 }
 
-// The description typed on the page shown goes into the list as it is typed.
-void ConfigurationTailsWidget::followDescription(QWidget* page, const QList<int>& rows)
+void ConfigurationTailsWidget::pageMade(QWidget* page, const QList<int>& rows)
 {
-    auto* edit = page ? page->findChild<QTextEdit*>(QStringLiteral("_descrTextEdit")) : nullptr;
-    if (!edit)
-        return;
-    connect(edit, &QTextEdit::textChanged, this, [this, rows] {
-        const QSignalBlocker blocker(tree());
-        for (int row : rows) {
-            if (QTreeWidgetItem* item = rowItem(row))
-                decorateRow(item, row);
-        }
-    });
-}
-
-ConfigurationTailsWidget::~ConfigurationTailsWidget()
-{
-    // The page of several loops edits the multi-selection object; it goes first.
-    dropPage();
+    if (auto* edit = page->findChild<QTextEdit*>(QStringLiteral("_descrTextEdit")))
+        connect(edit, &QTextEdit::textChanged, this, [this, rows] { redecorate(rows); });
 }
 
 int ConfigurationTailsWidget::rowCount() const
@@ -83,21 +69,13 @@ void ConfigurationTailsWidget::rememberRow(int row)
 
 QWidget* ConfigurationTailsWidget::createRowPage(int row, QWidget* parent)
 {
-    QWidget* page = _tails->tail(row)->createWidget(parent);
-    followDescription(page, {row});
-    return page;
+    return _tails->tail(row)->createWidget(parent);
 }
 
-QWidget* ConfigurationTailsWidget::createMultiPage(const QList<int>& rows, QWidget* parent)
+std::unique_ptr<ConfigItem> ConfigurationTailsWidget::createMulti(const QList<int>& rows)
 {
-    _multiTail.reset();
-    QList<TailCommon*> tails;
-    for (int row : rows)
-        tails.append(_tails->tail(row));
-    _multiTail = std::make_unique<MultiTail>(tails, _tails->deviceType());
-    QWidget* page = _multiTail->createWidget(parent);
-    followDescription(page, rows);
-    return page;
+    const auto tail = [this](int row) { return _tails->tail(row); };
+    return std::make_unique<MultiTail>(nodes<TailCommon>(rows, tail), _tails->deviceType());
 }
 
 void ConfigurationTailsWidget::paste(int source, int target)

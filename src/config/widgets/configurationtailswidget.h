@@ -12,7 +12,6 @@ class ConfigurationTailsWidget;
 
 namespace olma::config {
 
-class MultiTail;
 class Tails;
 
 // The "Шлейфы сигнализации" page: the loops of the model beside the page of the selected loop, or
@@ -32,16 +31,15 @@ protected:
     int rememberedRow() const override;
     void rememberRow(int row) override;
     QWidget* createRowPage(int row, QWidget* parent) override;
-    QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) override;
+    std::unique_ptr<ConfigItem> createMulti(const QList<int>& rows) override;
+    // The description typed on the page goes into the list as it is typed.
+    void pageMade(QWidget* page, const QList<int>& rows) override;
     void paste(int source, int target) override;
     void decorateRow(QTreeWidgetItem* item, int row) override;
 
 private:
-    void followDescription(QWidget* page, const QList<int>& rows);
-
     std::unique_ptr<Ui::ConfigurationTailsWidget> _ui;
     Tails* _tails = nullptr;
-    std::unique_ptr<MultiTail> _multiTail;
 };
 
 } // namespace olma::config

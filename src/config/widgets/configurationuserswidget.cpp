@@ -7,10 +7,6 @@
 #include "config/widgets/listpage.h"
 #include "config/widgets/pagetexts.h"
 
-#include <QApplication>
-#include <QPointer>
-#include <QSignalBlocker>
-
 namespace olma::config {
 
 using listpage::firstLine;
@@ -42,11 +38,7 @@ ConfigurationUsersWidget::ConfigurationUsersWidget(Users* users, QWidget* parent
     addFilter(kOnlySet, [this](int row) { return _users->user(row)->isSet(); });
 }
 
-ConfigurationUsersWidget::~ConfigurationUsersWidget()
-{
-    // The page of several users edits the multi-selection object; it goes first.
-    dropPage();
-}
+ConfigurationUsersWidget::~ConfigurationUsersWidget() = default;
 
 int ConfigurationUsersWidget::rowCount() const
 {
@@ -106,14 +98,10 @@ QWidget* ConfigurationUsersWidget::createRowPage(int row, QWidget* parent)
     return _users->user(row)->createWidget(parent);
 }
 
-QWidget* ConfigurationUsersWidget::createMultiPage(const QList<int>& rows, QWidget* parent)
+std::unique_ptr<ConfigItem> ConfigurationUsersWidget::createMulti(const QList<int>& rows)
 {
-    _multiUser.reset();
-    QList<UserCommon*> users;
-    for (int row : rows)
-        users.append(_users->user(row));
-    _multiUser = std::make_unique<MultiUser>(users, _users->deviceType());
-    return _multiUser->createWidget(parent);
+    const auto user = [this](int row) { return _users->user(row); };
+    return std::make_unique<MultiUser>(nodes<UserCommon>(rows, user), _users->deviceType());
 }
 
 void ConfigurationUsersWidget::paste(int source, int target)
@@ -134,37 +122,13 @@ void ConfigurationUsersWidget::paste(int source, int target)
 
 void ConfigurationUsersWidget::userDescriptionChangedHandler(int num, const QString& /*descr*/)
 {
-    refreshRow(num);
+    redecorate({num});
 }
 
 void ConfigurationUsersWidget::userKeyOrPasswordChangedHandler(int /*num*/)
 {
     // A password or key may now match, or no longer match, another user's.
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    {
-        const QSignalBlocker blocker(tree());
-        for (int row = 0; row < _users->count(); ++row) {
-            if (QTreeWidgetItem* item = rowItem(row))
-                decorateRow(item, row);
-        }
-    }
-    if (focus)
-        focus->setFocus();
-}
-
-// Row updates must not look like a new choice in the list, and whoever was typing keeps the focus.
-void ConfigurationUsersWidget::refreshRow(int num)
-{
-    QTreeWidgetItem* item = rowItem(num);
-    if (!item)
-        return;
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    {
-        const QSignalBlocker blocker(tree());
-        decorateRow(item, num);
-    }
-    if (focus)
-        focus->setFocus();
+    redecorateAll();
 }
 
 } // namespace olma::config

@@ -12,7 +12,6 @@ class ConfigurationUsersWidget;
 
 namespace olma::config {
 
-class MultiUser;
 class Users;
 
 // The "Пользователи" page: the 255 users (those without password or key greyed) beside the page
@@ -36,17 +35,14 @@ protected:
     int rememberedRow() const override;
     void rememberRow(int row) override;
     QWidget* createRowPage(int row, QWidget* parent) override;
-    QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) override;
+    std::unique_ptr<ConfigItem> createMulti(const QList<int>& rows) override;
     void paste(int source, int target) override;
     // The first line of the description beside the name; users without password or key greyed.
     void decorateRow(QTreeWidgetItem* item, int row) override;
 
 private:
-    void refreshRow(int num);
-
     std::unique_ptr<Ui::ConfigurationUsersWidget> _ui;
     Users* _users = nullptr;
-    std::unique_ptr<MultiUser> _multiUser;
 };
 
 } // namespace olma::config

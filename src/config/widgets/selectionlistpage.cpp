@@ -1,12 +1,15 @@
 #include "config/widgets/selectionlistpage.h"
 
 #include "common/text.h"
+#include "config/configitem.h"
 #include "config/widgets/listpage.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLineEdit>
+#include <QPointer>
 #include <QSignalBlocker>
 #include <QSplitter>
 #include <QStackedWidget>
@@ -21,6 +24,8 @@ SelectionListPage::SelectionListPage(QWidget* parent) : QWidget(parent) {}
 
 SelectionListPage::~SelectionListPage()
 {
+    // The page may still write what it shows as it goes; the rows are gone with the list by then.
+    _tree = nullptr;
     dropPage();
 }
 
@@ -28,6 +33,7 @@ void SelectionListPage::dropPage()
 {
     if (_stack)
         replacePage(_stack, _page, nullptr);
+    _multi.reset();
 }
 
 void SelectionListPage::attach(QTreeWidget* tree, QStackedWidget* stack)
@@ -99,9 +105,18 @@ void SelectionListPage::addFilter(const QString& onlyText, std::function<bool(in
     layout->addLayout(row);
     splitter->replaceWidget(at, column);
     layout->addWidget(_tree);
+    // Tab goes to the filter, the list, then the page beside it. The list moved to the end of the
+    // chain with its new parent, behind the page made already: the page leaves the window and comes
+    // back, which puts its controls at the end again. Pages made later go there anyway.
     setTabOrder(_filter, _only ? static_cast<QWidget*>(_only) : _tree);
     if (_only)
         setTabOrder(_only, _tree);
+    if (_page) {
+        _stack->removeWidget(_page);
+        _page->setParent(nullptr);
+        _stack->addWidget(_page);
+        _stack->setCurrentWidget(_page);
+    }
     connect(_filter, &QLineEdit::textChanged, this, &SelectionListPage::applyFilter);
 }
 
@@ -155,13 +170,47 @@ void SelectionListPage::showSelection(bool force)
     _shownSelection = selection;
     _shownCurrent = current;
 
-    replacePage(_stack, _page, nullptr);
+    dropPage();
+    QWidget* page = nullptr;
+    QList<int> rows;
     if (selection.size() > 1) {
-        replacePage(_stack, _page, createMultiPage(selection, _stack));
+        _multi = createMulti(selection);
+        page = _multi ? _multi->createWidget(_stack) : nullptr;
+        rows = selection;
     } else if (current >= 0 && current < rowCount()) {
         rememberRow(current);
-        replacePage(_stack, _page, createRowPage(current, _stack));
+        page = createRowPage(current, _stack);
+        rows = {current};
     }
+    if (page)
+        pageMade(page, rows);
+    replacePage(_stack, _page, page);
+}
+
+void SelectionListPage::redecorate(const QList<int>& rows)
+{
+    if (!_tree)
+        return;
+    const QPointer<QWidget> focus = QApplication::focusWidget();
+    {
+        const QSignalBlocker blocker(_tree);
+        for (int row : rows) {
+            if (QTreeWidgetItem* item = rowItem(row))
+                decorateRow(item, row);
+        }
+    }
+    if (focus)
+        focus->setFocus();
+}
+
+void SelectionListPage::redecorateAll()
+{
+    if (!_tree)
+        return;
+    QList<int> rows;
+    for (int i = 0; i < _tree->topLevelItemCount(); ++i)
+        rows.append(indexOf(_tree->topLevelItem(i)));
+    redecorate(rows);
 }
 
 bool SelectionListPage::canCopy() const
@@ -184,15 +233,14 @@ void SelectionListPage::pasteSelection()
 {
     if (!canPaste())
         return;
+    QList<int> pasted;
     for (int row : selectedIndexes(_tree)) {
         if (row == _clipboard)
             continue;
         paste(_clipboard, row);
-        if (QTreeWidgetItem* item = rowItem(row)) {
-            const QSignalBlocker blocker(_tree);
-            decorateRow(item, row);
-        }
+        pasted.append(row);
     }
+    redecorate(pasted);
     // The page shown holds what the rows held before; the selection stays as it was.
     showSelection(true);
 }

@@ -4,6 +4,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QCheckBox;
 class QLineEdit;
@@ -14,10 +15,12 @@ class QTreeWidgetItem;
 
 namespace olma::config {
 
+class ConfigItem;
+
 // What the user and loop lists, the program list and the loop, БКВ-А and БП-А lists of a program
-// have in common: a tree
-// whose selection decides the page shown in the stack beside it (one row its item's page, several
-// rows one page that edits them all) and "Копировать"/"Вставить" in the tree's context menu.
+// have in common: a tree whose selection decides the page shown in the stack beside it (one row its
+// item's page, several rows one page that edits them all through an object the list keeps for it),
+// "Копировать"/"Вставить" in the tree's context menu, the filter, and rows that follow their nodes.
 class SelectionListPage : public QWidget
 {
     Q_OBJECT
@@ -56,8 +59,11 @@ protected:
     virtual void rememberRow(int row) = 0;
     // The page of one row.
     virtual QWidget* createRowPage(int row, QWidget* parent) = 0;
-    // The page of several rows; the page owns the object that stands for them until the next call.
-    virtual QWidget* createMultiPage(const QList<int>& rows, QWidget* parent) = 0;
+    // The object that stands for several rows at once; its page edits them all. The list keeps it
+    // for as long as that page is shown.
+    virtual std::unique_ptr<ConfigItem> createMulti(const QList<int>& rows) = 0;
+    // The page of `rows` was made and is about to be shown.
+    virtual void pageMade(QWidget* /*page*/, const QList<int>& /*rows*/) {}
     // Copies row `source` into row `target` (never the same row).
     virtual void paste(int source, int target) = 0;
     // A filter line above the tree: rows whose number is the text typed, or whose columns hold it,
@@ -67,6 +73,20 @@ protected:
     void applyFilter();
     // Fills the row's other columns and colours; the title is in place already.
     virtual void decorateRow(QTreeWidgetItem* /*item*/, int /*row*/) {}
+    // Fills the columns and colours of rows whose nodes changed, or of every row. Neither looks like
+    // a new choice in the list, and whoever is typing keeps the focus.
+    void redecorate(const QList<int>& rows);
+    void redecorateAll();
+
+    // The nodes of `rows`, as `at(row)` answers them.
+    template <class Node, class At> static QList<Node*> nodes(const QList<int>& rows, At at)
+    {
+        QList<Node*> found;
+        found.reserve(rows.size());
+        for (int row : rows)
+            found.append(at(row));
+        return found;
+    }
 
     QTreeWidget* tree() const { return _tree; }
     // The tree's row of node `row`; null when there is none.
@@ -75,16 +95,16 @@ protected:
     int fittingListWidth() const;
     // The page shown in the stack (null before attach()).
     QWidget* shownPage() const { return _page; }
-    // Destroys the page shown. A page that owns an object standing for several rows calls it in its
-    // destructor, before that object goes.
-    void dropPage();
 
 private:
     void fillRows(int current);
+    // Destroys the page shown, then the object it edited for several rows.
+    void dropPage();
 
     QTreeWidget* _tree = nullptr;
     QStackedWidget* _stack = nullptr;
     QWidget* _page = nullptr;
+    std::unique_ptr<ConfigItem> _multi;
     QList<int> _shownSelection;
     int _shownCurrent = -1;
     int _clipboard = -1;
