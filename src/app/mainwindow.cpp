@@ -5,6 +5,7 @@
 #include "ui_mainwindow.h"
 
 #include "app/actionactivation.h"
+#include "app/mnemonics.h"
 #include "app/progressdialog.h"
 #include "common/datadir.h"
 #include "common/devicetype.h"
@@ -199,6 +200,7 @@ MainWindow::MainWindow(const Options& options, QWidget* parent)
     connect(&_deferTimer, &QTimer::timeout, this, &MainWindow::checkRunning);
 
     setupEditing();
+    olma::app::assignMnemonics(menuBar());
 
     // The first poll may already have found the one adapter there is.
     if (!_proto && options.portName.isEmpty())

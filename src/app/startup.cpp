@@ -182,7 +182,8 @@ int run(QApplication& app)
                                     << '\n';
                 exitCode = 1;
             }
-            app.quit();
+            // The run's own end, not the engineer's "Выход": no question about unsaved changes.
+            QCoreApplication::exit(exitCode);
         });
     }
     const int result = app.exec();

@@ -17,6 +17,7 @@
 #include <QFile>
 #include <QMenuBar>
 #include <QRegularExpression>
+#include <QSet>
 #include <QToolButton>
 #include <QTranslator>
 #include <QXmlStreamReader>
@@ -41,6 +42,29 @@ QStringList menuTitles(const MainWindow& window)
     for (QAction* action : window.menuBar()->actions())
         titles << action->text();
     return titles;
+}
+
+// The menu commands whose Alt-key letter is missing or repeats one of the same menu.
+QStringList commandsWithoutOwnLetter(const MainWindow& window)
+{
+    QStringList wrong;
+    QList<QList<QAction*>> rows{window.menuBar()->actions()};
+    for (QAction* title : window.menuBar()->actions())
+        rows << title->menu()->actions();
+    for (const QList<QAction*>& row : rows) {
+        QSet<QChar> letters;
+        for (QAction* action : row) {
+            if (action->isSeparator())
+                continue;
+            const QString text = action->text();
+            const qsizetype at = text.indexOf(QLatin1Char('&'));
+            if (at < 0 || at + 1 >= text.size() || letters.contains(text[at + 1].toLower()))
+                wrong << text;
+            else
+                letters.insert(text[at + 1].toLower());
+        }
+    }
+    return wrong;
 }
 
 // Every export document of a configuration and of a log, in every format, as bytes.
@@ -91,6 +115,9 @@ private slots:
                                                   QStringLiteral("&Edit"), QStringLiteral("&Log")}),
                  qPrintable(titles.join(QLatin1Char(','))));
         QCOMPARE(titles.last(), QStringLiteral("&Help"));
+        // Every command has a letter of its own, chosen on the English words.
+        QCOMPARE(commandsWithoutOwnLetter(window), QStringList());
+        QCOMPARE(window.findChild<QAction*>(QStringLiteral("exitAction"))->text(), QStringLiteral("&Exit"));
         // A constant made before the translator came, and a page button named by the model.
         QStringList buttons;
         for (QToolButton* button : window.findChildren<QToolButton*>())
@@ -122,6 +149,9 @@ private slots:
         QVERIFY(russianFiles.first().endsWith(QLatin1String("qtbase_ru.qm")));
         MainWindow russianWindow(windowOn(QString()));
         QCOMPARE(menuTitles(russianWindow).first(), QStringLiteral("&Прибор"));
+        QCOMPARE(commandsWithoutOwnLetter(russianWindow), QStringList());
+        QCOMPARE(russianWindow.findChild<QAction*>(QStringLiteral("readConfFromDevice"))->iconText(),
+                 QStringLiteral("Считать из прибора"));
         QCOMPARE(olma::logview::texts::partialLog(21),
                  QStringLiteral("Журнал считан не полностью: получено 21 событие"));
     }
