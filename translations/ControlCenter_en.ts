@@ -367,6 +367,248 @@ The command was carried out; the archive stays unavailable until the error is fi
     </message>
 </context>
 <context>
+    <name>ConfigDiff</name>
+    <message>
+        <source>Задержка</source>
+        <translation>Delay</translation>
+    </message>
+</context>
+<context>
+    <name>ConfigExport</name>
+    <message>
+        <source>Экспорт конфигурации</source>
+        <translation>Configuration export</translation>
+    </message>
+    <message>
+        <source>Имя файла для экспорта</source>
+        <translation>Export file name</translation>
+    </message>
+    <message>
+        <source>Текст(*.txt *.text *.log);;Word (*.rtf *.rtx);;Html(*.htm *.html);;Excel(*.csv)</source>
+        <translation>Text (*.txt *.text *.log);;Word (*.rtf *.rtx);;HTML (*.htm *.html);;Excel (*.csv)</translation>
+    </message>
+    <message>
+        <source>Выбранный тип файлов не поддерживается!</source>
+        <translation>The chosen file type is not supported!</translation>
+    </message>
+    <message>
+        <source>Невозможно экспортировать конфигурацию!</source>
+        <translation>The configuration cannot be exported!</translation>
+    </message>
+    <message>
+        <source>Конфигурация успешно экспортированна в файл!</source>
+        <translation>The configuration was exported to the file.</translation>
+    </message>
+    <message>
+        <source>Параметры</source>
+        <translation>Parameters</translation>
+    </message>
+    <message>
+        <source>Состав</source>
+        <translation>Blocks</translation>
+    </message>
+    <message>
+        <source>Пользователи</source>
+        <translation>Users</translation>
+    </message>
+    <message>
+        <source>Шлейфы сигнализации</source>
+        <translation>Alarm loops</translation>
+    </message>
+    <message>
+        <source>Активация реле</source>
+        <translation>Relay activation</translation>
+    </message>
+    <message>
+        <source>Конфигурация прибора ППКОП Ольма-Ех</source>
+        <translation>Configuration of the Olma-Ex control panel</translation>
+    </message>
+    <message>
+        <source>Включено</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Выключено</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>Разрешено</source>
+        <translation>Allowed</translation>
+    </message>
+    <message>
+        <source>Запрещено</source>
+        <translation>Denied</translation>
+    </message>
+    <message>
+        <source>Разрешен</source>
+        <translation>Allowed</translation>
+    </message>
+    <message>
+        <source>Запрещен</source>
+        <translation>Denied</translation>
+    </message>
+    <message>
+        <source>Включен</source>
+        <translation>On</translation>
+    </message>
+    <message>
+        <source>Выключен</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>копировать дату и время с ПК</source>
+        <translation>copy the date and time from the PC</translation>
+    </message>
+    <message>
+        <source>не менять дату и время</source>
+        <translation>leave the date and time</translation>
+    </message>
+    <message>
+        <source>Копировать дату и время с ПК</source>
+        <translation>Copy the date and time from the PC</translation>
+    </message>
+    <message>
+        <source>Не менять дату и время</source>
+        <translation>Leave the date and time</translation>
+    </message>
+    <message>
+        <source>Время тайм-аута 1 на взятие-снятие</source>
+        <translation>Arming/disarming timeout 1</translation>
+    </message>
+    <message>
+        <source>Время тайм-аута 2 на взятие-снятие</source>
+        <translation>Arming/disarming timeout 2</translation>
+    </message>
+    <message>
+        <source>Время на автоперевзятие охранного ШС</source>
+        <translation>Time before an intrusion loop re-arms itself</translation>
+    </message>
+    <message>
+        <source>Время на автоперевзятие круглосуточного ШС</source>
+        <translation>Time before a 24-hour loop re-arms itself</translation>
+    </message>
+    <message>
+        <source>Время работы звуковой индикации клавиатур</source>
+        <translation>How long the keypads&apos; sounder runs</translation>
+    </message>
+    <message>
+        <source>Время работы звуковой индикации ПЦ</source>
+        <translation>How long the main board&apos;s sounder runs</translation>
+    </message>
+    <message>
+        <source>Пароль инженера</source>
+        <translation>Engineer password</translation>
+    </message>
+    <message>
+        <source>Сообщение пользователя 1</source>
+        <translation>User message 1</translation>
+    </message>
+    <message>
+        <source>Сообщение пользователя 2</source>
+        <translation>User message 2</translation>
+    </message>
+    <message>
+        <source>Синхронизация с ПК</source>
+        <translation>Synchronised with the PC</translation>
+    </message>
+    <message>
+        <source>Параметр</source>
+        <translation>Parameter</translation>
+    </message>
+    <message>
+        <source>Значение</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Пароль не задан</source>
+        <translation>No password set</translation>
+    </message>
+    <message>
+        <source>Блок</source>
+        <translation>Block</translation>
+    </message>
+    <message>
+        <source>Состояние</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Пароль</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Идентификатор ключа iButton</source>
+        <translation>iButton key ID</translation>
+    </message>
+    <message>
+        <source>Ключ iButton не задан</source>
+        <translation>No iButton key set</translation>
+    </message>
+    <message>
+        <source>Снятие ШС</source>
+        <translation>Disarm loops</translation>
+    </message>
+    <message>
+        <source>Взятие ШС</source>
+        <translation>Arm loops</translation>
+    </message>
+    <message>
+        <source>Частичное Взятие/Снятие ШС</source>
+        <translation>Partial arming/disarming</translation>
+    </message>
+    <message>
+        <source>Сброс сообщений блоков</source>
+        <translation>Reset block messages</translation>
+    </message>
+    <message>
+        <source>Доступ к ШС</source>
+        <translation>Loop access</translation>
+    </message>
+    <message>
+        <source>ШС %1</source>
+        <translation>Loop %1</translation>
+    </message>
+    <message>
+        <source>Тип ШС</source>
+        <translation>Loop type</translation>
+    </message>
+    <message>
+        <source>Номер таймаута на взятие</source>
+        <translation>Arming timeout number</translation>
+    </message>
+    <message>
+        <source>Номер таймаута на снятие</source>
+        <translation>Disarming timeout number</translation>
+    </message>
+    <message>
+        <source>Без отображения тревог</source>
+        <translation>No alarm display</translation>
+    </message>
+    <message>
+        <source>Автопересброс</source>
+        <translation>Auto reset</translation>
+    </message>
+    <message>
+        <source>Наличие БИЗ-Ex</source>
+        <translation>BIZ-Ex fitted</translation>
+    </message>
+    <message>
+        <source>Автоперевзятие</source>
+        <translation>Auto re-arm</translation>
+    </message>
+    <message>
+        <source>Переопрос</source>
+        <translation>Re-query</translation>
+    </message>
+    <message>
+        <source>Контроль исправности</source>
+        <translation>Fault monitoring</translation>
+    </message>
+    <message>
+        <source>Пожар-1</source>
+        <translation>Fire-1</translation>
+    </message>
+</context>
+<context>
     <name>Configuration</name>
     <message>
         <source>Параметры</source>

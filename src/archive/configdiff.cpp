@@ -24,12 +24,16 @@ namespace {
 
 using olma::config::ExportText;
 
-// Labels whose values are secrets: a change is reported, never the digits.
-const QStringList kSecretLabels = {QStringLiteral("Пароль"), QStringLiteral("Пароль инженера"),
-                                   QStringLiteral("Идентификатор ключа iButton")};
-const QString kParamsTitle = QStringLiteral("Параметры");
+// Labels whose values are secrets: a change is reported, never the digits. The labels are
+// those of the export in the language of the window.
+bool isSecretLabel(const QString& label)
+{
+    namespace t = olma::config::exporttexts;
+    return label == t::kPassword.toString() || label == t::kEngineerPassword.toString() || label == t::kKey.toString();
+}
+const olma::Text kParamsTitle = olma::config::exporttexts::kParamsSection;
 // The program's delay before start, which the export leaves out.
-const QString kProgramDelay = QStringLiteral("Задержка");
+constexpr olma::Text kProgramDelay = OLMA_TEXT("ConfigDiff", "Задержка");
 
 // How a section's text export names its items.
 enum class Items
@@ -93,7 +97,7 @@ QList<Entry> parseSection(const QString& text, Items rule, const QString& fixedI
         if (n > 0)
             entry.key += QLatin1Char('#') + QString::number(n);
         entry.value = line.mid(colon + 2).trimmed();
-        entry.secret = kSecretLabels.contains(label);
+        entry.secret = isSecretLabel(label);
         entries.append(entry);
     }
     return entries;

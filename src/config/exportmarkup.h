@@ -25,7 +25,7 @@ void appendRtfUserWideRow(QString& out, const QString& text);
 QString sectionHeading(const QString& name, int format);
 
 // "Включено" / "Выключено" and the like, by a flag.
-inline const QString& word(bool on, const QString& yes, const QString& no)
+inline QString word(bool on, const QString& yes, const QString& no)
 {
     return on ? yes : no;
 }

@@ -169,12 +169,12 @@ QString Params::exportText(int format) const
     namespace t = exporttexts;
     const bool rtf = format == ExportRtf;
     const bool noPassword = rtf && _engineerPassword.isEmpty();
-    const QString& sync = rtf ? exportmarkup::word(_timeSync, t::kSyncOnRtf, t::kSyncOffRtf)
+    const QString sync = rtf ? exportmarkup::word(_timeSync, t::kSyncOnRtf, t::kSyncOffRtf)
                               : exportmarkup::word(_timeSync, t::kSyncOn, t::kSyncOff);
 
     struct Row
     {
-        const QString& label;
+        QString label;
         QString value;
         bool message; // the messages go to text and RTF only
     };

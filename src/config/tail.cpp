@@ -161,7 +161,7 @@ QString Tail::exportText(int format) const
     const QString title = _name + QLatin1Char(' ') + QString::number(_index + 1);
     struct Row
     {
-        const QString& label;
+        QString label;
         QString value;
     };
     // The time-outs are shown as the panel numbers them, from 1.

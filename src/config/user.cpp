@@ -184,8 +184,8 @@ QString User::exportText(int format) const
         key += QLatin1Char(' ') + hexByte(b);
     struct Row
     {
-        const QString& label;
-        const QString& value;
+        QString label;
+        QString value;
     };
     const Row rights[] = {
         {t::kTailOff, word(_tailOff, t::kRightOn, t::kRightOff)},

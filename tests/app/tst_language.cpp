@@ -3,10 +3,21 @@
 
 #include "app/demopanel.h"
 #include "app/startup.h"
+#include "archive/configdiff.h"
+#include "config/blockgroup.h"
+#include "config/cipherpassword.h"
 #include "config/configexport.h"
 #include "config/configuration.h"
+#include "config/content.h"
 #include "config/imagemap.h"
+#include "config/params.h"
+#include "config/programm/params.h"
+#include "config/programm/programm.h"
+#include "config/programm/programms.h"
+#include "config/tail.h"
 #include "config/tails.h"
+#include "config/user.h"
+#include "config/users.h"
 #include "logview/logexport.h"
 #include "logview/logtexts.h"
 #include "testmain.h"
@@ -140,6 +151,26 @@ private slots:
         for (int i = 0; i < english.size(); ++i)
             QVERIFY2(english.at(i) == russian.at(i), qPrintable(QStringLiteral("document %1 differs").arg(i)));
         QVERIFY(russian.at(0).contains("ШС"));
+
+        // A comparison is read on screen: every word of it English.
+        std::vector<unsigned char> changedImage(olma::config::kImageSize);
+        olma::config::Configuration changed(changedImage.data(), 1);
+        changed.params()->setTimer1(30);
+        changed.tails()->tail(2)->setTailType(4);
+        changed.users()->user(4)->setTailOn(true);
+        changed.content()->group(olma::config::BlockGroup::RelayBlocks)->setConnected(1, true);
+        changed.programms()->programmByIndex(0)->params()->setTactic(1);
+        changed.programms()->programmByIndex(1)->params()->setTimeout(30);
+        // Secrets stay secret whatever the language names them.
+        changed.params()->setEngineerPassword(olma::config::CipherPassword::fromText(QStringLiteral("4711")));
+        changed.users()->user(2)->setPassword(olma::config::CipherPassword::fromText(QStringLiteral("123456")));
+        const QStringList differences = olma::archive::compareConfigurations(configuration, changed);
+        QCOMPARE(differences.size(), 8);
+        for (const QString& line : differences) {
+            QVERIFY2(!line.contains(QRegularExpression(QStringLiteral("[А-Яа-яЁё]"))), qPrintable(line));
+            QVERIFY2(!line.contains(QLatin1String("4711")) && !line.contains(QLatin1String("123456")),
+                     qPrintable(line));
+        }
 
         // Russian again: no program translation, Qt's own Russian, a Russian window.
         removeTranslations();
