@@ -3249,7 +3249,7 @@ Manual file: %1</translation>
     </message>
     <message>
         <source>Отменить</source>
-        <translation>Undo</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -3314,7 +3314,7 @@ Manual file: %1</translation>
     </message>
     <message>
         <source>Отменить</source>
-        <translation>Undo</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
@@ -3371,7 +3371,7 @@ Manual file: %1</translation>
     </message>
     <message>
         <source>Отменить</source>
-        <translation>Undo</translation>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>
