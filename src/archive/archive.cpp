@@ -325,9 +325,20 @@ int Archive::schemaVersion() const
 bool Archive::migrate()
 {
     QSqlDatabase db = QSqlDatabase::database(_connection, false);
+    QSqlQuery query(db);
+    // The schema is almost always current: that is seen without a transaction or a lock, which
+    // would otherwise line up every client opening the archive at once behind each other.
+    if (query.exec(QStringLiteral("SELECT version FROM schema_version")) && query.next()) {
+        const int version = query.value(0).toInt();
+        if (version > kSchemaVersion)
+            return fail(texts::kNewerSchema.arg(_location.display()).arg(version).arg(kSchemaVersion));
+        if (version == kSchemaVersion)
+            return true;
+    }
+    // An SQLite statement left open would keep its snapshot, which the write lock cannot outgrow.
+    query.finish();
     if (!begin())
         return false;
-    QSqlQuery query(db);
     if (!isSqlite()) {
         query.prepare(QStringLiteral("SELECT pg_advisory_xact_lock(?)"));
         query.addBindValue(kMigrationLockKey);
