@@ -2,6 +2,10 @@
 
 #include "link/errorcodes.h"
 
+#include <cerrno>
+#include <poll.h>
+#include <unistd.h>
+
 namespace olma::link {
 
 SerialPort::SerialPort(QObject* parent) : ISerialPort(parent)
@@ -49,12 +53,25 @@ bool SerialPort::open(const QString& name)
 
 qint64 SerialPort::write(const char* data, qint64 size)
 {
-    const qint64 accepted = _port.write(data, size);
-    // QSerialPort queues the bytes until the event loop runs again; hand them to the line now,
-    // so the reply time-out starts when the request is really under way.
-    if (accepted > 0)
-        _port.flush();
-    return accepted;
+    // Straight to the line while QSerialPort holds nothing back. Its queue would hand the bytes
+    // over only after arming a write notification, which then wakes the event loop twice more
+    // for every request, each time with the reply already on its way.
+    if (_port.isOpen() && _port.bytesToWrite() == 0) {
+        ssize_t n = -1;
+        do {
+            n = ::write(_port.handle(), data, size_t(size));
+        } while (n < 0 && errno == EINTR);
+        if (n >= 0)
+            return n;
+        if (errno != EAGAIN && errno != EWOULDBLOCK) {
+            _error = qt_error_string(errno);
+            return -1;
+        }
+    }
+    // The system's buffer for the line is full, or QSerialPort still holds bytes: it queues
+    // these after them and writes as the line drains. Pushing them now would only meet the full
+    // buffer, which QSerialPort reports as a write error.
+    return _port.write(data, size);
 }
 
 qint64 SerialPort::read(char* data, qint64 maxSize)
@@ -71,6 +88,16 @@ void SerialPort::takeUpInput()
 {
     if (!_port.isOpen())
         return;
+    // Most times nothing is there. The descriptor is asked first: QSerialPort's zero wait would
+    // report that as a time-out error, with its text and two signals, twice per request.
+    pollfd line{_port.handle(), POLLIN, 0};
+    int ready = 0;
+    do {
+        ready = ::poll(&line, 1, 0);
+    } while (ready < 0 && errno == EINTR);
+    if (ready == 0)
+        return;
+    // Bytes, or trouble with the line, which QSerialPort reports as it always does.
     // A zero wait only polls the descriptor. Its "time-out" when nothing is there is no failure.
     _quiet = true;
     _port.waitForReadyRead(0);

@@ -28,7 +28,7 @@ public:
 
 private:
     QSerialPort _port;
-    QString _error;       // why the last open failed
+    QString _error;       // why the last open or write failed
     bool _denied = false; // the last open failed for lack of permission
     bool _quiet = false;  // taking up input on request: readyRead is not passed on
 };
