@@ -170,7 +170,7 @@ QString Params::exportText(int format) const
     const bool rtf = format == ExportRtf;
     const bool noPassword = rtf && _engineerPassword.isEmpty();
     const QString sync = rtf ? exportmarkup::word(_timeSync, t::kSyncOnRtf, t::kSyncOffRtf)
-                              : exportmarkup::word(_timeSync, t::kSyncOn, t::kSyncOff);
+                             : exportmarkup::word(_timeSync, t::kSyncOn, t::kSyncOff);
 
     struct Row
     {
