@@ -9,6 +9,9 @@ foreach(var IN ITEMS PROGRAM NAME SUMMARY VERSION OUTPUT)
 endforeach()
 
 set(ENV{QT_QPA_PLATFORM} offscreen)
+# The page reads the same whatever language the building machine speaks: English, as manual
+# pages are.
+set(ENV{OLMA_LANG} en)
 set(ENV{ASAN_OPTIONS} detect_leaks=0)
 
 function(olma_help out)

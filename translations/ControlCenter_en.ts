@@ -328,6 +328,81 @@ The command was carried out; the archive stays unavailable until the error is fi
     </message>
 </context>
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>Конфигуратор ППКОП Ольма-Ех</source>
+        <translation>Olma-Ex Control Panel Configurator</translation>
+    </message>
+    <message>
+        <source>Показать эту справку и выйти.</source>
+        <translation>Show this help and exit.</translation>
+    </message>
+    <message>
+        <source>Работать с прибором на этом порту, не искать порт самому (или по сети: tcp://узел:порт, tls://узел:порт).</source>
+        <translation>Work with the panel on this port instead of looking for one (or over the network: tcp://host:port, tls://host:port).</translation>
+    </message>
+    <message>
+        <source>Демонстрация: виртуальный прибор Ольма-16Ех внутри программы.</source>
+        <translation>Demonstration: a virtual Olma-16Ex panel inside the program.</translation>
+    </message>
+    <message>
+        <source>Сохранить снимок главного окна в FILE при завершении.</source>
+        <translation>Save a picture of the main window to FILE when the run ends.</translation>
+    </message>
+    <message>
+        <source>Завершить работу через SECONDS секунд.</source>
+        <translation>End the run after SECONDS seconds.</translation>
+    </message>
+    <message>
+        <source>Открыть страницу с этим номером (1 - &quot;Общие сведения&quot;, по порядку кнопок).</source>
+        <translation>Open the page with this number (1 - &quot;General&quot;, in the order of the buttons).</translation>
+    </message>
+    <message>
+        <source>Архив: sqlite:///путь/файл.sqlite или postgresql://...</source>
+        <translation>Archive: sqlite:///path/file.sqlite or postgresql://...</translation>
+    </message>
+    <message>
+        <source>Без архива: резервные копии перед записью - файлами.</source>
+        <translation>No archive: backups before a write go to files.</translation>
+    </message>
+    <message>
+        <source>Для tls://: доверять сертификатам из FILE, а не системным.</source>
+        <translation>For tls://: trust the certificates in FILE instead of the system&apos;s.</translation>
+    </message>
+    <message>
+        <source>Для tls://: не проверять сертификат прибора.</source>
+        <translation>For tls://: do not check the panel&apos;s certificate.</translation>
+    </message>
+    <message>
+        <source>Язык окон: ru или en (по умолчанию - язык системы).</source>
+        <translation>Language of the windows: ru or en (by default the system&apos;s).</translation>
+    </message>
+    <message>
+        <source>Лишние аргументы: %1</source>
+        <translation>Unexpected arguments: %1</translation>
+    </message>
+    <message>
+        <source>--lang: нужен язык ru или en, а не &quot;%1&quot;</source>
+        <translation>--lang: the language must be ru or en, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--port: не указано имя порта</source>
+        <translation>--port: no port name given</translation>
+    </message>
+    <message>
+        <source>--demo и --port не используются вместе</source>
+        <translation>--demo and --port cannot be used together</translation>
+    </message>
+    <message>
+        <source>--page: нужен номер страницы от 1, а не &quot;%1&quot;</source>
+        <translation>--page: a page number from 1 is needed, not &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>--quit-after: нужно число секунд, а не &quot;%1&quot;</source>
+        <translation>--quit-after: a number of seconds is needed, not &quot;%1&quot;</translation>
+    </message>
+</context>
+<context>
     <name>CommonStateWidget</name>
     <message>
         <source>Device common state information window</source>

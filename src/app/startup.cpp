@@ -29,40 +29,53 @@ constexpr int kDefaultScreenshotDelayMs = 3000;
 
 } // namespace
 
+QString languageArgument(const QStringList& arguments)
+{
+    const QString option = QStringLiteral("--lang");
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == option)
+            return arguments.value(i + 1);
+        if (arguments[i].startsWith(option + QLatin1Char('=')))
+            return arguments[i].mid(option.size() + 1);
+    }
+    return QString();
+}
+
 ParsedCommandLine parseCommandLine(const QStringList& arguments)
 {
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Конфигуратор ППКОП Ольма-Ех"));
+    parser.setApplicationDescription(OLMA_TEXT("CommandLine", "Конфигуратор ППКОП Ольма-Ех"));
     const QCommandLineOption help({QStringLiteral("h"), QStringLiteral("help")},
-                                  QStringLiteral("Показать эту справку и выйти."));
+                                  OLMA_TEXT("CommandLine", "Показать эту справку и выйти."));
     const QCommandLineOption port(QStringLiteral("port"),
-                                  QStringLiteral("Работать с прибором на этом порту, не искать порт самому "
-                                                 "(или по сети: tcp://узел:порт, tls://узел:порт)."),
+                                  OLMA_TEXT("CommandLine", "Работать с прибором на этом порту, не искать порт самому "
+                                                           "(или по сети: tcp://узел:порт, tls://узел:порт)."),
                                   QStringLiteral("NAME"));
-    const QCommandLineOption demo(QStringLiteral("demo"),
-                                  QStringLiteral("Демонстрация: виртуальный прибор Ольма-16Ех внутри программы."));
-    const QCommandLineOption screenshot(QStringLiteral("screenshot"),
-                                        QStringLiteral("Сохранить снимок главного окна в FILE при завершении."),
-                                        QStringLiteral("FILE"));
+    const QCommandLineOption demo(
+        QStringLiteral("demo"),
+        OLMA_TEXT("CommandLine", "Демонстрация: виртуальный прибор Ольма-16Ех внутри программы."));
+    const QCommandLineOption screenshot(
+        QStringLiteral("screenshot"), OLMA_TEXT("CommandLine", "Сохранить снимок главного окна в FILE при завершении."),
+        QStringLiteral("FILE"));
     const QCommandLineOption quitAfter(QStringLiteral("quit-after"),
-                                       QStringLiteral("Завершить работу через SECONDS секунд."),
+                                       OLMA_TEXT("CommandLine", "Завершить работу через SECONDS секунд."),
                                        QStringLiteral("SECONDS"));
     const QCommandLineOption page(
         QStringLiteral("page"),
-        QStringLiteral("Открыть страницу с этим номером (1 - \"Общие сведения\", по порядку кнопок)."),
+        OLMA_TEXT("CommandLine", "Открыть страницу с этим номером (1 - \"Общие сведения\", по порядку кнопок)."),
         QStringLiteral("N"));
     const QCommandLineOption archive(QStringLiteral("archive"),
-                                     QStringLiteral("Архив: sqlite:///путь/файл.sqlite или postgresql://..."),
+                                     OLMA_TEXT("CommandLine", "Архив: sqlite:///путь/файл.sqlite или postgresql://..."),
                                      QStringLiteral("URL"));
-    const QCommandLineOption noArchive(QStringLiteral("no-archive"),
-                                       QStringLiteral("Без архива: резервные копии перед записью - файлами."));
+    const QCommandLineOption noArchive(
+        QStringLiteral("no-archive"), OLMA_TEXT("CommandLine", "Без архива: резервные копии перед записью - файлами."));
     const QCommandLineOption ca(QStringLiteral("ca"),
-                                QStringLiteral("Для tls://: доверять сертификатам из FILE, а не системным."),
+                                OLMA_TEXT("CommandLine", "Для tls://: доверять сертификатам из FILE, а не системным."),
                                 QStringLiteral("FILE"));
     const QCommandLineOption insecure(QStringLiteral("insecure"),
-                                      QStringLiteral("Для tls://: не проверять сертификат прибора."));
+                                      OLMA_TEXT("CommandLine", "Для tls://: не проверять сертификат прибора."));
     const QCommandLineOption lang(QStringLiteral("lang"),
-                                  QStringLiteral("Язык окон: ru или en (по умолчанию - язык системы)."),
+                                  OLMA_TEXT("CommandLine", "Язык окон: ru или en (по умолчанию - язык системы)."),
                                   QStringLiteral("LANG"));
     parser.addOptions({help, port, demo, screenshot, quitAfter, page, archive, noArchive, ca, insecure, lang});
 
@@ -77,13 +90,24 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         return fail(parser.errorText());
     if (parser.isSet(help)) {
         result.exit = true;
-        // Without an application object yet, Qt writes a placeholder for the program's name.
-        result.output =
-            parser.helpText().replace(QStringLiteral("<executable_name>"), QFileInfo(arguments.value(0)).fileName());
+        // The usage line names the program, not the path it was started by (without an
+        // application object Qt writes a placeholder there).
+        QString text = parser.helpText();
+        const QString name = QFileInfo(arguments.value(0)).fileName();
+        const qsizetype lineEnd = text.indexOf(QLatin1Char('\n'));
+        for (const QString& written : {QStringLiteral("<executable_name>"), arguments.value(0)}) {
+            const qsizetype at = written.isEmpty() ? -1 : text.indexOf(written);
+            if (at >= 0 && at < lineEnd) {
+                text.replace(at, written.size(), name);
+                break;
+            }
+        }
+        result.output = text;
         return result;
     }
     if (!parser.positionalArguments().isEmpty())
-        return fail(QStringLiteral("Лишние аргументы: %1").arg(parser.positionalArguments().join(QLatin1Char(' '))));
+        return fail(
+            OLMA_TEXT("CommandLine", "Лишние аргументы: %1").arg(parser.positionalArguments().join(QLatin1Char(' '))));
 
     StartOptions& options = result.options;
     options.port = parser.value(port);
@@ -96,12 +120,12 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
     if (parser.isSet(lang)) {
         options.language = parser.value(lang);
         if (options.language != QLatin1String("ru") && options.language != QLatin1String("en"))
-            return fail(QStringLiteral("--lang: нужен язык ru или en, а не \"%1\"").arg(options.language));
+            return fail(OLMA_TEXT("CommandLine", "--lang: нужен язык ru или en, а не \"%1\"").arg(options.language));
     }
     if (parser.isSet(port) && options.port.isEmpty())
-        return fail(QStringLiteral("--port: не указано имя порта"));
+        return fail(OLMA_TEXT("CommandLine", "--port: не указано имя порта"));
     if (options.demo && !options.port.isEmpty())
-        return fail(QStringLiteral("--demo и --port не используются вместе"));
+        return fail(OLMA_TEXT("CommandLine", "--demo и --port не используются вместе"));
     QString addressError;
     if (olma::link::isNetworkPortName(options.port) &&
         !olma::link::parseNetworkAddress(options.port, nullptr, &addressError))
@@ -110,14 +134,16 @@ ParsedCommandLine parseCommandLine(const QStringList& arguments)
         bool ok = false;
         const int number = parser.value(page).toInt(&ok);
         if (!ok || number < 1)
-            return fail(QStringLiteral("--page: нужен номер страницы от 1, а не \"%1\"").arg(parser.value(page)));
+            return fail(
+                OLMA_TEXT("CommandLine", "--page: нужен номер страницы от 1, а не \"%1\"").arg(parser.value(page)));
         options.page = number - 1;
     }
     if (parser.isSet(quitAfter)) {
         bool ok = false;
         const double seconds = parser.value(quitAfter).toDouble(&ok);
         if (!ok || seconds < 0)
-            return fail(QStringLiteral("--quit-after: нужно число секунд, а не \"%1\"").arg(parser.value(quitAfter)));
+            return fail(
+                OLMA_TEXT("CommandLine", "--quit-after: нужно число секунд, а не \"%1\"").arg(parser.value(quitAfter)));
         options.quitAfterMs = int(seconds * 1000);
     } else if (!options.screenshot.isEmpty()) {
         options.quitAfterMs = kDefaultScreenshotDelayMs;

@@ -38,6 +38,10 @@ struct ParsedCommandLine
 // `arguments` includes the program name, as QCoreApplication::arguments() has it.
 ParsedCommandLine parseCommandLine(const QStringList& arguments);
 
+// The value of "--lang X" or "--lang=X" among `arguments`, looked up before they are parsed so
+// that the parser's own texts speak that language; empty without one. Not checked here.
+QString languageArgument(const QStringList& arguments);
+
 // The language choice and the translations are the core's, shared with olma-cli.
 using olma::chooseLanguage;
 using olma::installTranslations;

@@ -27,6 +27,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenuBar>
+#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
 #include <QToolButton>
@@ -237,6 +238,31 @@ private slots:
         QTest::newRow("system's") << QStringList{} << -1 << QString();
         QTest::newRow("unknown") << QStringList{QStringLiteral("--lang"), QStringLiteral("de")} << 2 << QString();
         QTest::newRow("missing") << QStringList{QStringLiteral("--lang")} << 2 << QString();
+    }
+
+    // The shipped program's help and command-line mistakes speak the language asked for (the
+    // tests' system speaks Russian), and the usage line names the program, not its path.
+    void commandLineInTheChosenLanguage()
+    {
+        const auto configurator = [](const QStringList& arguments) {
+            QProcess process;
+            process.start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-configurator"), arguments);
+            process.waitForFinished(30000);
+            return std::make_pair(process.exitCode(),
+                                  QString::fromUtf8(process.readAllStandardOutput() + process.readAllStandardError()));
+        };
+        auto [status, text] = configurator({QStringLiteral("--help"), QStringLiteral("--lang"), QStringLiteral("en")});
+        QCOMPARE(status, 0);
+        QVERIFY2(
+            text.startsWith(QLatin1String("Usage: olma-configurator [options]\nOlma-Ex Control Panel Configurator")),
+            qPrintable(text));
+        QVERIFY(text.contains(QLatin1String("Show this help and exit.")));
+        std::tie(status, text) = configurator({QStringLiteral("--help")});
+        QVERIFY2(text.contains(QStringLiteral("Показать эту справку и выйти.")), qPrintable(text));
+        std::tie(status, text) =
+            configurator({QStringLiteral("--lang=en"), QStringLiteral("--page"), QStringLiteral("x")});
+        QCOMPARE(status, 2);
+        QCOMPARE(text, QStringLiteral("--page: a page number from 1 is needed, not \"x\"\n"));
     }
 
     void languageOnTheCommandLine()
