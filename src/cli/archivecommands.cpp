@@ -20,14 +20,10 @@
 #include <QSaveFile>
 #include <QTextStream>
 
-#include <condition_variable>
 #include <cstdio>
-#include <functional>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <termios.h>
-#include <thread>
 #include <unistd.h>
 
 namespace olma::cli {
@@ -208,79 +204,13 @@ std::optional<Archiving> archivingFor(const QStringList& args)
     return a;
 }
 
-// The archive of a panel command, opened on a thread of its own while the command talks to the
-// panel: a server connection and the schema check then overlap the transfer, which the line
-// paces and which leaves the processor idle, instead of following it. A database connection
-// belongs to the thread that opened it, so whatever is done with this archive is done there.
-class BackgroundArchive
-{
-public:
-    using Job = std::function<QString(Archive&)>;
-
-    explicit BackgroundArchive(const ArchiveChoice& choice) : _thread([this, choice] { work(choice); }) {}
-    BackgroundArchive(const BackgroundArchive&) = delete;
-    BackgroundArchive& operator=(const BackgroundArchive&) = delete;
-    // Without a job the archive is closed untouched.
-    ~BackgroundArchive()
-    {
-        {
-            const std::lock_guard<std::mutex> lock(_mutex);
-            _given = true;
-        }
-        _changed.notify_all();
-        _thread.join();
-    }
-
-    // Runs `job` on the open archive and returns its trouble; the archive's own when it could
-    // not be opened.
-    QString run(Job job)
-    {
-        std::unique_lock<std::mutex> lock(_mutex);
-        _job = std::move(job);
-        _given = true;
-        _changed.notify_all();
-        _changed.wait(lock, [this] { return _done; });
-        return _trouble;
-    }
-
-private:
-    void work(const ArchiveChoice& choice)
-    {
-        const auto waitForJob = [this] {
-            std::unique_lock<std::mutex> lock(_mutex);
-            _changed.wait(lock, [this] { return _given; });
-            return bool(_job);
-        };
-        Archive archive;
-        // A password is asked for at the terminal only once the command is over and its result
-        // is to be archived, never across its progress.
-        archive.setPasswordPrompt(
-            [&](const QString& location) { return waitForJob() ? askPassword(location) : QString(); });
-        const bool opened = choice.url.isEmpty()
-                                ? archive.open(QStringLiteral("sqlite://") + olma::archive::defaultArchivePath())
-                                : archive.open(choice.url);
-        if (!waitForJob())
-            return;
-        QString trouble = opened ? _job(archive) : archive.lastError();
-        archive.close();
-        const std::lock_guard<std::mutex> lock(_mutex);
-        _trouble = std::move(trouble);
-        _done = true;
-        _changed.notify_all();
-    }
-
-    std::mutex _mutex;
-    std::condition_variable _changed;
-    Job _job;
-    bool _given = false; // a job, or none at all
-    bool _done = false;
-    QString _trouble;
-    std::thread _thread; // last: started once the rest is there
-};
-
 // Archives what the command moved; the trouble, if any, for standard error.
-QString archiveAfter(Archive& archive, const Archiving& a, const Identity& panel, const QByteArray& partialLog)
+QString archiveAfter(const Archiving& a, const Identity& panel, const ArchiveChoice& choice,
+                     const QByteArray& partialLog = {})
 {
+    Archive archive;
+    if (!openArchive(archive, choice))
+        return archive.lastError();
     if (!archive.touchPanel(panel.serial, panel.deviceType, panel.firmware))
         return archive.lastError();
     // A read-log that stopped halfway wrote no file; what arrived is still merged.
@@ -569,9 +499,6 @@ int runWithArchive(const QStringList& arguments, QTextStream& out, QTextStream& 
         return archiveCommand(args.mid(1), out, err, choice);
 
     const std::optional<Archiving> archiving = choice.off ? std::nullopt : archivingFor(args);
-    std::optional<BackgroundArchive> background;
-    if (archiving)
-        background.emplace(choice);
     // The panel is identified before the command: after a write it is restarting.
     std::optional<Identity> panel;
     if (archiving) {
@@ -606,9 +533,8 @@ int runWithArchive(const QStringList& arguments, QTextStream& out, QTextStream& 
         archiving && archiving->command == QLatin1String("read-log") ? records.partialLog() : QByteArray();
     if ((status != kExitOk && partialLog.isEmpty()) || !archiving)
         return status;
-    const QString trouble =
-        panel ? background->run([&](Archive& archive) { return archiveAfter(archive, *archiving, *panel, partialLog); })
-              : QStringLiteral("the panel did not say who it is; nothing archived");
+    const QString trouble = panel ? archiveAfter(*archiving, *panel, choice, partialLog)
+                                  : QStringLiteral("the panel did not say who it is; nothing archived");
     if (!trouble.isEmpty())
         err << "olma-cli " << archiving->command << OLMA_TEXT("Cli", ": архив: ") << trouble << Qt::endl;
     return status;
