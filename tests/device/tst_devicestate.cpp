@@ -181,8 +181,6 @@ private slots:
         QTest::addColumn<QByteArray>("record");
         QTest::addColumn<QStringList>("lines"); // version, serial, clock
 
-        QTest::newRow("clock") << stateRecord(0x04, {{4, 0x30}, {5, 0x45}, {6, 0x23}, {7, 0x31}, {8, 0x12}, {9, 0x24}})
-                               << QStringList{"0", "0", "23:45:30 31.12.2024"};
         // Flag bits above each field's mask are not part of the value.
         QTest::newRow("clock masks") << stateRecord(0x04,
                                                     {{4, 0x85}, {5, 0x80}, {6, 0xC7}, {7, 0xC1}, {8, 0xE2}, {9, 0x01}})
