@@ -84,8 +84,6 @@ private slots:
         QTest::addColumn<QStringList>("texts");
 
         const QByteArray tamper("\x24\x12\x31\x63\x59\x02\x05\x0D", 8);
-        QTest::newRow("block tamper") << tamper
-                                      << QStringList{"23:59 31.12.2024", "Блок", "Вскрытие", "Блок: БРВ-А", "Адрес: 5"};
         QByteArray fault = tamper;
         fault[7] = 0x0F;
         QTest::newRow("block fault names the output")
@@ -108,9 +106,6 @@ private slots:
         QTest::newRow("firmware update") << update
                                          << QStringList{"23:59 31.12.2024", "Пользователь", "Обновление версии ПО",
                                                         "Версия №: 3", ""};
-        QTest::newRow("user arms a zone")
-            << logtest::record(2024, 5, 6, 7, 8, 2, 1, 7, 2)
-            << QStringList{"07:08 06.05.2024", "Пользователь", "Взятие", "Пользователь: 7", "Зона: 2"};
         QTest::newRow("user created by an admin")
             << logtest::record(2024, 5, 6, 7, 8, 2, 10, 7, 255)
             << QStringList{"07:08 06.05.2024", "Пользователь", "Создание", "Пользователь: 7", "Администратор: 255"};
@@ -120,12 +115,8 @@ private slots:
         QTest::newRow("unknown user event") << logtest::record(2024, 5, 6, 7, 8, 2, 31, 4, 9)
                                             << QStringList{"07:08 06.05.2024", "Пользователь", "", "", ""};
 
-        QTest::newRow("zone fire") << logtest::record(2024, 5, 6, 7, 8, 3, 2, 9, 5)
-                                   << QStringList{"07:08 06.05.2024", "Зона", "ПОЖАР-1", "Зона: 5", ""};
         QTest::newRow("unknown zone event") << logtest::record(2024, 5, 6, 7, 8, 3, 20, 9, 5)
                                             << QStringList{"07:08 06.05.2024", "Зона", "", "Зона: 5", ""};
-        QTest::newRow("class 0") << logtest::record(2024, 5, 6, 7, 8, 0, 1, 9, 5)
-                                 << QStringList{"07:08 06.05.2024", "Неизвестно", "", "", ""};
         // The date shows as the panel wrote it, even when it cannot be a date.
         QByteArray month13 = tamper;
         month13[1] = 0x13;
