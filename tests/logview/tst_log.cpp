@@ -83,45 +83,30 @@ private slots:
         QTest::addColumn<QByteArray>("record");
         QTest::addColumn<QStringList>("texts");
 
-        const QByteArray tamper("\x24\x12\x31\x63\x59\x02\x05\x0D", 8);
-        QByteArray fault = tamper;
-        fault[7] = 0x0F;
-        QTest::newRow("block fault names the output")
-            << fault << QStringList{"23:59 31.12.2024", "Блок", "Неисправность", "Блок: БРВ-А", "Выход: 5"};
-        QByteArray noType = fault;
-        noType[5] = 0x06;
-        QTest::newRow("no such block type")
-            << noType << QStringList{"23:59 31.12.2024", "Блок", "Неисправность", "", "Выход: 5"};
-        QTest::newRow("power on has no parameters")
-            << logtest::record(2024, 1, 2, 3, 4, 1, 1, 2, 5)
-            << QStringList{"03:04 02.01.2024", "Блок", "Включение ППКОП", "", ""};
-        QTest::newRow("block code past the table")
-            << logtest::record(2005, 1, 2, 3, 4, 1, 40, 11, 7)
-            << QStringList{"03:04 02.01.2005", "Блок", "", "Блок: БКВ-А", "Адрес: 7"};
-
-        QByteArray update = tamper;
-        update[3] = char(0x80 + 0x23);
-        update[5] = 3;
-        update[7] = 26;
-        QTest::newRow("firmware update") << update
-                                         << QStringList{"23:59 31.12.2024", "Пользователь", "Обновление версии ПО",
-                                                        "Версия №: 3", ""};
-        QTest::newRow("user created by an admin")
-            << logtest::record(2024, 5, 6, 7, 8, 2, 10, 7, 255)
-            << QStringList{"07:08 06.05.2024", "Пользователь", "Создание", "Пользователь: 7", "Администратор: 255"};
-        QTest::newRow("clock set by an admin")
-            << logtest::record(2024, 5, 6, 7, 8, 2, 25, 1, 9)
-            << QStringList{"07:08 06.05.2024", "Пользователь", "Установка даты/времени", "Администратор: 1", ""};
-        QTest::newRow("unknown user event") << logtest::record(2024, 5, 6, 7, 8, 2, 31, 4, 9)
-                                            << QStringList{"07:08 06.05.2024", "Пользователь", "", "", ""};
-
-        QTest::newRow("unknown zone event") << logtest::record(2024, 5, 6, 7, 8, 3, 20, 9, 5)
-                                            << QStringList{"07:08 06.05.2024", "Зона", "", "Зона: 5", ""};
+        // The five texts in one string, split at '|'.
+        const auto add = [](const char* name, const QByteArray& record, const char* texts) {
+            QTest::newRow(name) << record << QString::fromUtf8(texts).split(QLatin1Char('|'));
+        };
+        using logtest::record;
+        add("block fault names the output", record(2024, 12, 31, 23, 59, 1, 15, 2, 5),
+            "23:59 31.12.2024|Блок|Неисправность|Блок: БРВ-А|Выход: 5");
+        add("no such block type", record(2024, 12, 31, 23, 59, 1, 15, 6, 5),
+            "23:59 31.12.2024|Блок|Неисправность||Выход: 5");
+        add("power on has no parameters", record(2024, 1, 2, 3, 4, 1, 1, 2, 5),
+            "03:04 02.01.2024|Блок|Включение ППКОП||");
+        add("block code past the table", record(2005, 1, 2, 3, 4, 1, 40, 11, 7),
+            "03:04 02.01.2005|Блок||Блок: БКВ-А|Адрес: 7");
+        add("firmware update", record(2024, 12, 31, 23, 59, 2, 26, 3, 5),
+            "23:59 31.12.2024|Пользователь|Обновление версии ПО|Версия №: 3|");
+        add("user created by an admin", record(2024, 5, 6, 7, 8, 2, 10, 7, 255),
+            "07:08 06.05.2024|Пользователь|Создание|Пользователь: 7|Администратор: 255");
+        add("clock set by an admin", record(2024, 5, 6, 7, 8, 2, 25, 1, 9),
+            "07:08 06.05.2024|Пользователь|Установка даты/времени|Администратор: 1|");
+        add("unknown user event", record(2024, 5, 6, 7, 8, 2, 31, 4, 9), "07:08 06.05.2024|Пользователь|||");
+        add("unknown zone event", record(2024, 5, 6, 7, 8, 3, 20, 9, 5), "07:08 06.05.2024|Зона||Зона: 5|");
         // The date shows as the panel wrote it, even when it cannot be a date.
-        QByteArray month13 = tamper;
-        month13[1] = 0x13;
-        QTest::newRow("month 13") << month13
-                                  << QStringList{"23:59 31.13.2024", "Блок", "Вскрытие", "Блок: БРВ-А", "Адрес: 5"};
+        add("month 13", record(2024, 13, 31, 23, 59, 1, 13, 2, 5),
+            "23:59 31.13.2024|Блок|Вскрытие|Блок: БРВ-А|Адрес: 5");
     }
 
     void describes()
