@@ -154,8 +154,6 @@ private slots:
         QTest::addColumn<QList<int>>("codes");
         QTest::addColumn<int>("expected");
         QTest::newRow("none yet") << QList<int>{} << 0;
-        QTest::newRow("0x08") << QList<int>{0x08} << 1;
-        QTest::newRow("0x10") << QList<int>{0x10} << 2;
         QTest::newRow("0x10 then 0x04") << QList<int>{0x10, 0x04} << 0;
         QTest::newRow("unknown first") << QList<int>{0xFF} << 0;
     }
