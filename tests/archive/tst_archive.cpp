@@ -223,7 +223,7 @@ private slots:
             const char* history;
         };
         const Case cases[] = {
-                    {"growth at the start, repeats, roll-over", {"cbaa", "eecbaa", "feecb", "gffeecb"}, "gffeecbaa"},
+            {"growth at the start, repeats, roll-over", {"cbaa", "eecbaa", "feecb", "gffeecb"}, "gffeecbaa"},
             {"growth at the end, repeats, roll-over", {"aabc", "aabcee", "bceef", "bceefffg"}, "aabceefffg"},
             {"repeated run inside the history", {"babab", "cbabab"}, "cbabab"},
             {"nothing new", {"cba", "cba"}, "cba"},
