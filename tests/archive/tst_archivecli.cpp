@@ -29,16 +29,12 @@ struct Run
 
 Run cli(const QStringList& args)
 {
-    QString outText;
-    QString errText;
-    QTextStream out(&outText);
-    QTextStream err(&errText);
     Run run;
+    QTextStream out(&run.out);
+    QTextStream err(&run.err);
     run.status = olma::cli::runWithArchive(args, out, err);
     out.flush();
     err.flush();
-    run.out = outText;
-    run.err = errText;
     return run;
 }
 
@@ -48,9 +44,9 @@ QByteArray readAll(const QString& name)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// A 16-loop configuration file with a user's password and a loop of the given type.
 constexpr int kAccessDenied = 6; // an error reply the reader does not take as data
 
+// A 16-loop configuration file with a user's password and a loop of the given type.
 void writeConfiguration(const QString& name, int loopType)
 {
     std::vector<unsigned char> image(olma::config::kImageSize, 0);
@@ -90,20 +86,19 @@ void TestArchiveCli::panelCommandsArchive()
     const QString port = fixture.portName();
     const QString conf = _dir.filePath(QStringLiteral("read.bin"));
 
-    Run run = cli({"read-config", "--port", port, "--out", conf, "--archive", url});
-    QCOMPARE(run.status, 0);
-    QCOMPARE(run.err, QString());
-    run = cli({"read-log", "--port", port, "--out", _dir.filePath(QStringLiteral("log.bin")), "--archive=" + url});
-    QCOMPARE(run.status, 0);
-    QCOMPARE(run.err, QString());
-    run = cli({"write-config", "--port", port, "--model", "16", conf, "--archive", url});
-    QCOMPARE(run.status, 0);
-    run = cli({"write-config", "--plain", "--port", port, "--model", "16", conf, "--archive", url});
-    QCOMPARE(run.status, 0);
-    QCOMPARE(run.err, QString());
-    // Switched off for one run: nothing more.
-    run = cli({"read-log", "--port", port, "--out", _dir.filePath(QStringLiteral("log2.bin")), "--no-archive"});
-    QCOMPARE(run.status, 0);
+    const QStringList runs[] = {
+        {"read-config", "--port", port, "--out", conf, "--archive", url},
+        {"read-log", "--port", port, "--out", _dir.filePath(QStringLiteral("log.bin")), "--archive=" + url},
+        {"write-config", "--port", port, "--model", "16", conf, "--archive", url},
+        {"write-config", "--plain", "--port", port, "--model", "16", conf, "--archive", url},
+        // Switched off for one run: nothing more.
+        {"read-log", "--port", port, "--out", _dir.filePath(QStringLiteral("log2.bin")), "--no-archive"},
+    };
+    for (const QStringList& args : runs) {
+        const Run run = cli(args);
+        QCOMPARE(run.status, 0);
+        QCOMPARE(run.err, QString());
+    }
     // A read refused at its fourth block fails and writes no file, but what arrived (ten new
     // records, then known ones) is merged.
     QByteArray fresh;
@@ -113,7 +108,8 @@ void TestArchiveCli::panelCommandsArchive()
     // Requests are counted from here: the panel is identified first.
     fixture.panel().clearRequests();
     fixture.panel().replyWithError(kAccessDenied, {olma::link::kCmdReadLog, 5});
-    run = cli({"read-log", "--port", port, "--out", _dir.filePath(QStringLiteral("log3.bin")), "--archive", url});
+    const Run run =
+        cli({"read-log", "--port", port, "--out", _dir.filePath(QStringLiteral("log3.bin")), "--archive", url});
     QCOMPARE(run.status, 1);
     QVERIFY2(!run.err.contains(QStringLiteral("архив")), qPrintable(run.err));
     fixture.panel().clearFaults();
@@ -190,22 +186,18 @@ void TestArchiveCli::archiveCommands()
     QVERIFY(archive.open(url));
     QVERIFY(archive.mergeLog(77, QByteArray(80, '\x11'), true) == 10);
     archive.close();
-    QCOMPARE(cli({"archive", "log", "77", "--out", _dir.filePath(QStringLiteral("h.bin")), "--archive", url}).status,
-             0);
-    QCOMPARE(readAll(_dir.filePath(QStringLiteral("h.bin"))), QByteArray(80, '\x11'));
-    QCOMPARE(cli({"archive", "log", "78", "--out", _dir.filePath(QStringLiteral("h.bin")), "--archive", url}).status,
-             1);
+    const QString history = _dir.filePath(QStringLiteral("h.bin"));
+    QCOMPARE(cli({"archive", "log", "77", "--out", history, "--archive", url}).status, 0);
+    QCOMPARE(readAll(history), QByteArray(80, '\x11'));
+    QCOMPARE(cli({"archive", "log", "78", "--out", history, "--archive", url}).status, 1);
 
     // The user's password is in the archive, never on the screen.
-    const QString allOutput = [&] {
-        QString text;
-        for (const QStringList& args : {QStringList{"archive", "panels"}, QStringList{"archive", "snapshots", "77"},
-                                        QStringList{"archive", "diff", "1", "2"}}) {
-            const Run r = cli(args + QStringList{"--archive", url});
-            text += r.out + r.err;
-        }
-        return text;
-    }();
+    QString allOutput;
+    for (const QStringList& args : {QStringList{"archive", "panels"}, QStringList{"archive", "snapshots", "77"},
+                                    QStringList{"archive", "diff", "1", "2"}}) {
+        const Run r = cli(args + QStringList{"--archive", url});
+        allOutput += r.out + r.err;
+    }
     QVERIFY(!allOutput.contains(QLatin1String("852963")));
     QCOMPARE(cli({"archive", "frobnicate", "--archive", url}).status, 2);
 }

@@ -78,161 +78,155 @@ class TestArchiveConcurrency : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void twoProcessesOnePanel_data();
-    void twoProcessesOnePanel();
+    void initTestCase()
+    {
+        QString error;
+        QVERIFY2(_backends.start(&error), qPrintable(error));
+    }
+
+    void twoProcessesOnePanel_data()
+    {
+        QTest::addColumn<QString>("backend");
+        for (const QString& name : ArchiveBackends::names())
+            QTest::newRow(qPrintable(name)) << name;
+    }
+
+    void twoProcessesOnePanel()
+    {
+        QFETCH(QString, backend);
+        QString error;
+        const QString url = _backends.freshUrl(backend, &error);
+        QVERIFY2(!url.isEmpty(), qPrintable(error));
+        QTemporaryDir dir;
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("log.bin")), logRecords()));
+        QByteArray image(10098, '\0');
+        for (qsizetype i = 0; i < image.size(); ++i)
+            image[i] = char(i * 7 % 251);
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("image.bin")), image));
+
+        // The same panel twice (two adapters on one panel, as far as the archive can tell).
+        std::unique_ptr<QProcess> panels[2];
+        QString ports[2];
+        for (int i = 0; i < 2; ++i) {
+            panels[i] = std::make_unique<QProcess>();
+            panels[i]->start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-virtual-panel"),
+                             {QStringLiteral("--serial"), QString::number(kSerial), QStringLiteral("--log"),
+                              dir.filePath(QStringLiteral("log.bin")), QStringLiteral("--image"),
+                              dir.filePath(QStringLiteral("image.bin"))});
+            QVERIFY(panels[i]->waitForStarted());
+            QTRY_VERIFY_WITH_TIMEOUT(panels[i]->canReadLine(), 60000);
+            ports[i] = QString::fromLocal8Bit(panels[i]->readLine()).trimmed();
+        }
+
+        // Each process reads the log, then the configuration; both at once.
+        const QString script = QStringLiteral("\"$0\" read-log --port \"$1\" --out \"$2.log\" --archive \"$3\" && "
+                                              "\"$0\" read-config --port \"$1\" --out \"$2.bin\" --archive \"$3\"");
+        std::unique_ptr<QProcess> tools[2];
+        for (int i = 0; i < 2; ++i) {
+            tools[i] = std::make_unique<QProcess>();
+            tools[i]->start(QStringLiteral("/bin/sh"),
+                            {QStringLiteral("-c"), script, QStringLiteral(OLMA_TEST_BIN_DIR "/olma-cli"), ports[i],
+                             dir.filePath(QStringLiteral("out%1").arg(i)), url});
+        }
+        for (auto& tool : tools) {
+            QVERIFY(tool->waitForFinished(120000));
+            const QString err = QString::fromUtf8(tool->readAllStandardError());
+            QCOMPARE(tool->exitCode(), 0);
+            QCOMPARE(err, QString());
+        }
+        for (auto& panel : panels) {
+            panel->terminate();
+            QVERIFY(panel->waitForFinished());
+        }
+
+        olma::archive::Archive archive;
+        QVERIFY2(archive.open(url), qPrintable(archive.lastError()));
+        const QByteArray read = readFile(dir.filePath(QStringLiteral("out0.log")));
+        QCOMPARE(read.size(), 4095 * 8);
+        QCOMPARE(readFile(dir.filePath(QStringLiteral("out1.log"))), read);
+        QCOMPARE(archive.history(kSerial), read);
+        QCOMPARE(archive.logReads(kSerial).size(), 2);
+        const QList<olma::archive::Snapshot> snapshots = archive.snapshots(kSerial);
+        QCOMPARE(snapshots.size(), 1);
+        QCOMPARE(snapshots[0].seenAgain, 1);
+        QCOMPARE(archive.snapshot(snapshots[0].id)->image, image);
+        QCOMPARE(archive.panels().size(), 1);
+    }
+
     void twoWorkersAtTheSameMoment_data() { twoProcessesOnePanel_data(); }
-    void twoWorkersAtTheSameMoment();
-    void newFileOpenedByManyAtOnce();
+    // The merges of the command-line runs above rarely meet: a log read takes far longer than its
+    // merge. Here two processes start archiving at one signal and keep at it, while the log grows.
+    void twoWorkersAtTheSameMoment()
+    {
+        QFETCH(QString, backend);
+        QString error;
+        const QString url = _backends.freshUrl(backend, &error);
+        QVERIFY2(!url.isEmpty(), qPrintable(error));
+        QTemporaryDir dir;
+        // The same panel's reads in both: whatever their interleaving, the history is every event once.
+        const QByteArray log = logRecords(kRing + (kWorkerRounds - 1) * kNewPerRound);
+        const QByteArray image(10098, '\x5A');
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("log.bin")), log));
+        QVERIFY(writeFile(dir.filePath(QStringLiteral("image.bin")), image));
+
+        std::unique_ptr<QProcess> workers[2];
+        for (auto& w : workers) {
+            w = std::make_unique<QProcess>();
+            w->start(QCoreApplication::applicationFilePath(),
+                     {QStringLiteral("--worker"), url, dir.filePath(QStringLiteral("log.bin")),
+                      dir.filePath(QStringLiteral("image.bin"))});
+            QVERIFY(w->waitForStarted());
+        }
+        for (auto& w : workers) {
+            QTRY_VERIFY_WITH_TIMEOUT(w->canReadLine() || w->state() == QProcess::NotRunning, 60000);
+            QCOMPARE(w->readLine().trimmed(), QByteArray("ready"));
+        }
+        // Both hear "go" before either is waited for.
+        for (auto& w : workers)
+            w->write("go\n");
+        for (auto& w : workers)
+            QVERIFY(w->waitForBytesWritten());
+        for (auto& w : workers) {
+            QVERIFY(w->waitForFinished(120000));
+            QCOMPARE(QString::fromUtf8(w->readAllStandardError()), QString());
+            QCOMPARE(w->exitCode(), 0);
+        }
+
+        olma::archive::Archive archive;
+        QVERIFY2(archive.open(url), qPrintable(archive.lastError()));
+        QCOMPARE(archive.history(kSerial), log);
+        QCOMPARE(archive.logReads(kSerial).size(), 2 * kWorkerRounds);
+        const QList<olma::archive::Snapshot> snapshots = archive.snapshots(kSerial);
+        QCOMPARE(snapshots.size(), 1);
+        QCOMPARE(snapshots[0].seenAgain, 2 * kWorkerRounds - 1);
+    }
+
+    // The first opening of a new SQLite file switches it to WAL, which needs the file to itself; a
+    // process that opens the same new file at that moment waits its turn instead of failing with
+    // "database is locked" (it did, about once in a hundred openings).
+    void newFileOpenedByManyAtOnce()
+    {
+        QTemporaryDir dir;
+        constexpr int kRounds = 60;
+        constexpr int kProcesses = 4;
+        for (int round = 0; round < kRounds; ++round) {
+            const QString url = QStringLiteral("sqlite://") + dir.filePath(QStringLiteral("round%1.sqlite").arg(round));
+            std::unique_ptr<QProcess> openers[kProcesses];
+            for (auto& p : openers) {
+                p = std::make_unique<QProcess>();
+                p->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--open"), url});
+            }
+            for (auto& p : openers) {
+                QVERIFY(p->waitForFinished(60000));
+                QCOMPARE(QString::fromUtf8(p->readAllStandardError()), QString());
+                QCOMPARE(p->exitCode(), 0);
+            }
+        }
+    }
 
 private:
     ArchiveBackends _backends;
 };
-
-void TestArchiveConcurrency::initTestCase()
-{
-    QString error;
-    QVERIFY2(_backends.start(&error), qPrintable(error));
-}
-
-void TestArchiveConcurrency::twoProcessesOnePanel_data()
-{
-    QTest::addColumn<QString>("backend");
-    for (const QString& name : ArchiveBackends::names())
-        QTest::newRow(qPrintable(name)) << name;
-}
-
-void TestArchiveConcurrency::twoProcessesOnePanel()
-{
-    QFETCH(QString, backend);
-    QString error;
-    const QString url = _backends.freshUrl(backend, &error);
-    QVERIFY2(!url.isEmpty(), qPrintable(error));
-    QTemporaryDir dir;
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("log.bin")), logRecords()));
-    QByteArray image(10098, '\0');
-    for (qsizetype i = 0; i < image.size(); ++i)
-        image[i] = char(i * 7 % 251);
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("image.bin")), image));
-
-    // The same panel twice (two adapters on one panel, as far as the archive can tell).
-    std::unique_ptr<QProcess> panels[2];
-    QString ports[2];
-    for (int i = 0; i < 2; ++i) {
-        panels[i] = std::make_unique<QProcess>();
-        panels[i]->start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-virtual-panel"),
-                         {QStringLiteral("--serial"), QString::number(kSerial), QStringLiteral("--log"),
-                          dir.filePath(QStringLiteral("log.bin")), QStringLiteral("--image"),
-                          dir.filePath(QStringLiteral("image.bin"))});
-        QVERIFY(panels[i]->waitForStarted());
-        QTRY_VERIFY_WITH_TIMEOUT(panels[i]->canReadLine(), 60000);
-        ports[i] = QString::fromLocal8Bit(panels[i]->readLine()).trimmed();
-    }
-
-    // Each process reads the log, then the configuration; both at once.
-    const QString script = QStringLiteral("\"$0\" read-log --port \"$1\" --out \"$2.log\" --archive \"$3\" && "
-                                          "\"$0\" read-config --port \"$1\" --out \"$2.bin\" --archive \"$3\"");
-    std::unique_ptr<QProcess> tools[2];
-    for (int i = 0; i < 2; ++i) {
-        tools[i] = std::make_unique<QProcess>();
-        tools[i]->start(QStringLiteral("/bin/sh"),
-                        {QStringLiteral("-c"), script, QStringLiteral(OLMA_TEST_BIN_DIR "/olma-cli"), ports[i],
-                         dir.filePath(QStringLiteral("out%1").arg(i)), url});
-    }
-    for (auto& tool : tools) {
-        QVERIFY(tool->waitForFinished(120000));
-        const QString err = QString::fromUtf8(tool->readAllStandardError());
-        QCOMPARE(tool->exitCode(), 0);
-        QCOMPARE(err, QString());
-    }
-    for (auto& panel : panels) {
-        panel->terminate();
-        QVERIFY(panel->waitForFinished());
-    }
-
-    olma::archive::Archive archive;
-    QVERIFY2(archive.open(url), qPrintable(archive.lastError()));
-    const QByteArray read = readFile(dir.filePath(QStringLiteral("out0.log")));
-    QCOMPARE(read.size(), 4095 * 8);
-    QCOMPARE(readFile(dir.filePath(QStringLiteral("out1.log"))), read);
-    QCOMPARE(archive.history(kSerial), read);
-    QCOMPARE(archive.logReads(kSerial).size(), 2);
-    const QList<olma::archive::Snapshot> snapshots = archive.snapshots(kSerial);
-    QCOMPARE(snapshots.size(), 1);
-    QCOMPARE(snapshots[0].seenAgain, 1);
-    QCOMPARE(archive.snapshot(snapshots[0].id)->image, image);
-    QCOMPARE(archive.panels().size(), 1);
-}
-
-// The merges of the command-line runs above rarely meet: a log read takes far longer than its
-// merge. Here two processes start archiving at one signal and keep at it, while the log grows.
-void TestArchiveConcurrency::twoWorkersAtTheSameMoment()
-{
-    QFETCH(QString, backend);
-    QString error;
-    const QString url = _backends.freshUrl(backend, &error);
-    QVERIFY2(!url.isEmpty(), qPrintable(error));
-    QTemporaryDir dir;
-    // The same panel's reads in both: whatever their interleaving, the history is every event once.
-    const QByteArray log = logRecords(kRing + (kWorkerRounds - 1) * kNewPerRound);
-    const QByteArray image(10098, '\x5A');
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("log.bin")), log));
-    QVERIFY(writeFile(dir.filePath(QStringLiteral("image.bin")), image));
-
-    std::unique_ptr<QProcess> workers[2];
-    for (auto& w : workers) {
-        w = std::make_unique<QProcess>();
-        w->start(QCoreApplication::applicationFilePath(),
-                 {QStringLiteral("--worker"), url, dir.filePath(QStringLiteral("log.bin")),
-                  dir.filePath(QStringLiteral("image.bin"))});
-        QVERIFY(w->waitForStarted());
-    }
-    for (auto& w : workers) {
-        QTRY_VERIFY_WITH_TIMEOUT(w->canReadLine() || w->state() == QProcess::NotRunning, 60000);
-        QCOMPARE(w->readLine().trimmed(), QByteArray("ready"));
-    }
-    // Both hear "go" before either is waited for.
-    for (auto& w : workers)
-        w->write("go\n");
-    for (auto& w : workers)
-        QVERIFY(w->waitForBytesWritten());
-    for (auto& w : workers) {
-        QVERIFY(w->waitForFinished(120000));
-        QCOMPARE(QString::fromUtf8(w->readAllStandardError()), QString());
-        QCOMPARE(w->exitCode(), 0);
-    }
-
-    olma::archive::Archive archive;
-    QVERIFY2(archive.open(url), qPrintable(archive.lastError()));
-    QCOMPARE(archive.history(kSerial), log);
-    QCOMPARE(archive.logReads(kSerial).size(), 2 * kWorkerRounds);
-    const QList<olma::archive::Snapshot> snapshots = archive.snapshots(kSerial);
-    QCOMPARE(snapshots.size(), 1);
-    QCOMPARE(snapshots[0].seenAgain, 2 * kWorkerRounds - 1);
-}
-
-// The first opening of a new SQLite file switches it to WAL, which needs the file to itself; a
-// process that opens the same new file at that moment waits its turn instead of failing with
-// "database is locked" (it did, about once in a hundred openings).
-void TestArchiveConcurrency::newFileOpenedByManyAtOnce()
-{
-    QTemporaryDir dir;
-    constexpr int kRounds = 60;
-    constexpr int kProcesses = 4;
-    for (int round = 0; round < kRounds; ++round) {
-        const QString url = QStringLiteral("sqlite://") + dir.filePath(QStringLiteral("round%1.sqlite").arg(round));
-        std::unique_ptr<QProcess> openers[kProcesses];
-        for (auto& p : openers) {
-            p = std::make_unique<QProcess>();
-            p->start(QCoreApplication::applicationFilePath(), {QStringLiteral("--open"), url});
-        }
-        for (auto& p : openers) {
-            QVERIFY(p->waitForFinished(60000));
-            QCOMPARE(QString::fromUtf8(p->readAllStandardError()), QString());
-            QCOMPARE(p->exitCode(), 0);
-        }
-    }
-}
 
 int main(int argc, char** argv)
 {

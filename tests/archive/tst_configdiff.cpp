@@ -46,7 +46,6 @@ class TestConfigDiff : public QObject
 private slots:
     void oneFieldPerSection_data();
     void oneFieldPerSection();
-    void equalConfigurations();
     void storedConfigurationKeepsDescriptions();
 };
 
@@ -101,14 +100,6 @@ void TestConfigDiff::oneFieldPerSection()
         QCOMPARE(back.first(), parts[0].left(cut + 2) + parts[1] + QStringLiteral(" → ") + parts[0].mid(cut + 2));
     }
     QCOMPARE(olma::archive::comparisonText(lines), lines.join(QLatin1Char('\n')) + QLatin1Char('\n'));
-}
-
-void TestConfigDiff::equalConfigurations()
-{
-    Fresh a;
-    Fresh b;
-    QVERIFY(olma::archive::compareConfigurations(a.configuration, b.configuration).isEmpty());
-    QCOMPARE(olma::archive::comparisonText({}), QStringLiteral("Конфигурации совпадают\n"));
 }
 
 void TestConfigDiff::storedConfigurationKeepsDescriptions()

@@ -39,7 +39,7 @@ QString row(const QString& caption, const QString& colour, const QString& text)
 // A row of the block and relay tables (no line break).
 QString cell(const QString& caption, const QString& colour, const QString& text)
 {
-    return QStringLiteral("<tr><td>%1</td><td bgcolor=%2>%3</td></tr>").arg(caption, colour, text);
+    return row(caption, colour, text).chopped(1);
 }
 
 QString rows(const QString& caption, int from, int to, const QString& colour, const QString& text)
@@ -48,6 +48,11 @@ QString rows(const QString& caption, int from, int to, const QString& colour, co
     for (int n = from; n <= to; ++n)
         result += row(caption.arg(n), colour, text);
     return result;
+}
+
+QString table(const QString& first, const QString& body)
+{
+    return kBegin + head(first) + body + QStringLiteral("</table>") + kEnd;
 }
 
 // The relay page: every output "Выключено" unless `cells` says otherwise ("" hides the row).
@@ -128,27 +133,13 @@ QString labelText(QWidget* page, const char* name)
     return page->findChild<QLabel*>(QLatin1String(name))->text();
 }
 
-// A panel with something to show on every page.
+// A panel with something to show on every page: version, serial and clock, a fault, loops, a zone,
+// keyboards, the notifiers, relays.
 QByteArray livelyRecord(unsigned char model = 0x10)
 {
-    return stateRecord(model, {{1, 0x0C},
-                               {2, 0x39},
-                               {3, 0x30},
-                               {4, 0x30},
-                               {5, 0x45},
-                               {6, 0x23},
-                               {7, 0x31},
-                               {8, 0x12},
-                               {9, 0x24},
-                               {10, 0x81},
-                               {17, 0x80},
-                               {18, 0x71},
-                               {26, 0x31},
-                               {34, 0x01},
-                               {36, 0x09},
-                               {40, 0x06},
-                               {56, 0x06},
-                               {60, 0x15}});
+    QByteArray record = stateRecord(
+        model, {{17, 0x80}, {18, 0x71}, {26, 0x31}, {34, 0x01}, {36, 0x09}, {40, 0x06}, {56, 0x06}, {60, 0x15}});
+    return record.replace(1, 10, QByteArray::fromHex("0c393030452331122481"));
 }
 
 } // namespace
@@ -163,8 +154,6 @@ private slots:
         QTest::addColumn<QList<int>>("codes");
         QTest::addColumn<int>("expected");
         QTest::newRow("none yet") << QList<int>{} << 0;
-        QTest::newRow("0x08") << QList<int>{0x08} << 1;
-        QTest::newRow("0x10") << QList<int>{0x10} << 2;
         QTest::newRow("0x10 then 0x04") << QList<int>{0x10, 0x04} << 0;
         QTest::newRow("unknown first") << QList<int>{0xFF} << 0;
     }
@@ -182,288 +171,180 @@ private slots:
         for (olma::device::IDeviceItem* child : children)
             QCOMPARE(child->deviceType(), expected);
         QCOMPARE(olma::device::commonStateLines(*device.commonState()).type,
-                 QStringList({QStringLiteral("Ольма-4Ех"), QStringLiteral("Ольма-8Ех"),
-                              QStringLiteral("Ольма-16Ех")})[expected]);
+                 (QStringList{"Ольма-4Ех", "Ольма-8Ех", "Ольма-16Ех"}[expected]));
     }
 
     void commonState_data()
     {
         QTest::addColumn<QByteArray>("record");
-        QTest::addColumn<QString>("version");
-        QTest::addColumn<QString>("serial");
-        QTest::addColumn<QString>("clock");
+        QTest::addColumn<QStringList>("lines"); // version, serial, clock
 
-        QTest::newRow("clock") << stateRecord(0x04, {{4, 0x30}, {5, 0x45}, {6, 0x23}, {7, 0x31}, {8, 0x12}, {9, 0x24}})
-                               << QStringLiteral("0") << QStringLiteral("0") << QStringLiteral("23:45:30 31.12.2024");
         // Flag bits above each field's mask are not part of the value.
         QTest::newRow("clock masks") << stateRecord(0x04,
                                                     {{4, 0x85}, {5, 0x80}, {6, 0xC7}, {7, 0xC1}, {8, 0xE2}, {9, 0x01}})
-                                     << QStringLiteral("0") << QStringLiteral("0")
-                                     << QStringLiteral("07:00:05 01.02.2001");
-        QTest::newRow("serial and version") << stateRecord(0x04, {{1, 0x0C}, {2, 0x39}, {3, 0x30}})
-                                            << QStringLiteral("12") << QStringLiteral("12345") << QString();
-        QTest::newRow("year 2000 is not shown") << stateRecord(0x04, {{7, 0x01}, {8, 0x01}, {9, 0x00}})
-                                                << QStringLiteral("0") << QStringLiteral("0") << QString();
-        QTest::newRow("31 February") << stateRecord(0x04, {{7, 0x31}, {8, 0x02}, {9, 0x24}}) << QStringLiteral("0")
-                                     << QStringLiteral("0") << QString();
+                                     << QStringList{"0", "0", "07:00:05 01.02.2001"};
+        QTest::newRow("serial and version")
+            << stateRecord(0x04, {{1, 0x0C}, {2, 0x39}, {3, 0x30}}) << QStringList{"12", "12345", ""};
+        QTest::newRow("year 2000 is not shown")
+            << stateRecord(0x04, {{7, 0x01}, {8, 0x01}, {9, 0x00}}) << QStringList{"0", "0", ""};
+        QTest::newRow("31 February") << stateRecord(0x04, {{7, 0x31}, {8, 0x02}, {9, 0x24}})
+                                     << QStringList{"0", "0", ""};
         QTest::newRow("not BCD") << stateRecord(0x04, {{5, 0x5A}, {7, 0x01}, {8, 0x01}, {9, 0x24}})
-                                 << QStringLiteral("0") << QStringLiteral("0") << QString();
+                                 << QStringList{"0", "0", ""};
     }
 
     void commonState()
     {
         QFETCH(QByteArray, record);
-        QFETCH(QString, version);
-        QFETCH(QString, serial);
-        QFETCH(QString, clock);
+        QFETCH(QStringList, lines);
         olma::device::Device device;
         device.setData(toVector(record));
-        const olma::device::CommonStateLines lines = olma::device::commonStateLines(*device.commonState());
-        QCOMPARE(lines.version, version);
-        QCOMPARE(lines.serialNumber, serial);
-        QCOMPARE(lines.clock, clock);
-        QCOMPARE(QString::number(device.version()), version);
-        QCOMPARE(QString::number(device.serialNumber()), serial);
+        const olma::device::CommonStateLines shown = olma::device::commonStateLines(*device.commonState());
+        QCOMPARE((QStringList{shown.version, shown.serialNumber, shown.clock}), lines);
+        QCOMPARE((QStringList{QString::number(device.version()), QString::number(device.serialNumber())}),
+                 lines.mid(0, 2));
     }
 
-    void tailsPage_data()
+    // Each page's HTML, in the order and colours the panel's state gives.
+    void pages_data()
     {
+        QTest::addColumn<int>("page");
         QTest::addColumn<Records>("records");
         QTest::addColumn<QString>("expected");
+        const auto add = [](Page page, const char* name) -> QTestData& { return QTest::newRow(name) << int(page); };
 
-        const QString tails = head(QStringLiteral("Шлейф сигнализации"));
+        const QString loops = QStringLiteral("Шлейф сигнализации");
         const QString norm = QStringLiteral("Норма");
-        const QString caption = QStringLiteral("ШС %1: ");
-
-        QTest::newRow("before the first record")
-            << Records{}
-            << kBegin + tails + rows(caption, 1, 4, QStringLiteral("gray"), QStringLiteral("Не определено")) +
-                   QStringLiteral("</table>") + kEnd;
-        QTest::newRow("loop byte 0x71")
-            << Records{stateRecord(0x04, {{18, 0x71}})}
-            << kBegin + tails +
-                   row(QStringLiteral("ШС 1: "), QStringLiteral("red"), QStringLiteral("Нарушение (Пожар-2)")) +
-                   row(QStringLiteral("ШС 2: "), QStringLiteral("grey"), QStringLiteral("Выключен")) +
-                   rows(caption, 3, 4, QStringLiteral("green"), norm) + QStringLiteral("</table>") + kEnd;
-        QTest::newRow("value 15 has no row")
+        const QString loop = QStringLiteral("ШС %1: ");
+        add(Tails, "loops before the first record")
+            << Records{} << table(loops, rows(loop, 1, 4, "gray", "Не определено"));
+        add(Tails, "loop byte 0x71") << Records{stateRecord(0x04, {{18, 0x71}})}
+                                     << table(loops, row("ШС 1: ", "red", "Нарушение (Пожар-2)") +
+                                                         row("ШС 2: ", "grey", "Выключен") +
+                                                         rows(loop, 3, 4, "green", norm));
+        add(Tails, "loop value 15 has no row")
             << Records{stateRecord(0x04, {{19, 0xF4}})}
-            << kBegin + tails + rows(caption, 1, 2, QStringLiteral("green"), norm) +
-                   row(QStringLiteral("ШС 3: "), QStringLiteral("red"), QStringLiteral("Обрыв")) +
-                   QStringLiteral("</table>") + kEnd;
-        QTest::newRow("16 loops") << Records{stateRecord(0x10, {{25, 0x06}})}
-                                  << kBegin + tails + rows(caption, 1, 14, QStringLiteral("green"), norm) +
-                                         row(QStringLiteral("ШС 15: "), QStringLiteral("yellow"),
-                                             QStringLiteral("Пересброс питания")) +
-                                         row(QStringLiteral("ШС 16: "), QStringLiteral("green"), norm) +
-                                         QStringLiteral("</table>") + kEnd;
-        QTest::newRow("unknown model code keeps 8 loops")
+            << table(loops, rows(loop, 1, 2, "green", norm) + row("ШС 3: ", "red", "Обрыв"));
+        add(Tails, "16 loops") << Records{stateRecord(0x10, {{25, 0x06}})}
+                               << table(loops, rows(loop, 1, 14, "green", norm) +
+                                                   row("ШС 15: ", "yellow", "Пересброс питания") +
+                                                   row("ШС 16: ", "green", norm));
+        add(Tails, "unknown model code keeps 8 loops")
             << Records{stateRecord(0x08), stateRecord(0x05, {{18, 0x32}})}
-            << kBegin + tails + row(QStringLiteral("ШС 1: "), QStringLiteral("red"), QStringLiteral("Пожар-1")) +
-                   row(QStringLiteral("ШС 2: "), QStringLiteral("red"), QStringLiteral("Короткое замыкание")) +
-                   rows(caption, 3, 8, QStringLiteral("green"), norm) + QStringLiteral("</table>") + kEnd;
-        QTest::newRow("short record keeps the last state")
+            << table(loops, row("ШС 1: ", "red", "Пожар-1") + row("ШС 2: ", "red", "Короткое замыкание") +
+                                rows(loop, 3, 8, "green", norm));
+        add(Tails, "short record keeps the last state")
             << Records{stateRecord(0x04, {{18, 0x07}}), QByteArray(40, '\x04')}
-            << kBegin + tails + row(QStringLiteral("ШС 1: "), QStringLiteral("grey"), QStringLiteral("Выключен")) +
-                   rows(caption, 2, 4, QStringLiteral("green"), norm) + QStringLiteral("</table>") + kEnd;
-    }
+            << table(loops, row("ШС 1: ", "grey", "Выключен") + rows(loop, 2, 4, "green", norm));
 
-    void tailsPage()
-    {
-        QFETCH(Records, records);
-        QFETCH(QString, expected);
-        olma::device::Device device;
-        feed(device, records);
-        QCOMPARE(device.tailsState()->pageHtml(), expected);
-    }
-
-    void zonesPage_data()
-    {
-        QTest::addColumn<Records>("records");
-        QTest::addColumn<QString>("expected");
-
-        const QString zones = head(QStringLiteral("Зона контроля"));
-        const QString caption = QStringLiteral("Зона %1: ");
-
-        QTest::newRow("before the first record")
-            << Records{}
-            << kBegin + zones + rows(caption, 1, 4, QStringLiteral("gray"), QStringLiteral("Не определено")) +
-                   QStringLiteral("</table>") + kEnd;
-        QTest::newRow("value 15 has no row, the others show")
+        const QString zones = QStringLiteral("Зона контроля");
+        const QString zone = QStringLiteral("Зона %1: ");
+        add(Zones, "zones before the first record")
+            << Records{} << table(zones, rows(zone, 1, 4, "gray", "Не определено"));
+        add(Zones, "zone value 15 has no row, the others show")
             << Records{stateRecord(0x04, {{26, 0xA1}, {27, 0xFE}})}
-            << kBegin + zones + row(QStringLiteral("Зона 1: "), QStringLiteral("red"), QStringLiteral("Тревога")) +
-                   row(QStringLiteral("Зона 2: "), QStringLiteral("red"), QStringLiteral("Тихая тревога")) +
-                   row(QStringLiteral("Зона 3: "), QStringLiteral("yellow"), QStringLiteral("Неисправность питания")) +
-                   QStringLiteral("</table>") + kEnd;
-        QTest::newRow("16 zones, the last bytes")
+            << table(zones, row("Зона 1: ", "red", "Тревога") + row("Зона 2: ", "red", "Тихая тревога") +
+                                row("Зона 3: ", "yellow", "Неисправность питания"));
+        add(Zones, "16 zones, the last bytes")
             << Records{stateRecord(0x10, {{32, 0x87}, {33, 0xDC}})}
-            << kBegin + zones + rows(caption, 1, 12, QStringLiteral("green"), QStringLiteral("Снят (готов)")) +
-                   row(QStringLiteral("Зона 13: "), QStringLiteral("green"), QStringLiteral("Взят")) +
-                   row(QStringLiteral("Зона 14: "), QStringLiteral("yellow"), QStringLiteral("Снят (не готов)")) +
-                   row(QStringLiteral("Зона 15: "), QStringLiteral("red"), QStringLiteral("Порог-1")) +
-                   row(QStringLiteral("Зона 16: "), QStringLiteral("red"), QStringLiteral("Порог-2")) +
-                   QStringLiteral("</table>") + kEnd;
-    }
+            << table(zones, rows(zone, 1, 12, "green", "Снят (готов)") + row("Зона 13: ", "green", "Взят") +
+                                row("Зона 14: ", "yellow", "Снят (не готов)") + row("Зона 15: ", "red", "Порог-1") +
+                                row("Зона 16: ", "red", "Порог-2"));
 
-    void zonesPage()
-    {
-        QFETCH(Records, records);
-        QFETCH(QString, expected);
-        olma::device::Device device;
-        feed(device, records);
-        QCOMPARE(device.zonesState()->pageHtml(), expected);
-    }
-
-    void faultPage_data()
-    {
-        QTest::addColumn<Records>("records");
-        QTest::addColumn<QString>("expected");
-
-        const QString red = QStringLiteral("red");
         const QString faulty = QStringLiteral("Неисправен");
-        const auto unknownBlocks = [](const QString& name, int count) {
-            QString table = QStringLiteral("<br/>") + head(name);
-            for (int n = 1; n <= count; ++n)
-                table +=
-                    cell(name + QStringLiteral(" %1").arg(n), QStringLiteral("grey"), QStringLiteral("Неизвестно"));
-            return table + QStringLiteral("</table>\n");
+        const QString source = QStringLiteral("Искробезопасный источник питания");
+        const auto blocks = [](const QString& name, const QString& body) {
+            return QStringLiteral("<br/>") + head(name) + body + QStringLiteral("</table>\n");
         };
-
-        QTest::newRow("before the first record: only the blocks, unknown")
+        const auto unknownBlocks = [&blocks](const QString& name, int count) {
+            QString body;
+            for (int n = 1; n <= count; ++n)
+                body += cell(name + QStringLiteral(" %1").arg(n), "grey", "Неизвестно");
+            return blocks(name, body);
+        };
+        add(Faults, "faults before the first record: only the blocks, unknown")
             << Records{}
-            << kBegin + unknownBlocks(QStringLiteral("Ольма-КВ"), 4) + unknownBlocks(QStringLiteral("УПС-А(Ех)"), 16) +
-                   unknownBlocks(QStringLiteral("БРВ-А"), 4) + unknownBlocks(QStringLiteral("БВИ-А"), 4) +
-                   unknownBlocks(QStringLiteral("БКВ-А"), 8) + unknownBlocks(QStringLiteral("БП-А"), 4) + kEnd;
-        QTest::newRow("nothing wrong") << Records{stateRecord(0x10)} << kBegin + kEnd;
-        QTest::newRow("central board, every fault")
+            << kBegin + unknownBlocks("Ольма-КВ", 4) + unknownBlocks("УПС-А(Ех)", 16) + unknownBlocks("БРВ-А", 4) +
+                   unknownBlocks("БВИ-А", 4) + unknownBlocks("БКВ-А", 8) + unknownBlocks("БП-А", 4) + kEnd;
+        add(Faults, "nothing wrong") << Records{stateRecord(0x10)} << kBegin + kEnd;
+        add(Faults, "central board, every fault")
             << Records{stateRecord(0x04, {{10, 0x7E}})}
-            << kBegin + head(QStringLiteral("Плата центральная")) +
-                   row(QStringLiteral("ПШ1: "), red, QStringLiteral("Авария")) +
-                   row(QStringLiteral("ПШ2: "), red, QStringLiteral("Авария")) +
-                   row(QStringLiteral("ОП: "), red, QStringLiteral("Неисправно")) +
-                   row(QStringLiteral("РП: "), red, QStringLiteral("Неисправно")) +
-                   row(QStringLiteral("Оповещение: "), red, QStringLiteral("Отключено")) +
-                   row(QStringLiteral("Звуковой оповещатель: "), red, QStringLiteral("Неисправно")) +
-                   QStringLiteral("</table>") + kEnd;
-        QTest::newRow("4 loops have 2 power sources") << Records{stateRecord(0x04, {{11, 0xFC}})} << kBegin + kEnd;
-        QTest::newRow("8 loops have 4 power sources")
+            << table("Плата центральная", row("ПШ1: ", "red", "Авария") + row("ПШ2: ", "red", "Авария") +
+                                              row("ОП: ", "red", "Неисправно") + row("РП: ", "red", "Неисправно") +
+                                              row("Оповещение: ", "red", "Отключено") +
+                                              row("Звуковой оповещатель: ", "red", "Неисправно"));
+        add(Faults, "4 loops have 2 power sources") << Records{stateRecord(0x04, {{11, 0xFC}})} << kBegin + kEnd;
+        add(Faults, "8 loops have 4 power sources")
             << Records{stateRecord(0x08, {{11, 0xFC}})}
-            << kBegin + head(QStringLiteral("Искробезопасный источник питания")) +
-                   row(QStringLiteral("Искробезопасный источник питания 3: "), red, faulty) +
-                   row(QStringLiteral("Искробезопасный источник питания 4: "), red, faulty) +
-                   QStringLiteral("</table>") + kEnd;
-        QTest::newRow("power blocks") << Records{stateRecord(0x04, {{12, 0x90}, {13, 0x02}})}
-                                      << kBegin + head(QStringLiteral("БП-А 2")) +
-                                             row(QStringLiteral("ОП: "), red, faulty) +
-                                             row(QStringLiteral("Канал 2: "), red, faulty) +
-                                             QStringLiteral("</table>") + head(QStringLiteral("БП-А 3")) +
-                                             row(QStringLiteral("РП: "), red, faulty) + QStringLiteral("</table>") +
-                                             kEnd;
-        QTest::newRow("block types in page order")
+            << table(source, row(source + QStringLiteral(" 3: "), "red", faulty) +
+                                 row(source + QStringLiteral(" 4: "), "red", faulty));
+        add(Faults, "power blocks") << Records{stateRecord(0x04, {{12, 0x90}, {13, 0x02}})}
+                                    << kBegin + head("БП-А 2") + row("ОП: ", "red", faulty) +
+                                           row("Канал 2: ", "red", faulty) + QStringLiteral("</table>") +
+                                           head("БП-А 3") + row("РП: ", "red", faulty) + QStringLiteral("</table>") +
+                                           kEnd;
+        add(Faults, "block types in page order")
             << Records{stateRecord(0x04, {{52, 0x40}, {49, 0x01}, {44, 0x80}})}
-            << kBegin + QStringLiteral("<br/>") + head(QStringLiteral("УПС-А(Ех)")) +
-                   cell(QStringLiteral("УПС-А(Ех) 4"), QStringLiteral("yellow"), QStringLiteral("Вскрытие")) +
-                   QStringLiteral("</table>\n") + QStringLiteral("<br/>") + head(QStringLiteral("БВИ-А")) +
-                   cell(QStringLiteral("БВИ-А 1"), red, QStringLiteral("Авария")) + QStringLiteral("</table>\n") +
-                   QStringLiteral("<br/>") + head(QStringLiteral("БП-А")) +
-                   cell(QStringLiteral("БП-А 4"), red, QStringLiteral("Авария")) + QStringLiteral("</table>\n") + kEnd;
-        QTest::newRow("every part, in page order")
+            << kBegin + blocks("УПС-А(Ех)", cell("УПС-А(Ех) 4", "yellow", "Вскрытие")) +
+                   blocks("БВИ-А", cell("БВИ-А 1", "red", "Авария")) + blocks("БП-А", cell("БП-А 4", "red", "Авария")) +
+                   kEnd;
+        add(Faults, "every part, in page order")
             << Records{stateRecord(0x04, {{10, 0x01}, {11, 0x01}, {12, 0x08}, {16, 0x01}, {51, 0x80}})}
-            << kBegin + head(QStringLiteral("Плата центральная")) +
-                   row(QStringLiteral("Вскрытие: "), red, QStringLiteral("Вскрыт")) + QStringLiteral("</table>") +
-                   head(QStringLiteral("Искробезопасный источник питания")) +
-                   row(QStringLiteral("Искробезопасный источник питания 1: "), red, faulty) +
-                   QStringLiteral("</table>") + head(QStringLiteral("БП-А 1")) +
-                   row(QStringLiteral("Канал 2: "), red, faulty) + QStringLiteral("</table>") +
-                   head(QStringLiteral("Выходы БКВ-А")) +
-                   row(QStringLiteral("БКВ-А 5 Выход 1: "), red, QStringLiteral("Неисправно")) +
-                   QStringLiteral("</table>") + QStringLiteral("<br/>") + head(QStringLiteral("БКВ-А")) +
-                   cell(QStringLiteral("БКВ-А 8"), QStringLiteral("yellow"), QStringLiteral("Вскрытие")) +
-                   QStringLiteral("</table>\n") + kEnd;
-    }
+            << kBegin + head("Плата центральная") + row("Вскрытие: ", "red", "Вскрыт") + QStringLiteral("</table>") +
+                   head(source) + row(source + QStringLiteral(" 1: "), "red", faulty) + QStringLiteral("</table>") +
+                   head("БП-А 1") + row("Канал 2: ", "red", faulty) + QStringLiteral("</table>") +
+                   head("Выходы БКВ-А") + row("БКВ-А 5 Выход 1: ", "red", "Неисправно") + QStringLiteral("</table>") +
+                   blocks("БКВ-А", cell("БКВ-А 8", "yellow", "Вскрытие")) + kEnd;
 
-    void faultPage()
-    {
-        QFETCH(Records, records);
-        QFETCH(QString, expected);
-        olma::device::Device device;
-        feed(device, records);
-        QCOMPARE(device.faultState()->pageHtml(), expected);
-    }
-
-    void accessPage_data()
-    {
-        QTest::addColumn<Records>("records");
-        QTest::addColumn<QString>("expected");
-
-        const QString table = head(QStringLiteral("Устройство"), QStringLiteral("Состояние доступа"));
-        const QString none = QStringLiteral("</td><td bgcolor=grey>Нет доступа");
-        const QString close = QStringLiteral("</td></tr></table>\n");
-
-        QTest::newRow("before the first record")
-            << Records{}
-            << kBegin + table + QStringLiteral("<tr><td>Плата центральная: ") + none +
-                   QStringLiteral("<tr><td>Ольма-КВ 1: ") + none + QStringLiteral("<tr><td>Ольма-КВ 2: ") + none +
-                   QStringLiteral("<tr><td>Ольма-КВ 3: ") + none + QStringLiteral("<tr><td>Ольма-КВ 4: ") + none +
-                   close + kEnd;
-        QTest::newRow("4 loops: two administrators")
+        // The access table: the central board, then keyboards 1..4; "" is no access.
+        const auto access = [](const QStringList& states) {
+            const QString none = QStringLiteral("grey>Нет доступа");
+            QString page = kBegin + head(QStringLiteral("Устройство"), QStringLiteral("Состояние доступа"));
+            for (int n = 0; n < 5; ++n)
+                page += QStringLiteral("<tr><td>%1: </td><td bgcolor=%2")
+                            .arg(n == 0 ? QStringLiteral("Плата центральная") : QStringLiteral("Ольма-КВ %1").arg(n),
+                                 states.value(n).isEmpty() ? none : states.value(n));
+            return page + QStringLiteral("</td></tr></table>\n") + kEnd;
+        };
+        add(Access, "access before the first record") << Records{} << access({});
+        add(Access, "4 loops: two administrators")
             << Records{stateRecord(0x04, {{34, 1}, {35, 7}, {36, 2}, {37, 3}, {39, 255}})}
-            << kBegin + table + QStringLiteral("<tr><td>Плата центральная: </td><td bgcolor=red>Администратор 1") +
-                   QStringLiteral("<tr><td>Ольма-КВ 1: </td><td bgcolor=red>Администратор 2") +
-                   QStringLiteral("<tr><td>Ольма-КВ 2: </td><td bgcolor=green>Пользователь 3") +
-                   QStringLiteral("<tr><td>Ольма-КВ 3: ") + none +
-                   QStringLiteral("<tr><td>Ольма-КВ 4: </td><td bgcolor=green>Пользователь 255") + close + kEnd;
-        QTest::newRow("16 loops after 4")
-            << Records{stateRecord(0x04, {{40, 5}}), stateRecord(0x10, {{39, 5}})}
-            << kBegin + table + QStringLiteral("<tr><td>Плата центральная: ") + none +
-                   QStringLiteral("<tr><td>Ольма-КВ 1: ") + none + QStringLiteral("<tr><td>Ольма-КВ 2: ") + none +
-                   QStringLiteral("<tr><td>Ольма-КВ 3: ") + none +
-                   QStringLiteral("<tr><td>Ольма-КВ 4: </td><td bgcolor=red>Администратор 5") + close + kEnd;
-    }
+            << access({"red>Администратор 1", "red>Администратор 2", "green>Пользователь 3", "",
+                       "green>Пользователь 255"});
+        add(Access, "16 loops after 4") << Records{stateRecord(0x04, {{40, 5}}), stateRecord(0x10, {{39, 5}})}
+                                        << access({"", "", "", "", "red>Администратор 5"});
 
-    void accessPage()
-    {
-        QFETCH(Records, records);
-        QFETCH(QString, expected);
-        olma::device::Device device;
-        feed(device, records);
-        QCOMPARE(device.accessState()->pageHtml(), expected);
-    }
-
-    void releysPage_data()
-    {
-        QTest::addColumn<Records>("records");
-        QTest::addColumn<QString>("expected");
-
-        QTest::newRow("before the first record") << Records{} << relayPage(2, {}, QStringLiteral("grey>Неизвестно"));
-        QTest::newRow("notifier byte 0x06")
+        const QString on = QStringLiteral("red>Включено");
+        add(Releys, "relays before the first record") << Records{} << relayPage(2, {}, "grey>Неизвестно");
+        add(Releys, "notifier byte 0x06")
             << Records{stateRecord(0x04, {{56, 0x06}})}
-            << relayPage(2, {{QStringLiteral("Световой оповещатель"), QStringLiteral("yellow>Переключается")},
-                             {QStringLiteral("Звуковой оповещатель"), QStringLiteral("red>Включено")}});
-        QTest::newRow("controlled outputs and built-in relays")
+            << relayPage(2, {{"Световой оповещатель", "yellow>Переключается"}, {"Звуковой оповещатель", on}});
+        add(Releys, "controlled outputs and built-in relays")
             << Records{stateRecord(0x10, {{55, 0x80}, {58, 0x01}, {59, 0x40}})}
-            << relayPage(8, {{QStringLiteral("ИП 8"), QStringLiteral("yellow>Переключается")},
-                             {QStringLiteral("Встроенное реле K1"), QStringLiteral("red>Включено")},
-                             {QStringLiteral("Встроенное реле K8"), QStringLiteral("red>Включено")}});
-        QTest::newRow("block outputs") << Records{stateRecord(0x04, {{62, 0x01}, {69, 0x04}, {83, 0x40}})}
-                                       << relayPage(
-                                              2, {{QStringLiteral("БРВ-А-2 Реле 1"), QStringLiteral("red>Включено")},
-                                                  {QStringLiteral("БКВ-А-2 Выход 2"), QStringLiteral("red>Включено")},
-                                                  {QStringLiteral("БВИ-А-4 С/Д 8"), QStringLiteral("red>Включено")}});
+            << relayPage(8, {{"ИП 8", "yellow>Переключается"}, {"Встроенное реле K1", on}, {"Встроенное реле K8", on}});
+        add(Releys, "block outputs") << Records{stateRecord(0x04, {{62, 0x01}, {69, 0x04}, {83, 0x40}})}
+                                     << relayPage(
+                                            2,
+                                            {{"БРВ-А-2 Реле 1", on}, {"БКВ-А-2 Выход 2", on}, {"БВИ-А-4 С/Д 8", on}});
         // Rows keep the numbers of their outputs when one before them has no row.
-        QTest::newRow("relay value 3 hides its row only")
+        add(Releys, "relay value 3 hides its row only")
             << Records{stateRecord(0x04, {{60, 0x07}, {54, 0x0C}})}
-            << relayPage(2, {{QStringLiteral("ИП 2"), QString()},
-                             {QStringLiteral("БРВ-А-1 Реле 1"), QString()},
-                             {QStringLiteral("БРВ-А-1 Реле 2"), QStringLiteral("red>Включено")}});
+            << relayPage(2, {{"ИП 2", ""}, {"БРВ-А-1 Реле 1", ""}, {"БРВ-А-1 Реле 2", on}});
     }
 
-    void releysPage()
+    void pages()
     {
+        QFETCH(int, page);
         QFETCH(Records, records);
         QFETCH(QString, expected);
         olma::device::Device device;
         feed(device, records);
-        QCOMPARE(device.releysStates()->pageHtml(), expected);
+        const QString html = page == Tails    ? device.tailsState()->pageHtml()
+                             : page == Zones  ? device.zonesState()->pageHtml()
+                             : page == Faults ? device.faultState()->pageHtml()
+                             : page == Access ? device.accessState()->pageHtml()
+                                              : device.releysStates()->pageHtml();
+        QCOMPARE(html, expected);
     }
 
     void commonPageKeepsTheLastGoodClock()
@@ -472,23 +353,21 @@ private slots:
         auto page = makePage(device, Common);
         auto* clock = page->findChild<QLineEdit*>(QStringLiteral("_dateTimeEdit"));
         QVERIFY(clock);
-        QCOMPARE(labelText(page.get(), "_versionLabel"), QStringLiteral("1"));
-        QCOMPARE(labelText(page.get(), "_typeLabel"), QStringLiteral("Ольма-4Ех"));
-        QCOMPARE(labelText(page.get(), "_serialLabel"), QStringLiteral("1"));
+        const auto labels = [&page] {
+            return QStringList{labelText(page.get(), "_versionLabel"), labelText(page.get(), "_typeLabel"),
+                               labelText(page.get(), "_serialLabel")};
+        };
+        QCOMPARE(labels(), (QStringList{"1", "Ольма-4Ех", "1"}));
         QVERIFY(!clock->text().isEmpty());
 
         device.setData(toVector(livelyRecord(0x08)));
-        QCOMPARE(labelText(page.get(), "_versionLabel"), QStringLiteral("12"));
-        QCOMPARE(labelText(page.get(), "_typeLabel"), QStringLiteral("Ольма-8Ех"));
-        QCOMPARE(labelText(page.get(), "_serialLabel"), QStringLiteral("12345"));
+        QCOMPARE(labels(), (QStringList{"12", "Ольма-8Ех", "12345"}));
         QCOMPARE(clock->text(), QStringLiteral("23:45:30 31.12.2024"));
 
         // A record without a date: the clock keeps its last reading, the rest follows.
         device.setData(toVector(stateRecord(0x10, {{1, 3}, {2, 0x01}})));
         QCOMPARE(clock->text(), QStringLiteral("23:45:30 31.12.2024"));
-        QCOMPARE(labelText(page.get(), "_typeLabel"), QStringLiteral("Ольма-16Ех"));
-        QCOMPARE(labelText(page.get(), "_versionLabel"), QStringLiteral("3"));
-        QCOMPARE(labelText(page.get(), "_serialLabel"), QStringLiteral("1"));
+        QCOMPARE(labels(), (QStringList{"3", "Ольма-16Ех", "1"}));
 
         // The clock is shown, not edited.
         page->show();
