@@ -434,13 +434,13 @@ private slots:
         clickRow(tree, 1);
         const QString copy = QStringLiteral("Копировать");
         const QString paste = QStringLiteral("Вставить");
-        QCOMPARE(contextMenu(tree, 1), (QList<MenuEntry>{{copy, true}, {paste, false}}));
+        QCOMPARE(contextMenu(tree, 1), (QStringList{copy, "(" + paste + ")"}));
         contextMenu(tree, 1, copy);
 
         clickRow(tree, 2, Qt::ControlModifier);
         clickRow(tree, 4, Qt::ControlModifier);
         QCOMPARE(tree->selectedItems().size(), 3);
-        QCOMPARE(contextMenu(tree, 4), (QList<MenuEntry>{{copy, false}, {paste, true}}));
+        QCOMPARE(contextMenu(tree, 4), (QStringList{"(" + copy + ")", paste}));
         contextMenu(tree, 4, paste);
 
         QCOMPARE(config.bytes(record(1), kRecordSize), sourceRecord);
