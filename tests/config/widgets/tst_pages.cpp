@@ -578,12 +578,6 @@ private slots:
         auto page = show(tails->createWidget(nullptr));
         auto* tree = child<QTreeWidget>(page.get(), "_tailsTreeWidget");
 
-        // Two loops selected: one page edits both.
-        clickRow(tree, 2);
-        clickRow(tree, 3, Qt::ShiftModifier);
-        choose(child<QComboBox>(shownLoopPage(page.get()), "_tailTypeComboBox"), TailTechnological);
-        QCOMPARE(config.bytes(loopOffset(2), 4), (Bytes{0x05, 0x00, 0x05, 0x00}));
-
         clickRow(tree, 0);
         contextMenu(tree, 0, QStringLiteral("Копировать"));
         clickRow(tree, 4, Qt::ShiftModifier);
