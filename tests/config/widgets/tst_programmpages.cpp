@@ -134,12 +134,6 @@ private slots:
             QCOMPARE(recordByte(config, index, loop2), 0x40);
         QCOMPARE(recordByte(config, 4, loop2), 0);
 
-        // The delay goes to both programs.
-        QWidget* params = openTab(tabs, QStringLiteral("Параметры"));
-        typeNumber(child<QSpinBox>(params, "_timeoutSpinBox"), QStringLiteral("7"));
-        for (int index : {3, second})
-            QCOMPARE(recordByte(config, index, programmbytes::kDelay), 7);
-
         // Back to one program: its description and the tab it showed last.
         clickRow(tree, 20);
         tabs = editorTabs(page.get());
