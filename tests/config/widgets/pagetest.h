@@ -94,24 +94,17 @@ inline void clickRow(QTreeWidget* tree, int row, Qt::KeyboardModifiers modifiers
     QTest::mouseClick(tree->viewport(), Qt::LeftButton, modifiers, rect.center());
 }
 
-// The context menu of a list as the user sees it: {text, enabled} of each entry; `pick`, when not
-// empty, is chosen with the keyboard.
-struct MenuEntry
+// The context menu of a list as the user sees it: the text of each entry, in parentheses when it is
+// disabled; `pick`, when not empty, is chosen with the keyboard.
+inline QStringList contextMenu(QTreeWidget* tree, int row, const QString& pick = QString())
 {
-    QString text;
-    bool enabled;
-    bool operator==(const MenuEntry& other) const { return text == other.text && enabled == other.enabled; }
-};
-
-inline QList<MenuEntry> contextMenu(QTreeWidget* tree, int row, const QString& pick = QString())
-{
-    QList<MenuEntry> seen;
+    QStringList seen;
     QTimer::singleShot(0, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
         if (!menu)
             return;
         for (QAction* action : menu->actions()) {
-            seen.append({action->text(), action->isEnabled()});
+            seen.append(action->isEnabled() ? action->text() : '(' + action->text() + ')');
             if (action->text() == pick && action->isEnabled())
                 menu->setActiveAction(action);
         }
@@ -123,10 +116,3 @@ inline QList<MenuEntry> contextMenu(QTreeWidget* tree, int row, const QString& p
 }
 
 } // namespace pagetest
-
-namespace QTest {
-template <> inline char* toString(const pagetest::MenuEntry& entry)
-{
-    return QTest::toString(entry.text + (entry.enabled ? " (enabled)" : " (disabled)"));
-}
-} // namespace QTest

@@ -118,10 +118,8 @@ private slots:
                 const QString kind = QString::fromLatin1(typeid(*node).name());
                 if (!kinds.contains(kind)) {
                     kinds.insert(kind);
-                    std::unique_ptr<QWidget> page(node->createWidget(nullptr));
-                    if (page) {
+                    if (std::unique_ptr<QWidget> page(node->createWidget(nullptr)); page)
                         QTest::addRow("%d %s", type, page->metaObject()->className()) << type << path;
-                    }
                 }
                 const QList<IConfigItem*> children = node->children();
                 for (int i = 0; i < children.size(); ++i)
