@@ -21,12 +21,6 @@ namespace {
 constexpr int kWrite = 4;
 constexpr int kRestart = 7;
 
-QByteArray imageOf(MainWindow& window)
-{
-    const std::vector<unsigned char> image = window.configuration()->image();
-    return QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
-}
-
 int writesOf(const olma::vpanel::VirtualPanel& panel)
 {
     int writes = 0;

@@ -92,16 +92,6 @@ private slots:
         QCOMPARE(parsed.options.quitAfterMs, quitAfterMs);
     }
 
-    void standardDialogsSpeakRussian()
-    {
-        const QStringList loaded = olma::app::installTranslations(*QCoreApplication::instance(), QStringLiteral("ru"));
-        QVERIFY(!loaded.isEmpty());
-        QVERIFY(loaded.first().endsWith(QLatin1String("qtbase_ru.qm")));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
-        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
-            QCoreApplication::removeTranslator(translator);
-    }
-
     // The program's own translation tells the language of the interface, which the manual follows;
     // without one the interface is Russian.
     void programTranslationSetsTheInterfaceLanguage()

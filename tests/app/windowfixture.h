@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "config/configuration.h"
 #include "dialoginterceptor.h"
 #include "link/portlist.h"
 #include "link/protocolimplfactory.h"
@@ -23,6 +24,13 @@ inline MainWindow::Options windowOn(const QString& port)
         return ports;
     };
     return options;
+}
+
+// The configuration image the window holds.
+inline QByteArray imageOf(const MainWindow& window)
+{
+    const std::vector<unsigned char> image = window.configuration()->image();
+    return QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
 }
 
 // The interceptor, with a look at the window at the moment a message is shown.
