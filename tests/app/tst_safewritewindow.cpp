@@ -67,7 +67,6 @@ private slots:
     {
         QFETCH(bool, accept);
         SafeWindow w;
-        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
         const QByteArray before = otherImage(*w.window);
         w.vp.panel().setImage(before);
         w.dialogs.setNextDialogAction([&](QDialog* dialog) {
@@ -116,7 +115,6 @@ private slots:
     void alreadyEqual()
     {
         SafeWindow w;
-        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
         w.vp.panel().setImage(imageOf(*w.window));
         bool asked = false;
         w.dialogs.setNextDialogAction([&](QDialog*) {
@@ -152,7 +150,6 @@ private slots:
         QFETCH(bool, restore);
         QFETCH(QString, message);
         SafeWindow w;
-        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
         const QByteArray before = otherImage(*w.window);
         w.vp.panel().setImage(before);
         int seen = 0;
@@ -215,7 +212,6 @@ private slots:
     void firmwareQuestion()
     {
         SafeWindow w;
-        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("panel.iex"));
         QFile file(path);
@@ -243,7 +239,6 @@ private slots:
     void compareWithPanel()
     {
         SafeWindow w;
-        QVERIFY2(w.vp.isRunning(), qPrintable(w.vp.error()));
         w.vp.panel().setImage(imageOf(*w.window));
         w.action("compareWithDevice")->trigger();
         QCOMPARE(w.dialogs.lastText(), QStringLiteral("Конфигурации совпадают"));

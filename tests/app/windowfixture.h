@@ -47,12 +47,29 @@ public:
     std::function<void()> onMessage;
 };
 
+// The messages shown, one "icon|title|text" line each, to be compared with said(...) lines at once.
+inline QStringList shownMessages(const DialogInterceptor& dialogs)
+{
+    QStringList lines;
+    for (const DialogInterceptor::Message& message : dialogs.messages())
+        lines << QStringLiteral("%1|%2|%3").arg(int(message.icon)).arg(message.title, message.text);
+    return lines;
+}
+
+inline QString said(QMessageBox::Icon icon, const QString& title, const QString& text)
+{
+    return QStringLiteral("%1|%2|%3").arg(int(icon)).arg(title, text);
+}
+
 // A virtual panel of the given model, a window that found it on its own, and the interceptor
 // answering the window's dialogs.
 struct WindowOnPanel
 {
     explicit WindowOnPanel(unsigned char modelCode = 0x10)
     {
+        // A panel that could not start fails the test at once, under its own error.
+        if (!vp.isRunning())
+            QTest::qFail(qPrintable(vp.error()), __FILE__, __LINE__);
         vp.panel().setModelCode(modelCode);
         window = std::make_unique<MainWindow>(windowOn(vp.portName()));
     }
