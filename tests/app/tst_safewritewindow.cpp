@@ -123,9 +123,9 @@ private slots:
         });
         w.action("writeConfToDevice")->trigger();
         QVERIFY(!asked);
-        QCOMPARE(w.dialogs.messages().size(), 1);
-        QCOMPARE(w.dialogs.messages()[0].icon, QMessageBox::Information);
-        QCOMPARE(w.dialogs.messages()[0].text, QStringLiteral("Конфигурация прибора уже совпадает с записываемой"));
+        QCOMPARE(shownMessages(w.dialogs),
+                 QStringList{said(QMessageBox::Information, QStringLiteral("Запись конфигурации в прибор"),
+                                  QStringLiteral("Конфигурация прибора уже совпадает с записываемой"))});
         QCOMPARE(writesOf(w.vp.panel()), 0);
         QCOMPARE(w.vp.panel().restartCount(), 0);
     }
