@@ -619,10 +619,8 @@ private slots:
         QTest::addColumn<int>("size");
         QTest::addColumn<QString>("message");
         QTest::newRow("whole image") << olma::config::kImageSize << QString();
-        QTest::newRow("older layout") << olma::config::kShortImageSize << QString();
         QTest::newRow("one byte short") << olma::config::kImageSize - 1
                                         << QStringLiteral("Файл конфигурации: \"%1\" имеет неправильный размер!");
-        QTest::newRow("missing") << -1 << QStringLiteral("Файл конфигурации: \"%1\" не наден!");
     }
 
     void configurationFiles()
@@ -632,8 +630,7 @@ private slots:
         DialogInterceptor dialogs;
         MainWindow window(windowOn(QString()));
         QTemporaryDir dir;
-        const QString path = size < 0 ? dir.filePath(QStringLiteral("none.bin"))
-                                      : writeFile(dir, QStringLiteral("conf.bin"), defaultImage().left(size));
+        const QString path = writeFile(dir, QStringLiteral("conf.bin"), defaultImage().left(size));
         QVERIFY(!path.isEmpty());
 
         window.showPage(kUsersPage);
