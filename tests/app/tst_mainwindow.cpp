@@ -344,8 +344,6 @@ private slots:
         QTest::newRow("no answer after a good poll")
             << QStringLiteral("silent-after-poll") << int(QMessageBox::Information)
             << QStringLiteral("Команда сброса прибора выполнена!");
-        QTest::newRow("lost panel") << QStringLiteral("silent") << int(QMessageBox::Critical)
-                                    << QStringLiteral("Команда сброса прибора не выполнена! \n Код ошибки: 13");
         QTest::newRow("not supported") << QStringLiteral("error:code=1,command=0") << int(QMessageBox::Critical)
                                        << QStringLiteral("Команда не поддерживается!");
     }
