@@ -48,7 +48,7 @@ private slots:
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode"); // -1: the program runs
+        QTest::addColumn<int>("exitCode"); // -1: the program runs; --help is tried on the program itself
         QTest::addColumn<QString>("port");
         QTest::addColumn<bool>("demo");
         QTest::addColumn<int>("quitAfterMs");
@@ -60,7 +60,6 @@ private slots:
             << QString() << true << 3000;
         QTest::newRow("quit after") << QStringList{QStringLiteral("--quit-after"), QStringLiteral("1.5")} << -1
                                     << QString() << false << 1500;
-        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << QString() << false << -1;
         QTest::newRow("demo and port") << QStringList{QStringLiteral("--demo"), QStringLiteral("--port=x")} << 2
                                        << QString() << false << -1;
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast")} << 2 << QString() << false << -1;
@@ -81,8 +80,6 @@ private slots:
         const olma::app::ParsedCommandLine parsed =
             olma::app::parseCommandLine(QStringList{QStringLiteral("olma-configurator")} + arguments);
         QCOMPARE(parsed.exit ? parsed.exitCode : -1, exitCode);
-        if (exitCode == 0)
-            QVERIFY(parsed.output.contains(QLatin1String("--demo")) && parsed.output.contains(QLatin1String("--port")));
         if (exitCode > 0)
             QVERIFY(!parsed.output.isEmpty());
         if (exitCode >= 0)
