@@ -179,6 +179,7 @@ private slots:
             olma::app::installTranslations(*QCoreApplication::instance(), QStringLiteral("ru"));
         QCOMPARE(russianFiles.size(), 1);
         QVERIFY(russianFiles.first().endsWith(QLatin1String("qtbase_ru.qm")));
+        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
         MainWindow russianWindow(windowOn(QString()));
         QCOMPARE(menuTitles(russianWindow).first(), QStringLiteral("&Прибор"));
         QCOMPARE(commandsWithoutOwnLetter(russianWindow), QStringList());

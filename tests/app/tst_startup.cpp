@@ -48,7 +48,7 @@ private slots:
     void commandLine_data()
     {
         QTest::addColumn<QStringList>("arguments");
-        QTest::addColumn<int>("exitCode"); // -1: the program runs
+        QTest::addColumn<int>("exitCode"); // -1: the program runs; --help is tried on the program itself
         QTest::addColumn<QString>("port");
         QTest::addColumn<bool>("demo");
         QTest::addColumn<int>("quitAfterMs");
@@ -60,7 +60,6 @@ private slots:
             << QString() << true << 3000;
         QTest::newRow("quit after") << QStringList{QStringLiteral("--quit-after"), QStringLiteral("1.5")} << -1
                                     << QString() << false << 1500;
-        QTest::newRow("help") << QStringList{QStringLiteral("--help")} << 0 << QString() << false << -1;
         QTest::newRow("demo and port") << QStringList{QStringLiteral("--demo"), QStringLiteral("--port=x")} << 2
                                        << QString() << false << -1;
         QTest::newRow("unknown option") << QStringList{QStringLiteral("--fast")} << 2 << QString() << false << -1;
@@ -81,8 +80,6 @@ private slots:
         const olma::app::ParsedCommandLine parsed =
             olma::app::parseCommandLine(QStringList{QStringLiteral("olma-configurator")} + arguments);
         QCOMPARE(parsed.exit ? parsed.exitCode : -1, exitCode);
-        if (exitCode == 0)
-            QVERIFY(parsed.output.contains(QLatin1String("--demo")) && parsed.output.contains(QLatin1String("--port")));
         if (exitCode > 0)
             QVERIFY(!parsed.output.isEmpty());
         if (exitCode >= 0)
@@ -90,16 +87,6 @@ private slots:
         QCOMPARE(parsed.options.port, port);
         QCOMPARE(parsed.options.demo, demo);
         QCOMPARE(parsed.options.quitAfterMs, quitAfterMs);
-    }
-
-    void standardDialogsSpeakRussian()
-    {
-        const QStringList loaded = olma::app::installTranslations(*QCoreApplication::instance(), QStringLiteral("ru"));
-        QVERIFY(!loaded.isEmpty());
-        QVERIFY(loaded.first().endsWith(QLatin1String("qtbase_ru.qm")));
-        QCOMPARE(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Отмена"));
-        for (QTranslator* translator : QCoreApplication::instance()->findChildren<QTranslator*>())
-            QCoreApplication::removeTranslator(translator);
     }
 
     // The program's own translation tells the language of the interface, which the manual follows;
@@ -254,10 +241,11 @@ private slots:
     {
         QTest::addColumn<QList<int>>("keys");
         QTest::addColumn<bool>("openList");
-        QTest::addColumn<int>("expected");
+        QTest::addColumn<int>("expected"); // -1: "Отменить" pressed
         QTest::newRow("untouched") << QList<int>{} << false << 0;
         QTest::newRow("down and back") << QList<int>{Qt::Key_Down, Qt::Key_Down, Qt::Key_Up} << false << 1;
         QTest::newRow("chosen from the open list") << QList<int>{Qt::Key_Down, Qt::Key_Down} << true << 2;
+        QTest::newRow("cancelled") << QList<int>{Qt::Key_Down} << false << -1;
     }
 
     void chosenType()
@@ -289,19 +277,12 @@ private slots:
             QCOMPARE(combo->currentText(), QStringLiteral("Ольма-16ЕХ"));
         }
 
-        QTest::mouseClick(button(dialog, QStringLiteral("Ок")), Qt::LeftButton);
-        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QTest::mouseClick(button(dialog, expected < 0 ? QStringLiteral("Отменить") : QStringLiteral("Ок")),
+                          Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(expected < 0 ? QDialog::Rejected : QDialog::Accepted));
         QVERIFY(!dialog.isVisible());
-        QCOMPARE(dialog.selectedType(), expected);
-    }
-
-    void cancelRejects()
-    {
-        olma::TypeSelectDialog dialog;
-        dialog.show();
-        QTest::mouseClick(button(dialog, QStringLiteral("Отменить")), Qt::LeftButton);
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(!dialog.isVisible());
+        if (expected >= 0)
+            QCOMPARE(dialog.selectedType(), expected);
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/mainwindow.h"
+#include "config/configuration.h"
 #include "dialoginterceptor.h"
 #include "link/portlist.h"
 #include "link/protocolimplfactory.h"
@@ -25,6 +26,13 @@ inline MainWindow::Options windowOn(const QString& port)
     return options;
 }
 
+// The configuration image the window holds.
+inline QByteArray imageOf(const MainWindow& window)
+{
+    const std::vector<unsigned char> image = window.configuration()->image();
+    return QByteArray(reinterpret_cast<const char*>(image.data()), qsizetype(image.size()));
+}
+
 // The interceptor, with a look at the window at the moment a message is shown.
 class WindowDialogs : public DialogInterceptor
 {
@@ -39,12 +47,29 @@ public:
     std::function<void()> onMessage;
 };
 
+// The messages shown, one "icon|title|text" line each, to be compared with said(...) lines at once.
+inline QStringList shownMessages(const DialogInterceptor& dialogs)
+{
+    QStringList lines;
+    for (const DialogInterceptor::Message& message : dialogs.messages())
+        lines << QStringLiteral("%1|%2|%3").arg(int(message.icon)).arg(message.title, message.text);
+    return lines;
+}
+
+inline QString said(QMessageBox::Icon icon, const QString& title, const QString& text)
+{
+    return QStringLiteral("%1|%2|%3").arg(int(icon)).arg(title, text);
+}
+
 // A virtual panel of the given model, a window that found it on its own, and the interceptor
 // answering the window's dialogs.
 struct WindowOnPanel
 {
     explicit WindowOnPanel(unsigned char modelCode = 0x10)
     {
+        // A panel that could not start fails the test at once, under its own error.
+        if (!vp.isRunning())
+            QTest::qFail(qPrintable(vp.error()), __FILE__, __LINE__);
         vp.panel().setModelCode(modelCode);
         window = std::make_unique<MainWindow>(windowOn(vp.portName()));
     }
