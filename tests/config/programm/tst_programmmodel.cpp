@@ -76,13 +76,18 @@ void putFirstFour(imagebytes::Image& image, const QByteArray& bytes)
     std::copy(bytes.begin(), bytes.end(), image.begin() + recordOffset(kProgramm));
 }
 
+QByteArray hex(const char* digits)
+{
+    return QByteArray::fromHex(digits);
+}
+
 enum Action
 {
     SetTimeout,
     SetTactic,
     SetInitState,
     SetWorkTime,
-    Reset,
+    Reset
 };
 
 // A trigger of the panel-event or power-block byte(s): its accessors, record byte and shift.
@@ -191,6 +196,27 @@ template <typename P> void make(P* p, int change)
     default:
         p->bpStates()->bpState(1)->setCh2(2);
         break;
+    }
+}
+
+// Sets every value through the editor of one item (loop `sub`, block `sub`) of several programs
+// holding different values, and in each item alone: the image must end the same.
+template <typename Item, typename Multi, typename Set> void checkSelection(quint32 seed, unsigned sub, const Set& set)
+{
+    for (quint16 value : {quint16(1), quint16(2), quint16(0)}) {
+        auto image = imagebytes::random(seed);
+        auto expected = image;
+        std::vector<std::unique_ptr<Item>> items;
+        QList<Item*> list;
+        for (unsigned p : {4u, 20u, 77u}) {
+            items.push_back(std::make_unique<Item>(image.data(), 2, p, sub));
+            list << items.back().get();
+            Item alone(expected.data(), 2, p, sub);
+            set(alone, value);
+        }
+        Multi multi(list, 2);
+        set(multi, value);
+        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
     }
 }
 
@@ -412,26 +438,18 @@ private slots:
         QTest::addColumn<int>("action");
         QTest::addColumn<int>("value");
         QTest::addColumn<QByteArray>("after");
-        QTest::newRow("lamp") << QByteArray::fromHex("fc000000") << int(SetTactic) << 1
-                              << QByteArray::fromHex("fe000000");
-        QTest::newRow("automatic") << QByteArray::fromHex("ffffffff") << int(SetTactic) << 0
-                                   << QByteArray::fromHex("fdffffff");
+        QTest::newRow("lamp") << hex("fc000000") << int(SetTactic) << 1 << hex("fe000000");
+        QTest::newRow("automatic") << hex("ffffffff") << int(SetTactic) << 0 << hex("fdffffff");
         // Only 1 means lamp; 2 is kept in memory but stored as automatic.
-        QTest::newRow("tactic 2") << QByteArray::fromHex("ffffffff") << int(SetTactic) << 2
-                                  << QByteArray::fromHex("fdffffff");
-        QTest::newRow("on") << QByteArray::fromHex("a0000000") << int(SetInitState) << 1
-                            << QByteArray::fromHex("a1000000");
-        QTest::newRow("off") << QByteArray::fromHex("ffffffff") << int(SetInitState) << 0
-                             << QByteArray::fromHex("feffffff");
+        QTest::newRow("tactic 2") << hex("ffffffff") << int(SetTactic) << 2 << hex("fdffffff");
+        QTest::newRow("on") << hex("a0000000") << int(SetInitState) << 1 << hex("a1000000");
+        QTest::newRow("off") << hex("ffffffff") << int(SetInitState) << 0 << hex("feffffff");
         // The record keeps the low byte of the delay.
-        QTest::newRow("delay 300") << QByteArray::fromHex("ffffffff") << int(SetTimeout) << 300
-                                   << QByteArray::fromHex("ff2cffff");
-        QTest::newRow("work time 9999") << QByteArray::fromHex("ffffffff") << int(SetWorkTime) << 9999
-                                        << QByteArray::fromHex("ffff0f27");
-        QTest::newRow("work not limited")
-            << QByteArray::fromHex("00001234") << int(SetWorkTime) << 0 << QByteArray::fromHex("00000000");
+        QTest::newRow("delay 300") << hex("ffffffff") << int(SetTimeout) << 300 << hex("ff2cffff");
+        QTest::newRow("work time 9999") << hex("ffffffff") << int(SetWorkTime) << 9999 << hex("ffff0f27");
+        QTest::newRow("work not limited") << hex("00001234") << int(SetWorkTime) << 0 << hex("00000000");
         // A reset keeps the panel's bits 2..7 of the flags.
-        QTest::newRow("reset") << QByteArray::fromHex("ffffffff") << int(Reset) << 0 << QByteArray::fromHex("fc000000");
+        QTest::newRow("reset") << hex("ffffffff") << int(Reset) << 0 << hex("fc000000");
     }
 
     void paramsWriting()
@@ -472,68 +490,25 @@ private slots:
         QCOMPARE(changed.first().first().value<programm::Params*>(), &params);
     }
 
-    void triggerBits_data()
-    {
-        QTest::addColumn<int>("trigger");
-        QTest::addColumn<int>("fill");
-        const char* names[] = {"disarming delay", "arming delay", "violated", "fault", "fire 1", "alarm", "disarmed"};
-        for (int t = 0; t < 7; ++t) {
-            for (int fill : {0x00, 0xFF, 0x96})
-                QTest::addRow("%s over %02x", names[t], fill) << t << fill;
-        }
-    }
-
-    // Every trigger owns exactly its two bits: the other bits of the byte, the other byte of the
-    // loop (bits 7..6 of the second byte included) and every other byte stay as they were.
+    // Every trigger of a loop, of the panel's events and of a power block owns exactly its two bits:
+    // the other bits of the byte, the other byte of the loop (bits 7..6 of the second byte
+    // included) and every other byte stay as they were.
     void triggerBits()
     {
-        QFETCH(int, trigger);
-        QFETCH(int, fill);
-        const auto& t = triggers().at(trigger);
-        checkTriggerBits<TailState>(t, loopByte(77, 5, t.byte), fill,
-                                    [](unsigned char* image) { return new TailState(image, 2, 77, 5); });
-    }
-
-    void panelEventBits_data()
-    {
-        QTest::addColumn<int>("trigger");
-        QTest::addColumn<int>("fill");
-        const char* names[] = {"ЗО", "СО", "notice off", "РП", "ОП", "case", "ext failure", "ext opening"};
-        for (int t = 0; t < 8; ++t) {
-            for (int fill : {0x00, 0xFF, 0x69})
-                QTest::addRow("%s over %02x", names[t], fill) << t << fill;
+        for (int fill : {0x00, 0xFF, 0x96, 0x69}) {
+            for (const auto& t : triggers())
+                checkTriggerBits<TailState>(t, loopByte(77, 5, t.byte), fill,
+                                            [](unsigned char* image) { return new TailState(image, 2, 77, 5); });
+            for (const auto& t : panelTriggers())
+                checkTriggerBits<PCState>(t, recordOffset(40) + t.byte, fill,
+                                          [](unsigned char* image) { return new PCState(image, 0, 40); });
+            for (int block : {0, 3}) {
+                for (const auto& t : powerTriggers())
+                    checkTriggerBits<BPState>(t, recordOffset(113) + kBp + block, fill, [block](unsigned char* image) {
+                        return new BPState(image, 2, 113, unsigned(block));
+                    });
+            }
         }
-    }
-
-    void panelEventBits()
-    {
-        QFETCH(int, trigger);
-        QFETCH(int, fill);
-        const auto& t = panelTriggers().at(trigger);
-        checkTriggerBits<PCState>(t, recordOffset(40) + t.byte, fill,
-                                  [](unsigned char* image) { return new PCState(image, 0, 40); });
-    }
-
-    void powerBlockBits_data()
-    {
-        QTest::addColumn<int>("trigger");
-        QTest::addColumn<int>("block");
-        QTest::addColumn<int>("fill");
-        const char* names[] = {"ОП", "РП", "channel 2", "channel 1"};
-        for (int t = 0; t < 4; ++t) {
-            for (int block : {0, 3})
-                QTest::addRow("%s of block %d", names[t], block + 1) << t << block << (block ? 0xFF : 0x00);
-        }
-    }
-
-    void powerBlockBits()
-    {
-        QFETCH(int, trigger);
-        QFETCH(int, block);
-        QFETCH(int, fill);
-        checkTriggerBits<BPState>(
-            powerTriggers().at(trigger), recordOffset(113) + kBp + block, fill,
-            [block](unsigned char* image) { return new BPState(image, 2, 113, unsigned(block)); });
     }
 
     void ipOutputs_data()
@@ -585,14 +560,10 @@ private slots:
     void changeReachesOneFieldOfEverySelectedProgramm_data()
     {
         QTest::addColumn<int>("change");
-        QTest::newRow("work time") << 0;
-        QTest::newRow("delay") << 1;
-        QTest::newRow("initial state") << 2;
-        QTest::newRow("loop trigger") << 3;
-        QTest::newRow("panel event") << 4;
-        QTest::newRow("ИП") << 5;
-        QTest::newRow("БКВ-А output") << 6;
-        QTest::newRow("БП-А") << 7;
+        const char* names[] = {"work time",   "delay", "initial state", "loop trigger",
+                               "panel event", "ИП",    "БКВ-А output",  "БП-А"};
+        for (int change = 0; change < 8; ++change)
+            QTest::newRow(names[change]) << change;
     }
 
     // Opening the editor over programs that differ changes nothing; one change in it leaves every
@@ -648,58 +619,12 @@ private slots:
     // different values) changes exactly its bits in every item.
     void stateSelectionSettersChangeOneTrigger()
     {
-        const QList<unsigned> programmsUsed = {4, 20, 77};
-        for (const auto& t : triggers()) {
-            for (quint16 value : {quint16(1), quint16(2), quint16(0)}) {
-                auto image = imagebytes::random(31);
-                auto expected = image;
-                std::vector<std::unique_ptr<TailState>> items;
-                QList<TailState*> list;
-                for (unsigned p : programmsUsed) {
-                    items.push_back(std::make_unique<TailState>(image.data(), 2, p, 5));
-                    list << items.back().get();
-                    TailState alone(expected.data(), 2, p, 5);
-                    (alone.*t.set)(value);
-                }
-                MultiTailState multi(list, 2);
-                (multi.*t.set)(value);
-                QCOMPARE(imagebytes::changed(expected, image), QList<int>());
-            }
-        }
-        for (const auto& t : powerTriggers()) {
-            for (quint16 value : {quint16(1), quint16(2), quint16(0)}) {
-                auto image = imagebytes::random(32);
-                auto expected = image;
-                std::vector<std::unique_ptr<BPState>> items;
-                QList<BPState*> list;
-                for (unsigned p : programmsUsed) {
-                    items.push_back(std::make_unique<BPState>(image.data(), 2, p, 1));
-                    list << items.back().get();
-                    BPState alone(expected.data(), 2, p, 1);
-                    (alone.*t.set)(value);
-                }
-                MultiBPState multi(list, 2);
-                (multi.*t.set)(value);
-                QCOMPARE(imagebytes::changed(expected, image), QList<int>());
-            }
-        }
-        for (int output = 0; output < kBkvOutputs; ++output) {
-            for (quint16 value : {quint16(1), quint16(2), quint16(0)}) {
-                auto image = imagebytes::random(33);
-                auto expected = image;
-                std::vector<std::unique_ptr<BKVState>> items;
-                QList<BKVState*> list;
-                for (unsigned p : programmsUsed) {
-                    items.push_back(std::make_unique<BKVState>(image.data(), 2, p, 6));
-                    list << items.back().get();
-                    BKVState alone(expected.data(), 2, p, 6);
-                    alone.setState(output, value);
-                }
-                MultiBKVState multi(list, 2);
-                multi.setState(output, value);
-                QCOMPARE(imagebytes::changed(expected, image), QList<int>());
-            }
-        }
+        for (const auto& t : triggers())
+            checkSelection<TailState, MultiTailState>(31, 5, [&t](auto& s, quint16 v) { (s.*t.set)(v); });
+        for (const auto& t : powerTriggers())
+            checkSelection<BPState, MultiBPState>(32, 1, [&t](auto& s, quint16 v) { (s.*t.set)(v); });
+        for (int output = 0; output < kBkvOutputs; ++output)
+            checkSelection<BKVState, MultiBKVState>(33, 6, [output](auto& s, quint16 v) { s.setState(output, v); });
     }
 
     void resetAllReachesEverySelectedProgramm()
