@@ -196,15 +196,8 @@ void fillFourLoops(Configuration& c)
 {
     Params* p = c.params();
     p->setTimer1(5);
-    p->setTimer2(0);
-    p->setAutoPre(0);
     p->setAutoPreDaily(100);
-    p->setKvSoundWorkTime(0);
     p->setPtsSoundWorkTime(254);
-    p->setEngineerPassword(CipherPassword());
-    p->setTimeSync(0);
-    p->setMessage1(QString());
-    p->setMessage2(QString());
 
     connect(c.content(), BlockGroup::IndicationBlocks, {2, 4});
 
@@ -243,7 +236,6 @@ struct ProgrammFixture
         loop->setGuardOffDelay(1);
         loop->setGuardOnDelay(2);
         loop->setBroken(3);
-        loop->setFault(0);
         loop->setFire1(1);
         loop->setAlarm(2);
         loop->setTakeOff(1);
@@ -251,10 +243,8 @@ struct ProgrammFixture
         PCState* panel = p->pcState();
         panel->setCorpseOpen(1);
         panel->setOpFault(2);
-        panel->setRpFault(0);
         panel->setZoFault(3);
         panel->setSoFault(1);
-        panel->setNoticeOff(0);
         panel->setExtBlockOpening(2);
         panel->setExtBlockAccident(1);
 
@@ -267,7 +257,6 @@ struct ProgrammFixture
         power->setOp(1);
         power->setRp(2);
         power->setCh2(1);
-        power->setCh1(0);
     }
 
     Programm* programm() const { return programms.programmByIndex(kProgramm); }
@@ -290,25 +279,17 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("closing"); // what follows the relay programs
 
-        const QString none;
-        const QString rtfEnd = QStringLiteral("}\n");
-        const QString htmlEnd = QStringLiteral("</body>\n</html>\n");
-        QTest::newRow("16 loops, text") << 2 << "txt"
-                                        << "config16-text.expected" << none;
-        QTest::newRow("16 loops, CSV") << 2 << "csv"
-                                       << "config16-csv.expected" << none;
-        QTest::newRow("16 loops, HTML") << 2 << "html"
-                                        << "config16-html.expected" << htmlEnd;
-        QTest::newRow("16 loops, RTF") << 2 << "rtf"
-                                       << "config16-rtf.expected" << rtfEnd;
-        QTest::newRow("4 loops, text") << 0 << "log"
-                                       << "config4-text.expected" << none;
-        QTest::newRow("4 loops, CSV") << 0 << "csv"
-                                      << "config4-csv.expected" << none;
-        QTest::newRow("4 loops, HTML") << 0 << "htm"
-                                       << "config4-html.expected" << htmlEnd;
-        QTest::newRow("4 loops, RTF") << 0 << "rtf"
-                                      << "config4-rtf.expected" << rtfEnd;
+        const QString closing[] = {QString(), QString(), QStringLiteral("</body>\n</html>\n"), QStringLiteral("}\n")};
+        const char* formats[] = {"text", "csv", "html", "rtf"};
+        for (int loops : {16, 4}) {
+            // The 4-loop panel's documents come from files named by other accepted extensions.
+            const QStringList suffixes =
+                loops == 16 ? QStringList{"txt", "csv", "html", "rtf"} : QStringList{"log", "csv", "htm", "rtf"};
+            for (int f = 0; f < 4; ++f)
+                QTest::addRow("%d loops, %s", loops, formats[f])
+                    << (loops == 16 ? 2 : 0) << suffixes[f]
+                    << QStringLiteral("config%1-%2.expected").arg(loops).arg(formats[f]) << closing[f];
+        }
     }
 
     // The whole document in Windows-1251, without a byte-order mark; the relay programs render
