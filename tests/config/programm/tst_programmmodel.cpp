@@ -66,29 +66,10 @@ struct ProgrammSpies
 
 constexpr int kProgramm = 37;
 
-QByteArray firstFour(const imagebytes::Image& image)
-{
-    return record(image, kProgramm).left(4);
-}
-
 void putFirstFour(imagebytes::Image& image, const QByteArray& bytes)
 {
     std::copy(bytes.begin(), bytes.end(), image.begin() + recordOffset(kProgramm));
 }
-
-QByteArray hex(const char* digits)
-{
-    return QByteArray::fromHex(digits);
-}
-
-enum Action
-{
-    SetTimeout,
-    SetTactic,
-    SetInitState,
-    SetWorkTime,
-    Reset
-};
 
 // A trigger of the panel-event or power-block byte(s): its accessors, record byte and shift.
 template <typename Common> struct Trigger
@@ -432,62 +413,51 @@ private slots:
         QCOMPARE(imagebytes::changed(expected, image), QList<int>());
     }
 
-    void paramsWriting_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<int>("action");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("lamp") << hex("fc000000") << int(SetTactic) << 1 << hex("fe000000");
-        QTest::newRow("automatic") << hex("ffffffff") << int(SetTactic) << 0 << hex("fdffffff");
-        // Only 1 means lamp; 2 is kept in memory but stored as automatic.
-        QTest::newRow("tactic 2") << hex("ffffffff") << int(SetTactic) << 2 << hex("fdffffff");
-        QTest::newRow("on") << hex("a0000000") << int(SetInitState) << 1 << hex("a1000000");
-        QTest::newRow("off") << hex("ffffffff") << int(SetInitState) << 0 << hex("feffffff");
-        // The record keeps the low byte of the delay.
-        QTest::newRow("delay 300") << hex("ffffffff") << int(SetTimeout) << 300 << hex("ff2cffff");
-        QTest::newRow("work time 9999") << hex("ffffffff") << int(SetWorkTime) << 9999 << hex("ffff0f27");
-        QTest::newRow("work not limited") << hex("00001234") << int(SetWorkTime) << 0 << hex("00000000");
-        // A reset keeps the panel's bits 2..7 of the flags.
-        QTest::newRow("reset") << hex("ffffffff") << int(Reset) << 0 << hex("fc000000");
-    }
-
     void paramsWriting()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(int, action);
-        QFETCH(int, value);
-        QFETCH(QByteArray, after);
-        auto image = imagebytes::random(2);
-        putFirstFour(image, before);
-        auto expected = image;
-        putFirstFour(expected, after);
-
-        programm::Params params(image.data(), 1, kProgramm);
-        QSignalSpy changed(&params, &programm::Params::changed);
-        switch (action) {
-        case SetTimeout:
-            params.setTimeout(quint16(value));
-            QCOMPARE(int(params.timeout()), value);
-            break;
-        case SetTactic:
-            params.setTactic(value);
-            QCOMPARE(params.tactic(), value);
-            break;
-        case SetInitState:
-            params.setInitState(value != 0);
-            break;
-        case SetWorkTime:
-            params.setWorkTime(quint16(value));
-            break;
-        case Reset:
-            params.setDefault();
-            break;
+        using P = programm::Params;
+        struct Case
+        {
+            const char* name;
+            const char* before; // the record's first four bytes
+            std::function<void(P&)> act;
+            const char* after;
+        };
+        const QList<Case> cases = {
+            {"lamp", "fc000000", [](P& p) { p.setTactic(1); }, "fe000000"},
+            {"automatic", "ffffffff", [](P& p) { p.setTactic(0); }, "fdffffff"},
+            // Only 1 means lamp; 2 is kept in memory but stored as automatic.
+            {"tactic 2", "ffffffff",
+             [](P& p) {
+                 p.setTactic(2);
+                 QCOMPARE(p.tactic(), 2);
+             },
+             "fdffffff"},
+            {"on", "a0000000", [](P& p) { p.setInitState(true); }, "a1000000"},
+            {"off", "ffffffff", [](P& p) { p.setInitState(false); }, "feffffff"},
+            // The record keeps the low byte of the delay.
+            {"delay 300", "ffffffff",
+             [](P& p) {
+                 p.setTimeout(300);
+                 QCOMPARE(int(p.timeout()), 300);
+             },
+             "ff2cffff"},
+            {"work time 9999", "ffffffff", [](P& p) { p.setWorkTime(9999); }, "ffff0f27"},
+            {"work not limited", "00001234", [](P& p) { p.setWorkTime(0); }, "00000000"},
+            // A reset keeps the panel's bits 2..7 of the flags.
+            {"reset", "ffffffff", [](P& p) { p.setDefault(); }, "fc000000"},
+        };
+        for (const Case& c : cases) {
+            auto image = imagebytes::random(2);
+            putFirstFour(image, QByteArray::fromHex(c.before));
+            auto expected = image;
+            putFirstFour(expected, QByteArray::fromHex(c.after));
+            P params(image.data(), 1, kProgramm);
+            QSignalSpy changed(&params, &P::changed);
+            c.act(params);
+            QVERIFY2(imagebytes::changed(expected, image).isEmpty(), c.name);
+            QVERIFY2(!changed.isEmpty() && changed.first().first().value<P*>() == &params, c.name);
         }
-        QCOMPARE(firstFour(image).toHex(' '), after.toHex(' '));
-        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
-        QVERIFY(changed.count() >= 1);
-        QCOMPARE(changed.first().first().value<programm::Params*>(), &params);
     }
 
     // Every trigger of a loop, of the panel's events and of a power block owns exactly its two bits:
