@@ -97,19 +97,6 @@ void removeLossyPatterns(imagebytes::Image& image, quint32 seed)
     }
 }
 
-// A configuration of the model over `image`, decoded from it as after reading a file.
-struct Decoded
-{
-    Decoded(const imagebytes::Image& image, int model)
-        : buffer(imagebytes::filled(0)), configuration(buffer.data(), model)
-    {
-        std::copy(image.begin(), image.end(), buffer.begin());
-        configuration.setImage(buffer.data());
-    }
-    imagebytes::Image buffer;
-    Configuration configuration;
-};
-
 } // namespace
 
 class TestConfiguration : public QObject
@@ -437,15 +424,19 @@ private slots:
         auto image = imagebytes::random(seed);
         removeLossyPatterns(image, seed);
 
-        Decoded decoded(image, model);
+        // Decoded as after reading a file: the defaults a new configuration writes are replaced.
+        auto buffer = imagebytes::filled(0);
+        Configuration configuration(buffer.data(), model);
+        buffer = image;
+        configuration.setImage(buffer.data());
         const int n = model == 0 ? 108 : model == 1 ? 110 : 114; // programs
         const int loops = olma::loopCount(model);
         const QMap<QString, int> fed = {
             {"Params", 1},         {"BlockGroup", 6},         {"User", 255},  {"Tail", loops}, {"Programm", n},
             {"ProgrammParams", n}, {"TailState", n * loops},  {"PCState", n}, {"KVOState", n}, {"BKVState", n * 8},
             {"BPState", n * 4},    {"ProgrammDescription", n}};
-        QCOMPARE(refeedTree(&decoded.configuration), fed);
-        QCOMPARE(imagebytes::changed(image, decoded.buffer), QList<int>());
+        QCOMPARE(refeedTree(&configuration), fed);
+        QCOMPARE(imagebytes::changed(image, buffer), QList<int>());
     }
 };
 
