@@ -84,20 +84,16 @@ QByteArray tailBytes(const imagebytes::Image& image, int index)
 
 // The flags of a loop's second byte, one bit each.
 using TailFlag = std::function<void(TailCommon&, bool)>;
-const QList<QPair<TailFlag, int>>& tailFlags()
-{
-    static const QList<QPair<TailFlag, int>> all = {
-        {[](TailCommon& t, bool on) { t.setGuardOnTimeout(on ? 1 : 0); }, 0x80},
-        {[](TailCommon& t, bool on) { t.setGuardOffTimeout(on ? 1 : 0); }, 0x40},
-        {[](TailCommon& t, bool on) { t.setWithoutAlarm(on); }, 0x20},
-        {[](TailCommon& t, bool on) { t.setAutoReset(on); }, 0x10},
-        {[](TailCommon& t, bool on) { t.setBizEx(on); }, 0x08},
-        {[](TailCommon& t, bool on) { t.setAutoReGuardOn(on); }, 0x04},
-        {[](TailCommon& t, bool on) { t.setReRequest(on); }, 0x02},
-        {[](TailCommon& t, bool on) { t.setFaultCheck(on); }, 0x01},
-    };
-    return all;
-}
+const QList<QPair<TailFlag, int>> kTailFlags = {
+    {[](TailCommon& t, bool on) { t.setGuardOnTimeout(on ? 1 : 0); }, 0x80},
+    {[](TailCommon& t, bool on) { t.setGuardOffTimeout(on ? 1 : 0); }, 0x40},
+    {[](TailCommon& t, bool on) { t.setWithoutAlarm(on); }, 0x20},
+    {[](TailCommon& t, bool on) { t.setAutoReset(on); }, 0x10},
+    {[](TailCommon& t, bool on) { t.setBizEx(on); }, 0x08},
+    {[](TailCommon& t, bool on) { t.setAutoReGuardOn(on); }, 0x04},
+    {[](TailCommon& t, bool on) { t.setReRequest(on); }, 0x02},
+    {[](TailCommon& t, bool on) { t.setFaultCheck(on); }, 0x01},
+};
 
 } // namespace
 
@@ -464,7 +460,7 @@ private slots:
 
         QList<TailFlag> tails = {[](TailCommon& t, bool on) { t.setTailType(on ? TailFire : TailSecurity); },
                                  [](TailCommon& t, bool on) { t.setFire1(on); }};
-        for (const auto& flag : tailFlags())
+        for (const auto& flag : kTailFlags)
             tails << flag.first;
         for (int k = 0; k < tails.size(); ++k) {
             for (bool on : {true, false}) {
@@ -507,7 +503,7 @@ private slots:
         tail.setFire1(false);
         QCOMPARE(tailBytes(image, 2), QByteArray::fromHex("0700"));
 
-        for (const auto& [set, bit] : tailFlags()) {
+        for (const auto& [set, bit] : kTailFlags) {
             auto pattern = imagebytes::filled(0xA5);
             Tail t(pattern.data(), 0, 5, 0);
             set(t, !(0xA5 & bit));

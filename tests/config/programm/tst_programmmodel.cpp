@@ -80,32 +80,24 @@ template <typename Common> struct Trigger
     int shift;
 };
 
-const QList<Trigger<PCStateCommon>>& panelTriggers()
-{
-    static const QList<Trigger<PCStateCommon>> all = {
-        {&PCStateCommon::setZoFault, &PCStateCommon::zoFault, kPanel, 6},
-        {&PCStateCommon::setSoFault, &PCStateCommon::soFault, kPanel + 1, 0},
-        {&PCStateCommon::setNoticeOff, &PCStateCommon::noticeOff, kPanel + 1, 2},
-        {&PCStateCommon::setRpFault, &PCStateCommon::rpFault, kPanel, 4},
-        {&PCStateCommon::setOpFault, &PCStateCommon::opFault, kPanel, 2},
-        {&PCStateCommon::setCorpseOpen, &PCStateCommon::corpseOpen, kPanel, 0},
-        {&PCStateCommon::setExtBlockAccident, &PCStateCommon::extBlockAccident, kPanel + 1, 6},
-        {&PCStateCommon::setExtBlockOpening, &PCStateCommon::extBlockOpening, kPanel + 1, 4},
-    };
-    return all;
-}
+const QList<Trigger<PCStateCommon>> kPanelTriggers = {
+    {&PCStateCommon::setZoFault, &PCStateCommon::zoFault, kPanel, 6},
+    {&PCStateCommon::setSoFault, &PCStateCommon::soFault, kPanel + 1, 0},
+    {&PCStateCommon::setNoticeOff, &PCStateCommon::noticeOff, kPanel + 1, 2},
+    {&PCStateCommon::setRpFault, &PCStateCommon::rpFault, kPanel, 4},
+    {&PCStateCommon::setOpFault, &PCStateCommon::opFault, kPanel, 2},
+    {&PCStateCommon::setCorpseOpen, &PCStateCommon::corpseOpen, kPanel, 0},
+    {&PCStateCommon::setExtBlockAccident, &PCStateCommon::extBlockAccident, kPanel + 1, 6},
+    {&PCStateCommon::setExtBlockOpening, &PCStateCommon::extBlockOpening, kPanel + 1, 4},
+};
 
 // Power block k's byte is kBp + k.
-const QList<Trigger<BPStateCommon>>& powerTriggers()
-{
-    static const QList<Trigger<BPStateCommon>> all = {
-        {&BPStateCommon::setOp, &BPStateCommon::op, 0, 6},
-        {&BPStateCommon::setRp, &BPStateCommon::rp, 0, 4},
-        {&BPStateCommon::setCh2, &BPStateCommon::ch2, 0, 2},
-        {&BPStateCommon::setCh1, &BPStateCommon::ch1, 0, 0},
-    };
-    return all;
-}
+const QList<Trigger<BPStateCommon>> kPowerTriggers = {
+    {&BPStateCommon::setOp, &BPStateCommon::op, 0, 6},
+    {&BPStateCommon::setRp, &BPStateCommon::rp, 0, 4},
+    {&BPStateCommon::setCh2, &BPStateCommon::ch2, 0, 2},
+    {&BPStateCommon::setCh1, &BPStateCommon::ch1, 0, 0},
+};
 
 // Sets a trigger to every value in turn over a patterned image and checks that only its two bits
 // change and that it reads back from the image.
@@ -130,19 +122,15 @@ void checkTriggerBits(const Trigger<Common>& t, int absoluteByte, int fill,
 }
 
 // In the order of TailStateCommon; byte 0 or 1 of the loop.
-const QList<Trigger<TailStateCommon>>& triggers()
-{
-    static const QList<Trigger<TailStateCommon>> all = {
-        {&TailStateCommon::setGuardOffDelay, &TailStateCommon::guardOffDelay, 1, 4},
-        {&TailStateCommon::setGuardOnDelay, &TailStateCommon::guardOnDelay, 1, 2},
-        {&TailStateCommon::setBroken, &TailStateCommon::broken, 1, 0},
-        {&TailStateCommon::setFault, &TailStateCommon::fault, 0, 6},
-        {&TailStateCommon::setFire1, &TailStateCommon::fire1, 0, 4},
-        {&TailStateCommon::setAlarm, &TailStateCommon::alarm, 0, 2},
-        {&TailStateCommon::setTakeOff, &TailStateCommon::takeOff, 0, 0},
-    };
-    return all;
-}
+const QList<Trigger<TailStateCommon>> kLoopTriggers = {
+    {&TailStateCommon::setGuardOffDelay, &TailStateCommon::guardOffDelay, 1, 4},
+    {&TailStateCommon::setGuardOnDelay, &TailStateCommon::guardOnDelay, 1, 2},
+    {&TailStateCommon::setBroken, &TailStateCommon::broken, 1, 0},
+    {&TailStateCommon::setFault, &TailStateCommon::fault, 0, 6},
+    {&TailStateCommon::setFire1, &TailStateCommon::fire1, 0, 4},
+    {&TailStateCommon::setAlarm, &TailStateCommon::alarm, 0, 2},
+    {&TailStateCommon::setTakeOff, &TailStateCommon::takeOff, 0, 0},
+};
 
 int loopByte(int programm, int loop, int byte)
 {
@@ -263,13 +251,6 @@ private slots:
         QCOMPARE(p->number(), number);
         QCOMPARE(p->name(), name);
         QCOMPARE(p->title(), title);
-
-        // The editor makes one tab per group, titled with its name.
-        QStringList groups;
-        for (const IConfigItem* child : p->children())
-            groups << child->name();
-        QCOMPARE(groups, (QStringList{"Параметры", "Состояние ШС", "Состояние блоков", "Состояние ИП", "Выходы БКВ-А",
-                                      "Цепи БП-А", "Описание"}));
     }
 
     void modelChangeRebuildsAndKeepsDescriptions()
@@ -466,14 +447,14 @@ private slots:
     void triggerBits()
     {
         for (int fill : {0x00, 0xFF, 0x96, 0x69}) {
-            for (const auto& t : triggers())
+            for (const auto& t : kLoopTriggers)
                 checkTriggerBits<TailState>(t, loopByte(77, 5, t.byte), fill,
                                             [](unsigned char* image) { return new TailState(image, 2, 77, 5); });
-            for (const auto& t : panelTriggers())
+            for (const auto& t : kPanelTriggers)
                 checkTriggerBits<PCState>(t, recordOffset(40) + t.byte, fill,
                                           [](unsigned char* image) { return new PCState(image, 0, 40); });
             for (int block : {0, 3}) {
-                for (const auto& t : powerTriggers())
+                for (const auto& t : kPowerTriggers)
                     checkTriggerBits<BPState>(t, recordOffset(113) + kBp + block, fill, [block](unsigned char* image) {
                         return new BPState(image, 2, 113, unsigned(block));
                     });
@@ -584,9 +565,9 @@ private slots:
     // different values) changes exactly its bits in every item.
     void stateSelectionSettersChangeOneTrigger()
     {
-        for (const auto& t : triggers())
+        for (const auto& t : kLoopTriggers)
             checkSelection<TailState, MultiTailState>(31, 5, [&t](auto& s, quint16 v) { (s.*t.set)(v); });
-        for (const auto& t : powerTriggers())
+        for (const auto& t : kPowerTriggers)
             checkSelection<BPState, MultiBPState>(32, 1, [&t](auto& s, quint16 v) { (s.*t.set)(v); });
         for (int output = 0; output < kBkvOutputs; ++output)
             checkSelection<BKVState, MultiBKVState>(33, 6, [output](auto& s, quint16 v) { s.setState(output, v); });
