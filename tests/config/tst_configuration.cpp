@@ -341,33 +341,42 @@ private slots:
     // elements would keep every node searching) is passed over.
     void untrustedDescriptionFiles_data()
     {
-        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("kind"); // empty: a file holding `content`
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("read"); // loop 3's description found
         QTest::addColumn<QString>("warning");
-        QTest::newRow("fifo") << "fifo"
-                              << "не является обычным файлом";
-        QTest::newRow("folder") << "folder"
-                                << "не является обычным файлом";
-        QTest::newRow("over 4 MiB") << "huge"
-                                    << "слишком велик (4194305 байт";
-        QTest::newRow("nested 1.4 MB deep") << "deep" << QString();
-        QTest::newRow("malformed") << "malformed" << QString();
+        const QByteArray described = "<configuration><tail id=\"3\"><description>Склад</description></tail>";
+        const QByteArray end = "</configuration>";
+        QTest::newRow("fifo") << "fifo" << QByteArray() << false << "не является обычным файлом";
+        QTest::newRow("folder") << "folder" << QByteArray() << false << "не является обычным файлом";
+        QTest::newRow("over 4 MiB") << "huge" << QByteArray() << false << "слишком велик (4194305 байт";
+        QTest::newRow("nested 1.4 MB deep")
+            << "" << described + QByteArray("<a>").repeated(350000) + QByteArray("</a>").repeated(350000) + end << false
+            << QString();
+        QTest::newRow("malformed") << "" << described + "<tail>" << false << QString();
         // Every node looks through every element: far more than the program ever writes is refused.
-        QTest::newRow("5000 elements") << "wide" << QString();
+        QTest::newRow("5000 elements") << "" << described + QByteArray("<tail id=\"1\"/>").repeated(5000) + end << false
+                                       << QString();
         // Read as given, written back as "<?x~ ?>", which no parser takes: the file would be lost.
-        QTest::newRow("odd processing instruction") << "pi" << QString();
-        QTest::newRow("just 4 MiB, well formed") << "large" << QString();
+        QTest::newRow("odd processing instruction") << ""
+                                                    << "<?x~?>" + described + end << false << QString();
+        // Flat and as large as is accepted: read, and the description found.
+        QByteArray large = described + "<tail id=\"900\"><description>";
+        large += QByteArray(4 * 1024 * 1024 - large.size() - 40, 'x') + "</description></tail>" + end;
+        QTest::newRow("just 4 MiB, well formed") << "" << large << true << QString();
     }
 
     void untrustedDescriptionFiles()
     {
         QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, read);
         QFETCH(QString, warning);
         QTemporaryDir dir;
         const QString path = dir.filePath(QStringLiteral("X.bin"));
         const QString xml = path + ".xml";
         const auto file = imagebytes::random(41);
         writeFile(path, toBytes(file));
-        const QByteArray described = "<configuration><tail id=\"3\"><description>Склад</description></tail>";
         if (kind == QLatin1String("fifo")) {
             QCOMPARE(::mkfifo(QFile::encodeName(xml).constData(), 0600), 0);
         } else if (kind == QLatin1String("folder")) {
@@ -375,20 +384,8 @@ private slots:
         } else if (kind == QLatin1String("huge")) {
             QFile f(xml);
             QVERIFY(f.open(QIODevice::WriteOnly) && f.resize(4 * 1024 * 1024 + 1));
-        } else if (kind == QLatin1String("deep")) {
-            writeFile(xml, described + QByteArray("<a>").repeated(350000) + QByteArray("</a>").repeated(350000) +
-                               "</configuration>");
-        } else if (kind == QLatin1String("pi")) {
-            writeFile(xml, "<?x~?>" + described + "</configuration>");
-        } else if (kind == QLatin1String("wide")) {
-            writeFile(xml, described + QByteArray("<tail id=\"1\"/>").repeated(5000) + "</configuration>");
-        } else if (kind == QLatin1String("malformed")) {
-            writeFile(xml, described + "<tail>");
         } else {
-            // Flat and as large as is accepted: read, and the description found.
-            QByteArray text = described + "<tail id=\"900\"><description>";
-            text += QByteArray(4 * 1024 * 1024 - text.size() - 40, 'x') + "</description></tail></configuration>";
-            writeFile(xml, text);
+            writeFile(xml, content);
         }
 
         auto image = imagebytes::filled(0);
@@ -397,8 +394,7 @@ private slots:
         QCOMPARE(configuration.readFromFile(path, 2), FileReadResult::Loaded);
         QCOMPARE(image, file);
         QCOMPARE(configuration.tails()->tail(5)->description(), QString());
-        QCOMPARE(configuration.tails()->tail(3)->description(),
-                 kind == QLatin1String("large") ? QStringLiteral("Склад") : QString());
+        QCOMPARE(configuration.tails()->tail(3)->description(), read ? QStringLiteral("Склад") : QString());
         if (warning.isEmpty())
             QCOMPARE(configuration.descriptionWarning(), QString());
         else
