@@ -269,37 +269,6 @@ private slots:
         QCOMPARE(slice(image, 14, 16), odd);
     }
 
-    void settingABlockTouchesOneBit_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<int>("bit");
-        QTest::newRow("keyboard 1") << int(BlockGroup::Keyboards) << 0 << 46 << 0;
-        QTest::newRow("relay block 4") << int(BlockGroup::RelayBlocks) << 3 << 48 << 3;
-        QTest::newRow("indication block 2") << int(BlockGroup::IndicationBlocks) << 1 << 50 << 1;
-        QTest::newRow("arming device 10") << int(BlockGroup::ArmingDevices) << 9 << 53 << 1;
-        QTest::newRow("arming device 16") << int(BlockGroup::ArmingDevices) << 15 << 53 << 7;
-        QTest::newRow("output block 8") << int(BlockGroup::OutputBlocks) << 7 << 54 << 7;
-        QTest::newRow("power block 3") << int(BlockGroup::PowerBlocks) << 2 << 56 << 2;
-    }
-
-    void settingABlockTouchesOneBit()
-    {
-        QFETCH(int, kind);
-        QFETCH(int, index);
-        QFETCH(int, offset);
-        QFETCH(int, bit);
-        auto image = imagebytes::filled(0);
-        Content content(image.data(), 0, 0);
-        content.group(kind)->setConnected(index, true);
-        QCOMPARE(imagebytes::changed(imagebytes::filled(0), image), QList<int>{offset});
-        QCOMPARE(int(image[size_t(offset)]), 1 << bit);
-
-        content.group(kind)->setConnected(index, false);
-        QCOMPARE(image, imagebytes::filled(0));
-    }
-
     void defaultsClearOnlyExistingAddresses()
     {
         auto image = imagebytes::filled(0);
