@@ -46,27 +46,12 @@ QByteArray slice(const imagebytes::Image& image, int offset, int size)
     return QByteArray(reinterpret_cast<const char*>(image.data()) + offset, size);
 }
 
-void putMasks(imagebytes::Image& image, const QByteArray& masks)
-{
-    std::copy(masks.begin(), masks.end(), image.begin() + 46);
-}
-
-QByteArray masks(const imagebytes::Image& image)
-{
-    return QByteArray(reinterpret_cast<const char*>(image.data()) + 46, 12);
-}
-
 constexpr int kRecord = 58;
 constexpr int kRecordSize = 16;
 
 void putRecord(imagebytes::Image& image, int user, const QByteArray& record)
 {
     std::copy(record.begin(), record.end(), image.begin() + kRecord + kRecordSize * user);
-}
-
-QByteArray record(const imagebytes::Image& image, int user)
-{
-    return QByteArray(reinterpret_cast<const char*>(image.data()) + kRecord + kRecordSize * user, kRecordSize);
 }
 
 QByteArray keyBytes(const IButtonKey& key)
@@ -97,6 +82,19 @@ QByteArray tailBytes(const imagebytes::Image& image, int index)
     return QByteArray(reinterpret_cast<const char*>(image.data()) + kTails + 2 * index, 2);
 }
 
+// The flags of a loop's second byte, one bit each.
+using TailFlag = std::function<void(TailCommon&, bool)>;
+const QList<QPair<TailFlag, int>> kTailFlags = {
+    {[](TailCommon& t, bool on) { t.setGuardOnTimeout(on ? 1 : 0); }, 0x80},
+    {[](TailCommon& t, bool on) { t.setGuardOffTimeout(on ? 1 : 0); }, 0x40},
+    {[](TailCommon& t, bool on) { t.setWithoutAlarm(on); }, 0x20},
+    {[](TailCommon& t, bool on) { t.setAutoReset(on); }, 0x10},
+    {[](TailCommon& t, bool on) { t.setBizEx(on); }, 0x08},
+    {[](TailCommon& t, bool on) { t.setAutoReGuardOn(on); }, 0x04},
+    {[](TailCommon& t, bool on) { t.setReRequest(on); }, 0x02},
+    {[](TailCommon& t, bool on) { t.setFaultCheck(on); }, 0x01},
+};
+
 } // namespace
 
 class TestConfigNodes : public QObject
@@ -104,25 +102,15 @@ class TestConfigNodes : public QObject
     Q_OBJECT
 
 private slots:
+    // A node that never got a document makes one of its own; a second text replaces the first.
     void storingADescription()
     {
         Tail tail(nullptr, 0, 3, 0);
-        tail.setDescriptionDocument(descriptions::emptyDocument());
-
         tail.setDescription(QStringLiteral("Склад"));
-        QCOMPARE(elements(tail.descriptionDocument()), QStringList{QStringLiteral("tail#3=Склад")});
-
-        // A second text replaces the first inside the same element.
         tail.setDescription(QStringLiteral("Склад №2"));
         QCOMPARE(elements(tail.descriptionDocument()), QStringList{QStringLiteral("tail#3=Склад №2")});
-
         const QDomElement element = tail.descriptionDocument().documentElement().firstChildElement();
         QCOMPARE(element.elementsByTagName(QStringLiteral("description")).size(), 1);
-
-        // A node that never got a document makes one of its own.
-        Tail lonely(nullptr, 0, 0, 0);
-        lonely.setDescription(QStringLiteral("x"));
-        QCOMPARE(elements(lonely.descriptionDocument()), QStringList{QStringLiteral("tail#0=x")});
     }
 
     void readingAndWritingElements_data()
@@ -226,38 +214,33 @@ private slots:
             const char* name;
             unsigned char fill; // the whole image before the setter
             std::function<void(Params&)> set;
-            QByteArray expected; // bytes 0..13 after the setter; the rest must not change
+            int offset;
+            const char* bytes; // written there; every other byte keeps the fill
         };
         // Patterns, so that both cleared bits and untouched neighbours show.
         const QList<Case> cases = {
-            {"timer1", 0xA5, [](Params& p) { p.setTimer1(200); }, QByteArray::fromHex("c8a5a5a5a5a5a5a5a5a5a5a5a5a5")},
-            {"timer2", 0xA5, [](Params& p) { p.setTimer2(7); }, QByteArray::fromHex("a507a5a5a5a5a5a5a5a5a5a5a5a5")},
-            {"autoPre 510", 0xA5, [](Params& p) { p.setAutoPre(510); },
-             QByteArray::fromHex("a5a5fe01a5a5a5a5a5a5a5a5a5a5")},
-            {"autoPre 256", 0xA5, [](Params& p) { p.setAutoPre(256); },
-             QByteArray::fromHex("a5a50001a5a5a5a5a5a5a5a5a5a5")},
-            {"autoPreDaily", 0xA5, [](Params& p) { p.setAutoPreDaily(300); },
-             QByteArray::fromHex("a5a5a5a52c01a5a5a5a5a5a5a5a5")},
-            {"kv sound", 0xA5, [](Params& p) { p.setKvSoundWorkTime(255); },
-             QByteArray::fromHex("a5a5a5a5a5a5ffa5a5a5a5a5a5a5")},
-            {"pts sound", 0xA5, [](Params& p) { p.setPtsSoundWorkTime(30); },
-             QByteArray::fromHex("a5a5a5a5a5a5a51ea5a5a5a5a5a5")},
-            {"engineer password", 0xA5, [](Params& p) { p.setEngineerPassword(CipherPassword::fromText("654321")); },
-             QByteArray::fromHex("a5a5a5a5a5a5a5a5654321a5a5a5")},
+            {"timer1", 0xA5, [](Params& p) { p.setTimer1(200); }, 0, "c8"},
+            {"timer2", 0xA5, [](Params& p) { p.setTimer2(7); }, 1, "07"},
+            {"autoPre 510", 0xA5, [](Params& p) { p.setAutoPre(510); }, 2, "fe01"},
+            {"autoPre 256", 0xA5, [](Params& p) { p.setAutoPre(256); }, 2, "0001"},
+            {"autoPreDaily", 0xA5, [](Params& p) { p.setAutoPreDaily(300); }, 4, "2c01"},
+            {"kv sound", 0xA5, [](Params& p) { p.setKvSoundWorkTime(255); }, 6, "ff"},
+            {"pts sound", 0xA5, [](Params& p) { p.setPtsSoundWorkTime(30); }, 7, "1e"},
+            {"engineer password", 0xA5, [](Params& p) { p.setEngineerPassword(CipherPassword::fromText("654321")); }, 8,
+             "654321"},
             // Bytes 11 and 13 and bits 1..7 of byte 12 belong to the panel.
-            {"time sync on", 0x5A, [](Params& p) { p.setTimeSync(1); },
-             QByteArray::fromHex("5a5a5a5a5a5a5a5a5a5a5a5a5b5a")},
-            {"time sync off", 0xA5, [](Params& p) { p.setTimeSync(0); },
-             QByteArray::fromHex("a5a5a5a5a5a5a5a5a5a5a5a5a4a5")},
-            {"defaults", 0xA5, [](Params& p) { p.setDefault(); }, QByteArray::fromHex("0000000000000000ffffffa5a4a5")},
+            {"time sync on", 0x5A, [](Params& p) { p.setTimeSync(1); }, 12, "5b"},
+            {"time sync off", 0xA5, [](Params& p) { p.setTimeSync(0); }, 12, "a4"},
+            {"defaults", 0xA5, [](Params& p) { p.setDefault(); }, 0, "0000000000000000ffffffa5a4"},
         };
         for (const Case& c : cases) {
             auto image = imagebytes::filled(c.fill);
             Params params(image.data(), 0, 0);
             c.set(params);
-            QVERIFY2(slice(image, 0, 14) == c.expected, c.name);
-            const int rest = olma::config::kImageSize - 14;
-            QVERIFY2(slice(image, 14, rest) == QByteArray(rest, char(c.fill)), c.name);
+            const QByteArray bytes = QByteArray::fromHex(c.bytes);
+            QByteArray expected(olma::config::kImageSize, char(c.fill));
+            expected.replace(c.offset, bytes.size(), bytes);
+            QVERIFY2(slice(image, 0, olma::config::kImageSize) == expected, c.name);
         }
     }
 
@@ -286,45 +269,14 @@ private slots:
         QCOMPARE(slice(image, 14, 16), odd);
     }
 
-    void settingABlockTouchesOneBit_data()
-    {
-        QTest::addColumn<int>("kind");
-        QTest::addColumn<int>("index");
-        QTest::addColumn<int>("offset");
-        QTest::addColumn<int>("bit");
-        QTest::newRow("keyboard 1") << int(BlockGroup::Keyboards) << 0 << 46 << 0;
-        QTest::newRow("relay block 4") << int(BlockGroup::RelayBlocks) << 3 << 48 << 3;
-        QTest::newRow("indication block 2") << int(BlockGroup::IndicationBlocks) << 1 << 50 << 1;
-        QTest::newRow("arming device 10") << int(BlockGroup::ArmingDevices) << 9 << 53 << 1;
-        QTest::newRow("arming device 16") << int(BlockGroup::ArmingDevices) << 15 << 53 << 7;
-        QTest::newRow("output block 8") << int(BlockGroup::OutputBlocks) << 7 << 54 << 7;
-        QTest::newRow("power block 3") << int(BlockGroup::PowerBlocks) << 2 << 56 << 2;
-    }
-
-    void settingABlockTouchesOneBit()
-    {
-        QFETCH(int, kind);
-        QFETCH(int, index);
-        QFETCH(int, offset);
-        QFETCH(int, bit);
-        auto image = imagebytes::filled(0);
-        Content content(image.data(), 0, 0);
-        content.group(kind)->setConnected(index, true);
-        QCOMPARE(imagebytes::changed(imagebytes::filled(0), image), QList<int>{offset});
-        QCOMPARE(int(image[size_t(offset)]), 1 << bit);
-
-        content.group(kind)->setConnected(index, false);
-        QCOMPARE(image, imagebytes::filled(0));
-    }
-
     void defaultsClearOnlyExistingAddresses()
     {
         auto image = imagebytes::filled(0);
-        putMasks(image, QByteArray::fromHex("ffffffffffffffffffffffff"));
+        std::fill(image.begin() + 46, image.begin() + 58, 0xFF);
         Content content(image.data(), 0, 0);
         content.setDefault();
         // 4 keyboards, 4 relay, 4 indication, 16 arming, 8 output, 4 power blocks.
-        QCOMPARE(masks(image), QByteArray::fromHex("f0fff0fff0ff000000fff0ff"));
+        QCOMPARE(slice(image, 46, 12), QByteArray::fromHex("f0fff0fff0ff000000fff0ff"));
 
         auto zero = imagebytes::filled(0);
         Content fresh(zero.data(), 0, 0);
@@ -412,33 +364,29 @@ private slots:
         {
             const char* name;
             std::function<void(User&)> set;
-            QByteArray expected;
+            int offset; // in the record
+            const char* bytes;
         };
         // Bytes 3, 7 and 15 and rights bits 4..7 are the panel's; 0xA5 in every byte shows them.
         const QList<Case> cases = {
-            {"password", [](User& u) { u.setPassword(CipherPassword::fromText("4321")); },
-             QByteArray::fromHex("4321ffa5a5a5a5a5a5a5a5a5a5a5a5a5")},
-            {"access mask", [](User& u) { u.setAccessMask(0x8001); },
-             QByteArray::fromHex("a5a5a5a50180a5a5a5a5a5a5a5a5a5a5")},
-            {"key", [](User& u) { u.setKey(keyFrom(QByteArray::fromHex("01112233445566"))); },
-             QByteArray::fromHex("a5a5a5a5a5a5a5a501112233445566a5")},
-            {"tailOn off", [](User& u) { u.setTailOn(false); },
-             QByteArray::fromHex("a5a5a5a5a5a5a4a5a5a5a5a5a5a5a5a5")},
-            {"tailOff on", [](User& u) { u.setTailOff(true); },
-             QByteArray::fromHex("a5a5a5a5a5a5a7a5a5a5a5a5a5a5a5a5")},
-            {"partial off", [](User& u) { u.setPartialTailOnOff(false); },
-             QByteArray::fromHex("a5a5a5a5a5a5a1a5a5a5a5a5a5a5a5a5")},
-            {"drop on", [](User& u) { u.setTailDrop(true); }, QByteArray::fromHex("a5a5a5a5a5a5ada5a5a5a5a5a5a5a5a5")},
+            {"password", [](User& u) { u.setPassword(CipherPassword::fromText("4321")); }, 0, "4321ff"},
+            {"access mask", [](User& u) { u.setAccessMask(0x8001); }, 4, "0180"},
+            {"key", [](User& u) { u.setKey(keyFrom(QByteArray::fromHex("01112233445566"))); }, 8, "01112233445566"},
+            {"tailOn off", [](User& u) { u.setTailOn(false); }, 6, "a4"},
+            {"tailOff on", [](User& u) { u.setTailOff(true); }, 6, "a7"},
+            {"partial off", [](User& u) { u.setPartialTailOnOff(false); }, 6, "a1"},
+            {"drop on", [](User& u) { u.setTailDrop(true); }, 6, "ad"},
             // The password and key of the defaults stay in the node.
-            {"defaults", [](User& u) { u.setDefault(); }, QByteArray::fromHex("a5a5a5a50000a0a5a5a5a5a5a5a5a5a5")},
+            {"defaults", [](User& u) { u.setDefault(); }, 4, "0000a0"},
         };
         for (const Case& c : cases) {
             auto image = imagebytes::filled(0xA5);
             User user(image.data(), 0, 100);
             c.set(user);
-            QVERIFY2(record(image, 100) == c.expected, c.name);
-            for (int offset : imagebytes::changed(imagebytes::filled(0xA5), image))
-                QVERIFY2(offset >= kRecord + kRecordSize * 100 && offset < kRecord + kRecordSize * 101, c.name);
+            const QByteArray bytes = QByteArray::fromHex(c.bytes);
+            QByteArray expected(olma::config::kImageSize, char(0xA5));
+            expected.replace(kRecord + kRecordSize * 100 + c.offset, bytes.size(), bytes);
+            QVERIFY2(slice(image, 0, olma::config::kImageSize) == expected, c.name);
         }
     }
 
@@ -446,79 +394,59 @@ private slots:
     // setting the field in each item alone would leave it, so only the targeted bits change.
     void selectionSettersChangeOneFieldOfEveryItem()
     {
-        using UserSet = std::function<void(UserCommon&)>;
+        using UserSet = std::function<void(UserCommon&, bool)>;
         const QList<QPair<QByteArray, UserSet>> users = {
-            {"tailOn", [](UserCommon& u) { u.setTailOn(true); }},
-            {"tailOn off", [](UserCommon& u) { u.setTailOn(false); }},
-            {"tailOff", [](UserCommon& u) { u.setTailOff(true); }},
-            {"tailOff off", [](UserCommon& u) { u.setTailOff(false); }},
-            {"partial", [](UserCommon& u) { u.setPartialTailOnOff(true); }},
-            {"partial off", [](UserCommon& u) { u.setPartialTailOnOff(false); }},
-            {"tailDrop", [](UserCommon& u) { u.setTailDrop(true); }},
-            {"tailDrop off", [](UserCommon& u) { u.setTailDrop(false); }},
-            {"access 5", [](UserCommon& u) { u.setAccess(4, true); }},
-            {"access 16 off", [](UserCommon& u) { u.setAccess(15, false); }},
-            {"password", [](UserCommon& u) { u.setPassword(CipherPassword::fromText(QStringLiteral("4321"))); }},
-            {"key", [](UserCommon& u) { u.setKey(keyFrom(QByteArray::fromHex("01020304050607"))); }},
+            {"tailOn", [](UserCommon& u, bool on) { u.setTailOn(on); }},
+            {"tailOff", [](UserCommon& u, bool on) { u.setTailOff(on); }},
+            {"partial", [](UserCommon& u, bool on) { u.setPartialTailOnOff(on); }},
+            {"tailDrop", [](UserCommon& u, bool on) { u.setTailDrop(on); }},
+            {"access 5 on, 16 off", [](UserCommon& u, bool on) { u.setAccess(on ? 4 : 15, on); }},
+            {"password", [](UserCommon& u, bool) { u.setPassword(CipherPassword::fromText(QStringLiteral("4321"))); }},
+            {"key", [](UserCommon& u, bool) { u.setKey(keyFrom(QByteArray::fromHex("01020304050607"))); }},
         };
         for (const auto& [name, set] : users) {
-            auto image = imagebytes::random(17);
-            auto expected = image;
-            std::vector<std::unique_ptr<User>> selected;
-            std::vector<std::unique_ptr<User>> alone;
-            QList<UserCommon*> list;
-            for (int number : {1, 2, 7, 200}) {
-                selected.push_back(std::make_unique<User>(image.data(), 2, number));
-                list << selected.back().get();
-                alone.push_back(std::make_unique<User>(expected.data(), 2, number));
-                set(*alone.back());
-            }
-            MultiUser multi(list, 2);
-            set(multi);
-            QVERIFY2(imagebytes::changed(expected, image).isEmpty(), name.constData());
-            for (size_t i = 0; i < selected.size(); ++i) {
-                QVERIFY2(selected[i]->password() == alone[i]->password(), name.constData());
-                QVERIFY2(selected[i]->key() == alone[i]->key(), name.constData());
+            for (bool on : {true, false}) {
+                auto image = imagebytes::random(17);
+                auto expected = image;
+                std::vector<std::unique_ptr<User>> selected;
+                std::vector<std::unique_ptr<User>> alone;
+                QList<UserCommon*> list;
+                for (int number : {1, 2, 7, 200}) {
+                    selected.push_back(std::make_unique<User>(image.data(), 2, number));
+                    list << selected.back().get();
+                    alone.push_back(std::make_unique<User>(expected.data(), 2, number));
+                    set(*alone.back(), on);
+                }
+                MultiUser multi(list, 2);
+                set(multi, on);
+                QVERIFY2(imagebytes::changed(expected, image).isEmpty(), name.constData());
+                for (size_t i = 0; i < selected.size(); ++i) {
+                    QVERIFY2(selected[i]->password() == alone[i]->password(), name.constData());
+                    QVERIFY2(selected[i]->key() == alone[i]->key(), name.constData());
+                }
             }
         }
 
-        using TailSet = std::function<void(TailCommon&)>;
-        const QList<QPair<QByteArray, TailSet>> tails = {
-            {"type", [](TailCommon& t) { t.setTailType(TailFire); }},
-            {"guardOn 1", [](TailCommon& t) { t.setGuardOnTimeout(1); }},
-            {"guardOn 0", [](TailCommon& t) { t.setGuardOnTimeout(0); }},
-            {"guardOff 1", [](TailCommon& t) { t.setGuardOffTimeout(1); }},
-            {"guardOff 0", [](TailCommon& t) { t.setGuardOffTimeout(0); }},
-            {"withoutAlarm", [](TailCommon& t) { t.setWithoutAlarm(true); }},
-            {"withoutAlarm off", [](TailCommon& t) { t.setWithoutAlarm(false); }},
-            {"autoReset", [](TailCommon& t) { t.setAutoReset(true); }},
-            {"autoReset off", [](TailCommon& t) { t.setAutoReset(false); }},
-            {"bizEx", [](TailCommon& t) { t.setBizEx(true); }},
-            {"bizEx off", [](TailCommon& t) { t.setBizEx(false); }},
-            {"autoReGuardOn", [](TailCommon& t) { t.setAutoReGuardOn(true); }},
-            {"autoReGuardOn off", [](TailCommon& t) { t.setAutoReGuardOn(false); }},
-            {"reRequest", [](TailCommon& t) { t.setReRequest(true); }},
-            {"reRequest off", [](TailCommon& t) { t.setReRequest(false); }},
-            {"faultCheck", [](TailCommon& t) { t.setFaultCheck(true); }},
-            {"faultCheck off", [](TailCommon& t) { t.setFaultCheck(false); }},
-            {"fire1", [](TailCommon& t) { t.setFire1(true); }},
-            {"fire1 off", [](TailCommon& t) { t.setFire1(false); }},
-        };
-        for (const auto& [name, set] : tails) {
-            auto image = imagebytes::random(18);
-            auto expected = image;
-            std::vector<std::unique_ptr<Tail>> selected;
-            std::vector<std::unique_ptr<Tail>> alone;
-            QList<TailCommon*> list;
-            for (int index : {0, 3, 9, 15}) {
-                selected.push_back(std::make_unique<Tail>(image.data(), 2, index, TailSecurity));
-                list << selected.back().get();
-                alone.push_back(std::make_unique<Tail>(expected.data(), 2, index, TailSecurity));
-                set(*alone.back());
+        QList<TailFlag> tails = {[](TailCommon& t, bool on) { t.setTailType(on ? TailFire : TailSecurity); },
+                                 [](TailCommon& t, bool on) { t.setFire1(on); }};
+        for (const auto& flag : kTailFlags)
+            tails << flag.first;
+        for (int k = 0; k < tails.size(); ++k) {
+            for (bool on : {true, false}) {
+                auto image = imagebytes::random(18);
+                auto expected = image;
+                std::vector<std::unique_ptr<Tail>> selected;
+                QList<TailCommon*> list;
+                for (int index : {0, 3, 9, 15}) {
+                    selected.push_back(std::make_unique<Tail>(image.data(), 2, index, TailSecurity));
+                    list << selected.back().get();
+                    Tail alone(expected.data(), 2, index, TailSecurity);
+                    tails[k](alone, on);
+                }
+                MultiTail multi(list, 2);
+                tails[k](multi, on);
+                QVERIFY2(imagebytes::changed(expected, image).isEmpty(), qPrintable(QString::number(k)));
             }
-            MultiTail multi(list, 2);
-            set(multi);
-            QVERIFY2(imagebytes::changed(expected, image).isEmpty(), name.constData());
         }
 
         // What differs reads as differing; what the selection shares reads as it is.
@@ -544,17 +472,7 @@ private slots:
         tail.setFire1(false);
         QCOMPARE(tailBytes(image, 2), QByteArray::fromHex("0700"));
 
-        const QList<QPair<std::function<void(Tail&, bool)>, int>> secondByte = {
-            {[](Tail& t, bool on) { t.setGuardOnTimeout(on ? 1 : 0); }, 0x80},
-            {[](Tail& t, bool on) { t.setGuardOffTimeout(on ? 1 : 0); }, 0x40},
-            {[](Tail& t, bool on) { t.setWithoutAlarm(on); }, 0x20},
-            {[](Tail& t, bool on) { t.setAutoReset(on); }, 0x10},
-            {[](Tail& t, bool on) { t.setBizEx(on); }, 0x08},
-            {[](Tail& t, bool on) { t.setAutoReGuardOn(on); }, 0x04},
-            {[](Tail& t, bool on) { t.setReRequest(on); }, 0x02},
-            {[](Tail& t, bool on) { t.setFaultCheck(on); }, 0x01},
-        };
-        for (const auto& [set, bit] : secondByte) {
+        for (const auto& [set, bit] : kTailFlags) {
             auto pattern = imagebytes::filled(0xA5);
             Tail t(pattern.data(), 0, 5, 0);
             set(t, !(0xA5 & bit));

@@ -66,24 +66,10 @@ struct ProgrammSpies
 
 constexpr int kProgramm = 37;
 
-QByteArray firstFour(const imagebytes::Image& image)
-{
-    return record(image, kProgramm).left(4);
-}
-
 void putFirstFour(imagebytes::Image& image, const QByteArray& bytes)
 {
     std::copy(bytes.begin(), bytes.end(), image.begin() + recordOffset(kProgramm));
 }
-
-enum Action
-{
-    SetTimeout,
-    SetTactic,
-    SetInitState,
-    SetWorkTime,
-    Reset,
-};
 
 // A trigger of the panel-event or power-block byte(s): its accessors, record byte and shift.
 template <typename Common> struct Trigger
@@ -94,32 +80,24 @@ template <typename Common> struct Trigger
     int shift;
 };
 
-const QList<Trigger<PCStateCommon>>& panelTriggers()
-{
-    static const QList<Trigger<PCStateCommon>> all = {
-        {&PCStateCommon::setZoFault, &PCStateCommon::zoFault, kPanel, 6},
-        {&PCStateCommon::setSoFault, &PCStateCommon::soFault, kPanel + 1, 0},
-        {&PCStateCommon::setNoticeOff, &PCStateCommon::noticeOff, kPanel + 1, 2},
-        {&PCStateCommon::setRpFault, &PCStateCommon::rpFault, kPanel, 4},
-        {&PCStateCommon::setOpFault, &PCStateCommon::opFault, kPanel, 2},
-        {&PCStateCommon::setCorpseOpen, &PCStateCommon::corpseOpen, kPanel, 0},
-        {&PCStateCommon::setExtBlockAccident, &PCStateCommon::extBlockAccident, kPanel + 1, 6},
-        {&PCStateCommon::setExtBlockOpening, &PCStateCommon::extBlockOpening, kPanel + 1, 4},
-    };
-    return all;
-}
+const QList<Trigger<PCStateCommon>> kPanelTriggers = {
+    {&PCStateCommon::setZoFault, &PCStateCommon::zoFault, kPanel, 6},
+    {&PCStateCommon::setSoFault, &PCStateCommon::soFault, kPanel + 1, 0},
+    {&PCStateCommon::setNoticeOff, &PCStateCommon::noticeOff, kPanel + 1, 2},
+    {&PCStateCommon::setRpFault, &PCStateCommon::rpFault, kPanel, 4},
+    {&PCStateCommon::setOpFault, &PCStateCommon::opFault, kPanel, 2},
+    {&PCStateCommon::setCorpseOpen, &PCStateCommon::corpseOpen, kPanel, 0},
+    {&PCStateCommon::setExtBlockAccident, &PCStateCommon::extBlockAccident, kPanel + 1, 6},
+    {&PCStateCommon::setExtBlockOpening, &PCStateCommon::extBlockOpening, kPanel + 1, 4},
+};
 
 // Power block k's byte is kBp + k.
-const QList<Trigger<BPStateCommon>>& powerTriggers()
-{
-    static const QList<Trigger<BPStateCommon>> all = {
-        {&BPStateCommon::setOp, &BPStateCommon::op, 0, 6},
-        {&BPStateCommon::setRp, &BPStateCommon::rp, 0, 4},
-        {&BPStateCommon::setCh2, &BPStateCommon::ch2, 0, 2},
-        {&BPStateCommon::setCh1, &BPStateCommon::ch1, 0, 0},
-    };
-    return all;
-}
+const QList<Trigger<BPStateCommon>> kPowerTriggers = {
+    {&BPStateCommon::setOp, &BPStateCommon::op, 0, 6},
+    {&BPStateCommon::setRp, &BPStateCommon::rp, 0, 4},
+    {&BPStateCommon::setCh2, &BPStateCommon::ch2, 0, 2},
+    {&BPStateCommon::setCh1, &BPStateCommon::ch1, 0, 0},
+};
 
 // Sets a trigger to every value in turn over a patterned image and checks that only its two bits
 // change and that it reads back from the image.
@@ -144,19 +122,15 @@ void checkTriggerBits(const Trigger<Common>& t, int absoluteByte, int fill,
 }
 
 // In the order of TailStateCommon; byte 0 or 1 of the loop.
-const QList<Trigger<TailStateCommon>>& triggers()
-{
-    static const QList<Trigger<TailStateCommon>> all = {
-        {&TailStateCommon::setGuardOffDelay, &TailStateCommon::guardOffDelay, 1, 4},
-        {&TailStateCommon::setGuardOnDelay, &TailStateCommon::guardOnDelay, 1, 2},
-        {&TailStateCommon::setBroken, &TailStateCommon::broken, 1, 0},
-        {&TailStateCommon::setFault, &TailStateCommon::fault, 0, 6},
-        {&TailStateCommon::setFire1, &TailStateCommon::fire1, 0, 4},
-        {&TailStateCommon::setAlarm, &TailStateCommon::alarm, 0, 2},
-        {&TailStateCommon::setTakeOff, &TailStateCommon::takeOff, 0, 0},
-    };
-    return all;
-}
+const QList<Trigger<TailStateCommon>> kLoopTriggers = {
+    {&TailStateCommon::setGuardOffDelay, &TailStateCommon::guardOffDelay, 1, 4},
+    {&TailStateCommon::setGuardOnDelay, &TailStateCommon::guardOnDelay, 1, 2},
+    {&TailStateCommon::setBroken, &TailStateCommon::broken, 1, 0},
+    {&TailStateCommon::setFault, &TailStateCommon::fault, 0, 6},
+    {&TailStateCommon::setFire1, &TailStateCommon::fire1, 0, 4},
+    {&TailStateCommon::setAlarm, &TailStateCommon::alarm, 0, 2},
+    {&TailStateCommon::setTakeOff, &TailStateCommon::takeOff, 0, 0},
+};
 
 int loopByte(int programm, int loop, int byte)
 {
@@ -191,6 +165,27 @@ template <typename P> void make(P* p, int change)
     default:
         p->bpStates()->bpState(1)->setCh2(2);
         break;
+    }
+}
+
+// Sets every value through the editor of one item (loop `sub`, block `sub`) of several programs
+// holding different values, and in each item alone: the image must end the same.
+template <typename Item, typename Multi, typename Set> void checkSelection(quint32 seed, unsigned sub, const Set& set)
+{
+    for (quint16 value : {quint16(1), quint16(2), quint16(0)}) {
+        auto image = imagebytes::random(seed);
+        auto expected = image;
+        std::vector<std::unique_ptr<Item>> items;
+        QList<Item*> list;
+        for (unsigned p : {4u, 20u, 77u}) {
+            items.push_back(std::make_unique<Item>(image.data(), 2, p, sub));
+            list << items.back().get();
+            Item alone(expected.data(), 2, p, sub);
+            set(alone, value);
+        }
+        Multi multi(list, 2);
+        set(multi, value);
+        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
     }
 }
 
@@ -256,13 +251,6 @@ private slots:
         QCOMPARE(p->number(), number);
         QCOMPARE(p->name(), name);
         QCOMPARE(p->title(), title);
-
-        // The editor makes one tab per group, titled with its name.
-        QStringList groups;
-        for (const IConfigItem* child : p->children())
-            groups << child->name();
-        QCOMPARE(groups, (QStringList{"Параметры", "Состояние ШС", "Состояние блоков", "Состояние ИП", "Выходы БКВ-А",
-                                      "Цепи БП-А", "Описание"}));
     }
 
     void modelChangeRebuildsAndKeepsDescriptions()
@@ -406,134 +394,72 @@ private slots:
         QCOMPARE(imagebytes::changed(expected, image), QList<int>());
     }
 
-    void paramsWriting_data()
-    {
-        QTest::addColumn<QByteArray>("before");
-        QTest::addColumn<int>("action");
-        QTest::addColumn<int>("value");
-        QTest::addColumn<QByteArray>("after");
-        QTest::newRow("lamp") << QByteArray::fromHex("fc000000") << int(SetTactic) << 1
-                              << QByteArray::fromHex("fe000000");
-        QTest::newRow("automatic") << QByteArray::fromHex("ffffffff") << int(SetTactic) << 0
-                                   << QByteArray::fromHex("fdffffff");
-        // Only 1 means lamp; 2 is kept in memory but stored as automatic.
-        QTest::newRow("tactic 2") << QByteArray::fromHex("ffffffff") << int(SetTactic) << 2
-                                  << QByteArray::fromHex("fdffffff");
-        QTest::newRow("on") << QByteArray::fromHex("a0000000") << int(SetInitState) << 1
-                            << QByteArray::fromHex("a1000000");
-        QTest::newRow("off") << QByteArray::fromHex("ffffffff") << int(SetInitState) << 0
-                             << QByteArray::fromHex("feffffff");
-        // The record keeps the low byte of the delay.
-        QTest::newRow("delay 300") << QByteArray::fromHex("ffffffff") << int(SetTimeout) << 300
-                                   << QByteArray::fromHex("ff2cffff");
-        QTest::newRow("work time 9999") << QByteArray::fromHex("ffffffff") << int(SetWorkTime) << 9999
-                                        << QByteArray::fromHex("ffff0f27");
-        QTest::newRow("work not limited")
-            << QByteArray::fromHex("00001234") << int(SetWorkTime) << 0 << QByteArray::fromHex("00000000");
-        // A reset keeps the panel's bits 2..7 of the flags.
-        QTest::newRow("reset") << QByteArray::fromHex("ffffffff") << int(Reset) << 0 << QByteArray::fromHex("fc000000");
-    }
-
     void paramsWriting()
     {
-        QFETCH(QByteArray, before);
-        QFETCH(int, action);
-        QFETCH(int, value);
-        QFETCH(QByteArray, after);
-        auto image = imagebytes::random(2);
-        putFirstFour(image, before);
-        auto expected = image;
-        putFirstFour(expected, after);
-
-        programm::Params params(image.data(), 1, kProgramm);
-        QSignalSpy changed(&params, &programm::Params::changed);
-        switch (action) {
-        case SetTimeout:
-            params.setTimeout(quint16(value));
-            QCOMPARE(int(params.timeout()), value);
-            break;
-        case SetTactic:
-            params.setTactic(value);
-            QCOMPARE(params.tactic(), value);
-            break;
-        case SetInitState:
-            params.setInitState(value != 0);
-            break;
-        case SetWorkTime:
-            params.setWorkTime(quint16(value));
-            break;
-        case Reset:
-            params.setDefault();
-            break;
-        }
-        QCOMPARE(firstFour(image).toHex(' '), after.toHex(' '));
-        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
-        QVERIFY(changed.count() >= 1);
-        QCOMPARE(changed.first().first().value<programm::Params*>(), &params);
-    }
-
-    void triggerBits_data()
-    {
-        QTest::addColumn<int>("trigger");
-        QTest::addColumn<int>("fill");
-        const char* names[] = {"disarming delay", "arming delay", "violated", "fault", "fire 1", "alarm", "disarmed"};
-        for (int t = 0; t < 7; ++t) {
-            for (int fill : {0x00, 0xFF, 0x96})
-                QTest::addRow("%s over %02x", names[t], fill) << t << fill;
+        using P = programm::Params;
+        struct Case
+        {
+            const char* name;
+            const char* before; // the record's first four bytes
+            std::function<void(P&)> act;
+            const char* after;
+        };
+        const QList<Case> cases = {
+            {"lamp", "fc000000", [](P& p) { p.setTactic(1); }, "fe000000"},
+            {"automatic", "ffffffff", [](P& p) { p.setTactic(0); }, "fdffffff"},
+            // Only 1 means lamp; 2 is kept in memory but stored as automatic.
+            {"tactic 2", "ffffffff",
+             [](P& p) {
+                 p.setTactic(2);
+                 QCOMPARE(p.tactic(), 2);
+             },
+             "fdffffff"},
+            {"on", "a0000000", [](P& p) { p.setInitState(true); }, "a1000000"},
+            {"off", "ffffffff", [](P& p) { p.setInitState(false); }, "feffffff"},
+            // The record keeps the low byte of the delay.
+            {"delay 300", "ffffffff",
+             [](P& p) {
+                 p.setTimeout(300);
+                 QCOMPARE(int(p.timeout()), 300);
+             },
+             "ff2cffff"},
+            {"work time 9999", "ffffffff", [](P& p) { p.setWorkTime(9999); }, "ffff0f27"},
+            {"work not limited", "00001234", [](P& p) { p.setWorkTime(0); }, "00000000"},
+            // A reset keeps the panel's bits 2..7 of the flags.
+            {"reset", "ffffffff", [](P& p) { p.setDefault(); }, "fc000000"},
+        };
+        for (const Case& c : cases) {
+            auto image = imagebytes::random(2);
+            putFirstFour(image, QByteArray::fromHex(c.before));
+            auto expected = image;
+            putFirstFour(expected, QByteArray::fromHex(c.after));
+            P params(image.data(), 1, kProgramm);
+            QSignalSpy changed(&params, &P::changed);
+            c.act(params);
+            QVERIFY2(imagebytes::changed(expected, image).isEmpty(), c.name);
+            QVERIFY2(!changed.isEmpty() && changed.first().first().value<P*>() == &params, c.name);
         }
     }
 
-    // Every trigger owns exactly its two bits: the other bits of the byte, the other byte of the
-    // loop (bits 7..6 of the second byte included) and every other byte stay as they were.
+    // Every trigger of a loop, of the panel's events and of a power block owns exactly its two bits:
+    // the other bits of the byte, the other byte of the loop (bits 7..6 of the second byte
+    // included) and every other byte stay as they were.
     void triggerBits()
     {
-        QFETCH(int, trigger);
-        QFETCH(int, fill);
-        const auto& t = triggers().at(trigger);
-        checkTriggerBits<TailState>(t, loopByte(77, 5, t.byte), fill,
-                                    [](unsigned char* image) { return new TailState(image, 2, 77, 5); });
-    }
-
-    void panelEventBits_data()
-    {
-        QTest::addColumn<int>("trigger");
-        QTest::addColumn<int>("fill");
-        const char* names[] = {"ЗО", "СО", "notice off", "РП", "ОП", "case", "ext failure", "ext opening"};
-        for (int t = 0; t < 8; ++t) {
-            for (int fill : {0x00, 0xFF, 0x69})
-                QTest::addRow("%s over %02x", names[t], fill) << t << fill;
+        for (int fill : {0x00, 0xFF, 0x96, 0x69}) {
+            for (const auto& t : kLoopTriggers)
+                checkTriggerBits<TailState>(t, loopByte(77, 5, t.byte), fill,
+                                            [](unsigned char* image) { return new TailState(image, 2, 77, 5); });
+            for (const auto& t : kPanelTriggers)
+                checkTriggerBits<PCState>(t, recordOffset(40) + t.byte, fill,
+                                          [](unsigned char* image) { return new PCState(image, 0, 40); });
+            for (int block : {0, 3}) {
+                for (const auto& t : kPowerTriggers)
+                    checkTriggerBits<BPState>(t, recordOffset(113) + kBp + block, fill, [block](unsigned char* image) {
+                        return new BPState(image, 2, 113, unsigned(block));
+                    });
+            }
         }
-    }
-
-    void panelEventBits()
-    {
-        QFETCH(int, trigger);
-        QFETCH(int, fill);
-        const auto& t = panelTriggers().at(trigger);
-        checkTriggerBits<PCState>(t, recordOffset(40) + t.byte, fill,
-                                  [](unsigned char* image) { return new PCState(image, 0, 40); });
-    }
-
-    void powerBlockBits_data()
-    {
-        QTest::addColumn<int>("trigger");
-        QTest::addColumn<int>("block");
-        QTest::addColumn<int>("fill");
-        const char* names[] = {"ОП", "РП", "channel 2", "channel 1"};
-        for (int t = 0; t < 4; ++t) {
-            for (int block : {0, 3})
-                QTest::addRow("%s of block %d", names[t], block + 1) << t << block << (block ? 0xFF : 0x00);
-        }
-    }
-
-    void powerBlockBits()
-    {
-        QFETCH(int, trigger);
-        QFETCH(int, block);
-        QFETCH(int, fill);
-        checkTriggerBits<BPState>(
-            powerTriggers().at(trigger), recordOffset(113) + kBp + block, fill,
-            [block](unsigned char* image) { return new BPState(image, 2, 113, unsigned(block)); });
     }
 
     void ipOutputs_data()
@@ -575,24 +501,15 @@ private slots:
         // Output 5 of program 0 is bits 1..0 of image byte 4209.
         if (count == 8)
             QCOMPARE(int(image[4209] & 3), 2);
-
-        state.setDefault();
-        for (int i = 0; i < count; ++i)
-            expected[size_t(recordOffset(0) + kIp + i / 4)] &= uchar(~(3 << (2 * (i % 4))));
-        QCOMPARE(imagebytes::changed(expected, image), QList<int>());
     }
 
     void changeReachesOneFieldOfEverySelectedProgramm_data()
     {
         QTest::addColumn<int>("change");
-        QTest::newRow("work time") << 0;
-        QTest::newRow("delay") << 1;
-        QTest::newRow("initial state") << 2;
-        QTest::newRow("loop trigger") << 3;
-        QTest::newRow("panel event") << 4;
-        QTest::newRow("ИП") << 5;
-        QTest::newRow("БКВ-А output") << 6;
-        QTest::newRow("БП-А") << 7;
+        const char* names[] = {"work time",   "delay", "initial state", "loop trigger",
+                               "panel event", "ИП",    "БКВ-А output",  "БП-А"};
+        for (int change = 0; change < 8; ++change)
+            QTest::newRow(names[change]) << change;
     }
 
     // Opening the editor over programs that differ changes nothing; one change in it leaves every
@@ -648,58 +565,12 @@ private slots:
     // different values) changes exactly its bits in every item.
     void stateSelectionSettersChangeOneTrigger()
     {
-        const QList<unsigned> programmsUsed = {4, 20, 77};
-        for (const auto& t : triggers()) {
-            for (quint16 value : {quint16(1), quint16(2), quint16(0)}) {
-                auto image = imagebytes::random(31);
-                auto expected = image;
-                std::vector<std::unique_ptr<TailState>> items;
-                QList<TailState*> list;
-                for (unsigned p : programmsUsed) {
-                    items.push_back(std::make_unique<TailState>(image.data(), 2, p, 5));
-                    list << items.back().get();
-                    TailState alone(expected.data(), 2, p, 5);
-                    (alone.*t.set)(value);
-                }
-                MultiTailState multi(list, 2);
-                (multi.*t.set)(value);
-                QCOMPARE(imagebytes::changed(expected, image), QList<int>());
-            }
-        }
-        for (const auto& t : powerTriggers()) {
-            for (quint16 value : {quint16(1), quint16(2), quint16(0)}) {
-                auto image = imagebytes::random(32);
-                auto expected = image;
-                std::vector<std::unique_ptr<BPState>> items;
-                QList<BPState*> list;
-                for (unsigned p : programmsUsed) {
-                    items.push_back(std::make_unique<BPState>(image.data(), 2, p, 1));
-                    list << items.back().get();
-                    BPState alone(expected.data(), 2, p, 1);
-                    (alone.*t.set)(value);
-                }
-                MultiBPState multi(list, 2);
-                (multi.*t.set)(value);
-                QCOMPARE(imagebytes::changed(expected, image), QList<int>());
-            }
-        }
-        for (int output = 0; output < kBkvOutputs; ++output) {
-            for (quint16 value : {quint16(1), quint16(2), quint16(0)}) {
-                auto image = imagebytes::random(33);
-                auto expected = image;
-                std::vector<std::unique_ptr<BKVState>> items;
-                QList<BKVState*> list;
-                for (unsigned p : programmsUsed) {
-                    items.push_back(std::make_unique<BKVState>(image.data(), 2, p, 6));
-                    list << items.back().get();
-                    BKVState alone(expected.data(), 2, p, 6);
-                    alone.setState(output, value);
-                }
-                MultiBKVState multi(list, 2);
-                multi.setState(output, value);
-                QCOMPARE(imagebytes::changed(expected, image), QList<int>());
-            }
-        }
+        for (const auto& t : kLoopTriggers)
+            checkSelection<TailState, MultiTailState>(31, 5, [&t](auto& s, quint16 v) { (s.*t.set)(v); });
+        for (const auto& t : kPowerTriggers)
+            checkSelection<BPState, MultiBPState>(32, 1, [&t](auto& s, quint16 v) { (s.*t.set)(v); });
+        for (int output = 0; output < kBkvOutputs; ++output)
+            checkSelection<BKVState, MultiBKVState>(33, 6, [output](auto& s, quint16 v) { s.setState(output, v); });
     }
 
     void resetAllReachesEverySelectedProgramm()
