@@ -493,12 +493,13 @@ private slots:
         QTest::addColumn<bool>("log");
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("model");
-        for (const char* suffix : {"txt", "csv", "html", "rtf"}) {
-            QTest::newRow(qPrintable(QStringLiteral("config ") + suffix)) << false << suffix << "16";
-            QTest::newRow(qPrintable(QStringLiteral("log ") + suffix)) << true << suffix << "";
-        }
+        // Each format on its own is the export tests' business; here the tool's way to it.
+        QTest::newRow("config rtf") << false << "rtf"
+                                    << "16";
         QTest::newRow("config, 4 loops, upper case") << false << "CSV"
                                                      << "4";
+        QTest::newRow("log html") << true << "html"
+                                  << "";
         QTest::newRow("log, .text") << true << "text"
                                     << "";
     }
