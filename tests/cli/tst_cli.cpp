@@ -287,12 +287,8 @@ private slots:
         QTest::newRow("export-log, full disk")
             << QStringList{"export-log", "@/log.bin", "--out", "@/old.txt"} << 1024
             << QStringList{"Записи журнала не экспортированы! (@/old.txt: " + noSpace + ")"};
-        QTest::newRow("out is a folder") << QStringList{"new-config", "--model", "4", "--out", "@"} << 0
-                                         << QStringList{QString(saveConf).replace("@/old.bin", "@"), "is a folder"};
         QTest::newRow("out is a device") << QStringList{"state", "--port", "PORT", "--out", "/dev/null"} << 0
                                          << QStringList{"cannot write /dev/null: not a regular file"};
-        QTest::newRow("out is a FIFO") << QStringList{"export-log", "@/log.bin", "--out", "@/fifo.txt"} << 0
-                                       << QStringList{"@/fifo.txt: not a regular file"};
         QTest::newRow("firmware of 40 bytes") << QStringList{"firmware", "--port", "PORT", "@/tiny.iex"} << 0
                                               << QStringList{"\"@/tiny.iex\" слишком мал (40 байт"};
         QTest::newRow("firmware is a configuration") << QStringList{"firmware", "--port", "PORT", "@/in.bin"} << 0
