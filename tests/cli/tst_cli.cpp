@@ -398,30 +398,21 @@ private slots:
 
     void writeConfig()
     {
+        // The plain write loses the line in the 40th block: the panel holds a mix, is not
+        // restarted, and the message says so.
         VirtualPanelFixture vp;
         vp.panel().setModelCode(0x08);
+        vp.panel().fallSilentFrom(3 + 40);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("conf.bin"));
         writeFile(file, patternImage());
-        // The plain write: every block, then the restart, as before the safe write existed.
-        const Run run = cli({"write-config", "--port", vp.portName(), "--model", "8", "--plain", file});
-        QCOMPARE(run.status, 0);
-        QVERIFY(run.out.contains(QStringLiteral("Запись конфигурации в прибор завершена")));
-        QCOMPARE(vp.panel().image(), patternImage());
-        // The panel takes the configuration when it starts again.
-        QTRY_COMPARE(vp.panel().restartCount(), 1);
-
-        // The line drops in the 40th block: the panel holds a mix, is not restarted, and the
-        // message says so.
-        writeFile(file, patternImage().replace(0, 64, QByteArray(64, char(0x33))));
-        vp.panel().fallSilentFrom(vp.panel().requestCount() + 3 + 40);
         const Run cut = cli({"write-config", "--port", vp.portName(), "--model", "8", "--plain", file});
         QCOMPARE(cut.status, olma::cli::kExitFailed);
         QVERIFY2(cut.err.contains(QStringLiteral("Запись конфигурации прервана: прибор мог сохранить часть "
                                                  "конфигурации. Запишите конфигурацию ещё раз.")),
                  qPrintable(cut.err));
         QVERIFY(cut.out.isEmpty());
-        QCOMPARE(vp.panel().restartCount(), 1);
+        QCOMPARE(vp.panel().restartCount(), 0);
     }
 
     void readLog()
