@@ -172,8 +172,6 @@ private slots:
         QTest::addColumn<uint>("count");
         QTest::addColumn<QList<int>>("blocks");  // requested, in order
         QTest::addColumn<QList<int>>("numbers"); // records handed over, by their number
-        QTest::newRow("7 then 3") << 10 << 0u << 0xFFFFFFFFu << QList<int>{0, 1}
-                                  << QList<int>{7, 6, 5, 4, 3, 2, 1, 10, 9, 8};
         QTest::newRow("56 then 48: ends")
             << 13 << 0u << 0xFFFFFFFFu << QList<int>{0, 1} << QList<int>{7, 6, 5, 4, 3, 2, 1, 13, 12, 11, 10, 9, 8};
         QTest::newRow("count limits") << 30 << 1u << 2u << QList<int>{1, 2}
