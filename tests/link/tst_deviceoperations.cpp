@@ -426,8 +426,6 @@ private slots:
         QTest::addColumn<bool>("ok");
         QTest::newRow("repeats this request") << QByteArray("\3\2\6", 3) << true;
         QTest::newRow("repeats nothing") << QByteArray(3, '\0') << true;
-        QTest::newRow("repeats the command only") << QByteArray("\3\0\0", 3) << true;
-        QTest::newRow("anything") << QByteArray("\xAA\x55\x01", 3) << true;
         QTest::newRow("names the request before") << QByteArray("\3\2\5", 3) << false;
     }
 
