@@ -291,10 +291,6 @@ private slots:
                                          << QStringList{"cannot write /dev/null: not a regular file"};
         QTest::newRow("firmware of 40 bytes") << QStringList{"firmware", "--port", "PORT", "@/tiny.iex"} << 0
                                               << QStringList{"\"@/tiny.iex\" слишком мал (40 байт"};
-        QTest::newRow("firmware is a configuration") << QStringList{"firmware", "--port", "PORT", "@/in.bin"} << 0
-                                                     << QStringList{"\"@/in.bin\" (10098 байт) — файл конфигурации"};
-        QTest::newRow("firmware is a FIFO") << QStringList{"firmware", "--port", "PORT", "@/fifo.txt"} << 0
-                                            << QStringList{"\"@/fifo.txt\" не является обычным файлом"};
         QTest::newRow("state from a FIFO") << QStringList{"render-state", "@/fifo.txt", "--page", "zones"} << 0
                                            << QStringList{"cannot read @/fifo.txt: not a regular file"};
         QTest::newRow("log of a gigabyte") << QStringList{"export-log", "@/huge.bin", "--out", "@/new.txt"} << 0

@@ -72,7 +72,9 @@ private slots:
         for (const QString& path : {fifo, QStringLiteral("/dev/zero")}) {
             qint64 size = 0;
             QCOMPARE(olma::firmware::readImage(path, image, &size), olma::firmware::ReadResult::Refused);
-            QVERIFY(olma::firmware::refusalMessage(path, size).contains(path));
+            const QString message = olma::firmware::refusalMessage(path, size);
+            QVERIFY2(message.contains(path) && message.contains(QStringLiteral("не является обычным файлом")),
+                     qPrintable(message));
         }
         QCOMPARE(image, (std::vector<unsigned char>{1, 2, 3}));
     }
