@@ -51,6 +51,42 @@ Run cli(const QStringList& args, bool progressBar = false)
     return run;
 }
 
+// The shipped tool, run as its own process.
+Run tool(const QStringList& args)
+{
+    QProcess process;
+    process.start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-cli"), args);
+    process.waitForFinished(30000);
+    return Run{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
+               QString::fromUtf8(process.readAllStandardError())};
+}
+
+// Shipped virtual panels, stopped when the object goes.
+struct Panels
+{
+    std::vector<std::unique_ptr<QProcess>> processes;
+
+    // Starts one; returns the port or address it prints first.
+    QString start(const QStringList& args)
+    {
+        processes.push_back(std::make_unique<QProcess>());
+        QProcess& panel = *processes.back();
+        panel.start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-virtual-panel"), args);
+        panel.waitForStarted();
+        QDeadlineTimer deadline(10000);
+        while (!panel.canReadLine() && !deadline.hasExpired())
+            panel.waitForReadyRead(100);
+        return QString::fromLocal8Bit(panel.readLine()).trimmed();
+    }
+    ~Panels()
+    {
+        for (const auto& panel : processes) {
+            panel->terminate();
+            panel->waitForFinished();
+        }
+    }
+};
+
 QByteArray readAll(const QString& path)
 {
     QFile file(path);
@@ -175,15 +211,6 @@ private slots:
             << QStringList{"restart", "--port", "PORT"} << 2 << "Нет доступа к прибору!";
         QTest::newRow("no such port") << QStringList{"identify", "--port", "/dev/no-such-port"} << 0
                                       << "cannot open /dev/no-such-port";
-        QTest::newRow("state nowhere to go") << QStringList{"state", "--port", "PORT", "--out", "@/missing/s.bin"} << 0
-                                             << "cannot write @/missing/s.bin";
-        QTest::newRow("config nowhere to go")
-            << QStringList{"read-config", "--port", "PORT", "--out", "@/missing/c.bin"} << 0
-            << "Невозможно записать конфигурацию в файл: \"@/missing/c.bin\"!";
-        QTest::newRow("log nowhere to go") << QStringList{"read-log", "--port", "PORT", "--out", "@/missing/l.bin"} << 0
-                                           << "Запись журнала в файл @/missing/l.bin не выполнена!";
-        QTest::newRow("new config nowhere to go")
-            << QStringList{"new-config", "--model", "4", "--out", "@/missing/n.bin"} << 0 << "@/missing/n.bin";
         QTest::newRow("model mismatch") << QStringList{"write-config", "--port", "PORT", "--model", "16", "@/in.bin"}
                                         << 0 << "Тип конфигурации и тип прибора не ссовпадают!";
         QTest::newRow("config wrong size")
@@ -198,15 +225,10 @@ private slots:
         QTest::newRow("export too short")
             << QStringList{"export-config", "@/short.bin", "--model", "4", "--out", "@/c.txt"} << 0
             << "имеет неправильный размер!";
-        QTest::newRow("export folder gone")
-            << QStringList{"export-config", "@/in.bin", "--model", "4", "--out", "@/missing/c.txt"} << 0
-            << "Невозможно экспортировать конфигурацию!";
         QTest::newRow("log as .doc") << QStringList{"export-log", "@/log.bin", "--out", "@/l.doc"} << 0
                                      << "Данный тип файлов не поддерживается!";
         QTest::newRow("log not there") << QStringList{"export-log", "@/none.bin", "--out", "@/l.txt"} << 0
                                        << "Файл журнала: \"@/none.bin\" не наден!";
-        QTest::newRow("log folder gone") << QStringList{"export-log", "@/log.bin", "--out", "@/missing/l.txt"} << 0
-                                         << "Записи журнала не экспортированы!";
         QTest::newRow("state too short") << QStringList{"render-state", "@/short.bin", "--page", "zones"} << 0
                                          << "@/short.bin: a state record has 84 bytes, this file 100";
     }
@@ -265,24 +287,10 @@ private slots:
         QTest::newRow("export-log, full disk")
             << QStringList{"export-log", "@/log.bin", "--out", "@/old.txt"} << 1024
             << QStringList{"Записи журнала не экспортированы! (@/old.txt: " + noSpace + ")"};
-        QTest::newRow("out is a folder") << QStringList{"new-config", "--model", "4", "--out", "@"} << 0
-                                         << QStringList{QString(saveConf).replace("@/old.bin", "@"), "is a folder"};
         QTest::newRow("out is a device") << QStringList{"state", "--port", "PORT", "--out", "/dev/null"} << 0
                                          << QStringList{"cannot write /dev/null: not a regular file"};
-        QTest::newRow("out is a FIFO") << QStringList{"export-log", "@/log.bin", "--out", "@/fifo.txt"} << 0
-                                       << QStringList{"@/fifo.txt: not a regular file"};
-        QTest::newRow("firmware empty") << QStringList{"firmware", "--port", "PORT", "@/empty.iex"} << 0
-                                        << QStringList{"\"@/empty.iex\" слишком мал (0 байт"};
         QTest::newRow("firmware of 40 bytes") << QStringList{"firmware", "--port", "PORT", "@/tiny.iex"} << 0
                                               << QStringList{"\"@/tiny.iex\" слишком мал (40 байт"};
-        QTest::newRow("firmware is a configuration") << QStringList{"firmware", "--port", "PORT", "@/in.bin"} << 0
-                                                     << QStringList{"\"@/in.bin\" (10098 байт) — файл конфигурации"};
-        QTest::newRow("firmware of a gigabyte") << QStringList{"firmware", "--port", "PORT", "@/huge.bin"} << 0
-                                                << QStringList{"\"@/huge.bin\" слишком велик (1073741824 байт"};
-        QTest::newRow("firmware is a FIFO") << QStringList{"firmware", "--port", "PORT", "@/fifo.txt"} << 0
-                                            << QStringList{"\"@/fifo.txt\" не является обычным файлом"};
-        QTest::newRow("state of a gigabyte") << QStringList{"render-state", "@/huge.bin", "--page", "zones"} << 0
-                                             << QStringList{"a state record has 84 bytes, this file 1073741824"};
         QTest::newRow("state from a FIFO") << QStringList{"render-state", "@/fifo.txt", "--page", "zones"} << 0
                                            << QStringList{"cannot read @/fifo.txt: not a regular file"};
         QTest::newRow("log of a gigabyte") << QStringList{"export-log", "@/huge.bin", "--out", "@/new.txt"} << 0
@@ -305,7 +313,6 @@ private slots:
         writeFile(dir.filePath("old.txt"), "previous export");
         writeFile(dir.filePath("log.bin"), sampleLog().repeated(20));
         writeFile(dir.filePath("in.bin"), patternImage());
-        writeFile(dir.filePath("empty.iex"), QByteArray());
         writeFile(dir.filePath("tiny.iex"), patternImage(40));
         QFile huge(dir.filePath("huge.bin"));
         QVERIFY(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(1) << 30));
@@ -387,30 +394,21 @@ private slots:
 
     void writeConfig()
     {
+        // The plain write loses the line in the 40th block: the panel holds a mix, is not
+        // restarted, and the message says so.
         VirtualPanelFixture vp;
         vp.panel().setModelCode(0x08);
+        vp.panel().fallSilentFrom(3 + 40);
         QTemporaryDir dir;
         const QString file = dir.filePath(QStringLiteral("conf.bin"));
         writeFile(file, patternImage());
-        // The plain write: every block, then the restart, as before the safe write existed.
-        const Run run = cli({"write-config", "--port", vp.portName(), "--model", "8", "--plain", file});
-        QCOMPARE(run.status, 0);
-        QVERIFY(run.out.contains(QStringLiteral("Запись конфигурации в прибор завершена")));
-        QCOMPARE(vp.panel().image(), patternImage());
-        // The panel takes the configuration when it starts again.
-        QTRY_COMPARE(vp.panel().restartCount(), 1);
-
-        // The line drops in the 40th block: the panel holds a mix, is not restarted, and the
-        // message says so.
-        writeFile(file, patternImage().replace(0, 64, QByteArray(64, char(0x33))));
-        vp.panel().fallSilentFrom(vp.panel().requestCount() + 3 + 40);
         const Run cut = cli({"write-config", "--port", vp.portName(), "--model", "8", "--plain", file});
         QCOMPARE(cut.status, olma::cli::kExitFailed);
         QVERIFY2(cut.err.contains(QStringLiteral("Запись конфигурации прервана: прибор мог сохранить часть "
                                                  "конфигурации. Запишите конфигурацию ещё раз.")),
                  qPrintable(cut.err));
         QVERIFY(cut.out.isEmpty());
-        QCOMPARE(vp.panel().restartCount(), 1);
+        QCOMPARE(vp.panel().restartCount(), 0);
     }
 
     void readLog()
@@ -478,12 +476,13 @@ private slots:
         QTest::addColumn<bool>("log");
         QTest::addColumn<QString>("suffix");
         QTest::addColumn<QString>("model");
-        for (const char* suffix : {"txt", "csv", "html", "rtf"}) {
-            QTest::newRow(qPrintable(QStringLiteral("config ") + suffix)) << false << suffix << "16";
-            QTest::newRow(qPrintable(QStringLiteral("log ") + suffix)) << true << suffix << "";
-        }
+        // Each format on its own is the export tests' business; here the tool's way to it.
+        QTest::newRow("config rtf") << false << "rtf"
+                                    << "16";
         QTest::newRow("config, 4 loops, upper case") << false << "CSV"
                                                      << "4";
+        QTest::newRow("log html") << true << "html"
+                                  << "";
         QTest::newRow("log, .text") << true << "text"
                                     << "";
     }
@@ -573,22 +572,11 @@ private slots:
     {
         // The shipped programs side by side: a panel on a pseudo-terminal and the tool, whose
         // standard error is no terminal here, so it draws no bar.
-        QProcess panel;
         QTemporaryDir dir;
         writeFile(dir.filePath("image.bin"), patternImage());
-        panel.start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-virtual-panel"),
-                    {"--model", "0x10", "--image", dir.filePath("image.bin")});
-        QVERIFY(panel.waitForStarted());
-        QTRY_VERIFY(panel.canReadLine());
-        const QString port = QString::fromLocal8Bit(panel.readLine()).trimmed();
+        Panels panels;
+        const QString port = panels.start({"--model", "0x10", "--image", dir.filePath("image.bin")});
 
-        const auto tool = [](const QStringList& args) {
-            QProcess process;
-            process.start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-cli"), args);
-            process.waitForFinished(30000);
-            return Run{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                       QString::fromUtf8(process.readAllStandardError())};
-        };
         Run run = tool({"read-config", "--port", port, "--out", dir.filePath("conf.bin")});
         QCOMPARE(run.status, 0);
         QCOMPARE(run.err, QString());
@@ -622,9 +610,6 @@ private slots:
             tool({"export-config", dir.filePath("conf.bin"), "--model", "16", "--out", dir.filePath("ru.rtf")}).status,
             0);
         QCOMPARE(readAll(dir.filePath("en.rtf")), readAll(dir.filePath("ru.rtf")));
-
-        panel.terminate();
-        QVERIFY(panel.waitForFinished());
     }
 
     void networkPorts()
@@ -641,33 +626,12 @@ private slots:
         QVERIFY(openssl.waitForFinished(60000));
         QCOMPARE(openssl.exitCode(), 0);
 
-        std::vector<std::unique_ptr<QProcess>> panels;
-        const auto startPanel = [&](const QStringList& args) {
-            auto panel = std::make_unique<QProcess>();
-            panel->start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-virtual-panel"), args);
-            panel->waitForStarted();
-            QDeadlineTimer deadline(10000);
-            while (!panel->canReadLine() && !deadline.hasExpired())
-                panel->waitForReadyRead(100);
-            const QString address = QString::fromLocal8Bit(panel->readLine()).trimmed();
-            panels.push_back(std::move(panel));
-            return address;
-        };
-        const QString tcp = startPanel({"--serial", "4242", "--listen", "tcp://127.0.0.1:0"});
+        Panels panels;
+        const QString tcp = panels.start({"--serial", "4242", "--listen", "tcp://127.0.0.1:0"});
         const QString tls =
-            startPanel({"--serial", "4242", "--listen", "tls://127.0.0.1:0", "--key", key, "--cert", cert});
-        const QString refused = startPanel({"--listen", "tcp://127.0.0.1:0", "--fault", "refused"});
-        QVERIFY2(tcp.startsWith(QLatin1String("tcp://127.0.0.1:")), qPrintable(tcp));
-        QVERIFY2(tls.startsWith(QLatin1String("tls://127.0.0.1:")), qPrintable(tls));
-        QVERIFY2(refused.startsWith(QLatin1String("tcp://127.0.0.1:")), qPrintable(refused));
+            panels.start({"--serial", "4242", "--listen", "tls://127.0.0.1:0", "--key", key, "--cert", cert});
+        const QString refused = panels.start({"--listen", "tcp://127.0.0.1:0", "--fault", "refused"});
 
-        const auto tool = [](const QStringList& args) {
-            QProcess process;
-            process.start(QStringLiteral(OLMA_TEST_BIN_DIR "/olma-cli"), args);
-            process.waitForFinished(30000);
-            return Run{process.exitCode(), QString::fromUtf8(process.readAllStandardOutput()),
-                       QString::fromUtf8(process.readAllStandardError())};
-        };
         Run run = tool({"identify", "--port", tcp});
         QCOMPARE(run.err, QString());
         QCOMPARE(run.status, 0);
@@ -701,11 +665,6 @@ private slots:
         QCOMPARE(run.status, 1);
         QVERIFY2(run.err.contains(QStringLiteral("Нет соединения с no-such-host.invalid:4001: ")), qPrintable(run.err));
         QVERIFY(clock.elapsed() < 20000);
-
-        for (const auto& panel : panels) {
-            panel->terminate();
-            QVERIFY(panel->waitForFinished());
-        }
     }
 };
 

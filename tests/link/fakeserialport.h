@@ -17,7 +17,6 @@ class FakeSerialPort;
 // what it can inspect afterwards.
 struct FakeLine
 {
-    int portsMade = 0;
     bool failWrite = false;
     bool failRead = false;
     int writeChunk = 64; // bytes a single write accepts
@@ -97,10 +96,7 @@ inline std::unique_ptr<ProtocolImpl> fakeEngine(const std::shared_ptr<FakeLine>&
                                                 const QList<int>& accepted = {1, 2, 3, 4, 5, 13, 255}, bool raw = false)
 {
     auto engine = std::make_unique<ProtocolImpl>(QStringLiteral("fake"), nullptr, raw, accepted);
-    engine->setPortFactory([line] {
-        ++line->portsMade;
-        return std::make_unique<FakeSerialPort>(line);
-    });
+    engine->setPortFactory([line] { return std::make_unique<FakeSerialPort>(line); });
     return engine;
 }
 
