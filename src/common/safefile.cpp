@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #include <algorithm>
+#include <sys/stat.h>
 
 namespace olma::files {
 namespace {
@@ -23,11 +24,13 @@ QString reasonOf(const QFileDevice& file, const QString& fallback)
 
 QString refusedTarget(const QString& path)
 {
-    const QFileInfo info(path);
-    // exists() follows links: a dangling link is written through like a missing file.
-    if (!info.exists() || info.isFile())
+    // Only a target known to be something else than a file is refused. stat() follows links (a
+    // dangling link is written through like a missing file), and a target it cannot see (a
+    // folder on the way the user may not enter) is left to the opening, which names the reason.
+    struct stat target = {};
+    if (::stat(QFile::encodeName(path).constData(), &target) != 0 || S_ISREG(target.st_mode))
         return QString();
-    return info.isDir() ? QStringLiteral("is a folder") : kNotRegular;
+    return S_ISDIR(target.st_mode) ? QStringLiteral("is a folder") : kNotRegular;
 }
 
 SafeWriter::SafeWriter(const QString& path) : _path(path), _file(path) {}

@@ -280,6 +280,20 @@ private slots:
         QVERIFY2(reason.contains(second + ".xml") && reason.contains(QLatin1String("folder")), qPrintable(reason));
         QCOMPARE(readAll(second), QByteArray("previous"));
         QVERIFY(QFileInfo(second + ".xml").isDir());
+
+        // A folder on the way that the user may not enter: the system's reason, not a wrong guess
+        // at what the file is.
+        const QString closed = dir.filePath(QStringLiteral("closed"));
+        QVERIFY(QDir().mkdir(closed));
+        writeFile(closed + "/conf.bin", "previous");
+        QVERIFY(QFile::setPermissions(closed, {}));
+        {
+            AsOrdinaryUser user;
+            QVERIFY(!configuration.saveToFile(closed + "/conf.bin", &reason));
+        }
+        QVERIFY(QFile::setPermissions(closed, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QVERIFY2(reason.contains(QLatin1String("Permission denied")), qPrintable(reason));
+        QCOMPARE(readAll(closed + "/conf.bin"), QByteArray("previous"));
     }
 
     // A full disk shows only when the buffered bytes are flushed. Whichever of the pair meets it,
